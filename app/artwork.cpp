@@ -1,0 +1,42 @@
+#include "app/artwork.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+QPixmap artwork(const QString &name, QSize size)
+{
+    QSvgRenderer renderer(QStringLiteral(":/%1.svg").arg(name));
+    if (size.isEmpty())
+        size = renderer.defaultSize();
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (int side : {16, 32, 48, 64})
+        icon.addPixmap(artwork(QStringLiteral("icon"), QSize(side, side)));
+    return icon;
+}
+
+QIcon quizIcon()
+{
+    QIcon icon;
+    icon.addPixmap(artwork(QStringLiteral("quiz"), QSize(48, 48)));
+    return icon;
+}
+
+QCursor handCursor()
+{
+    return QCursor(artwork(QStringLiteral("cursor_hand"), QSize(32, 32)), 7, 1); // fingertip
+}
+
+QCursor startCursor()
+{
+    return QCursor(artwork(QStringLiteral("cursor_start"), QSize(32, 32)), 1, 1);
+}

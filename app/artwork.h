@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+// The program's pictures, drawn as SVG and compiled into the program.
+
+// The picture `name` (for example "proverb") rendered at `size` pixels; at its own
+// size when `size` is empty.
+QPixmap artwork(const QString &name, QSize size = QSize());
+
+QIcon windowIcon();
+QIcon quizIcon();
+
+// Mouse pointer over the main window's buttons and portrait.
+QCursor handCursor();
+// Mouse pointer over the title window's "press any key" label.
+QCursor startCursor();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+// The blank full-screen backdrop behind every other window: navy while the title
+// shows, white while the proverb shows, black once the main window shows.
+class Backform : public QWidget
+{
+    Q_OBJECT
+public:
+    Backform();
+    void load() {}
+    void showMaximisedBehind();
+    void setBackground(const QColor &colour);
+    QColor background() const;
+};

@@ -1,0 +1,41 @@
+#include "app/controls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    pressed_ = false;
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        emit keyPress(13);
+    else if (!event->text().isEmpty())
+        emit keyPress(event->text().at(0).unicode());
+    QLineEdit::keyPressEvent(event);
+}

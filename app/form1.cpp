@@ -1,0 +1,120 @@
+#include "app/form1.h"
+
+#include "app/artwork.h"
+#include "app/backform.h"
+#include "app/controls.h"
+#include "app/design.h"
+#include "app/seams.h"
+#include "app/titlform.h"
+#include "app/windows.h"
+#include "charts/qtchartcontrol.h"
+#include "model/harvest.h"
+#include "model/numbertext.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+// Where the portrait sits: its frame's size in twips.
+constexpr int Frame4Width = 5895;
+constexpr int Frame4Height = 2895;
+} // namespace
+
+Form1::Form1()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Basic Tarnwick Theory"));
+    setWindowIcon(windowIcon());
+    setClientTwips(this, 10200, 7416);
+    setColours(this, Colours::Black, Colours::White);
+    buildLayout();
+    connectHandlers();
+}
+
+QString Form1::noticeText(int year)
+{
+    return QStringLiteral("Copyright \u00A9 %1 Tarnwick Teaching Project").arg(year);
+}
+
+QString Form1::contactBlock()
+{
+    return QStringLiteral("Prof. Rowan Tarnwick\n"
+                          "rowan.tarnwick@example.org\n"
+                          "Institute of Population Ecology\n"
+                          "Example University\n"
+                          "1 Harvest Lane\n"
+                          "Tarnwick TW1 2AB\n"
+                          "Exampleland");
+}
+
+QString Form1::instructionText()
+{
+    return QStringLiteral("Press Enter or click RUN to begin the simulation.  \n"
+                          "Click on the graph to change graph.\n"
+                          "If you change the default values, press Enter to confirm the change.  \n"
+                          "Comments and suggestions are welcome (e-mail to tarnwick@example.org).");
+}
+
+void Form1::load()
+{
+    Label7->setText(noticeText(Seams::now().date().year()));
+    Windows::backform().showMaximisedBehind();
+    titlform &title = Windows::title();
+    title.show();
+    title.setWindowState(Qt::WindowNoState);
+    setVisible(false);
+    Label16->setVisible(true);
+    Label17->setVisible(true);
+    Label9->setText(contactBlock());
+    Label17->setText(instructionText());
+    Harvest.SimuT = numberOfText(simut->text().toStdString());
+    Harvest.GrowthModel = "Logistic";
+
+    // The portrait stands 100 twips inside the frame's right edge, centred in height.
+    const int width = Image1->width() * TwipsPerPixel;
+    const int height = Image1->height() * TwipsPerPixel;
+    placeTwips(Image1, Frame4Width - width - 100, (Frame4Height - height) / 2, width, height);
+
+    Timer1_Timer();
+    Timer1->start();
+    centreOnScreen(this);
+}
+
+void Form1::showAndActivate()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Seams::endProgram();
+}
+
+void Form1::connectHandlers()
+{
+    connect(n0, &QLineEdit::textChanged, this, &Form1::n0_Change);
+    connect(n0, &TextBox::keyPress, this, &Form1::n0_KeyPress);
+    connect(rrate, &QLineEdit::textChanged, this, &Form1::rrate_Change);
+    connect(rrate, &TextBox::keyPress, this, &Form1::rrate_KeyPress);
+    connect(Kvalue, &QLineEdit::textChanged, this, &Form1::Kvalue_Change);
+    connect(Kvalue, &TextBox::keyPress, this, &Form1::Kvalue_KeyPress);
+    connect(Harvestrate, &QLineEdit::textChanged, this, &Form1::Harvestrate_Change);
+    connect(Harvestrate, &TextBox::keyPress, this, &Form1::Harvestrate_KeyPress);
+    connect(simut, &QLineEdit::textChanged, this, &Form1::simut_Change);
+    connect(simut, &TextBox::keyPress, this, &Form1::simut_KeyPress);
+
+    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(MSChart1, &QtChartControl::clicked, this, &Form1::MSChart1_Click);
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QDateTime>
+#include <QWidget>
+
+#include <array>
+
+class ClickLabel;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QtChartControl;
+class TextBox;
+
+// The main window: the model choice, the five parameter boxes with their
+// confirm-by-Enter rule, RUN and its results, the chart with its click cycle of
+// nine charts, printing and the date label. Every other window is opened from here
+// and returns here; closing it ends the program.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    Form1();
+    void load();
+    void showAndActivate();
+
+    // Controls, named as in the layout.
+    ClickLabel *Label15 = nullptr; // clickable title "Tarnwick (Basic)"
+    QLabel *Label7 = nullptr;  // notice line with the current year
+    QGroupBox *Frame1 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label11 = nullptr;
+    QPushButton *Command9 = nullptr;  // "More ..."
+    QPushButton *Command12 = nullptr; // "Game"
+    QPushButton *Command13 = nullptr; // quiz picture button
+    QGroupBox *Frame2 = nullptr;
+    QLabel *Label1 = nullptr;
+    TextBox *rrate = nullptr;
+    QLabel *Label2 = nullptr;
+    TextBox *n0 = nullptr;
+    QLabel *Label8 = nullptr;
+    TextBox *Kvalue = nullptr;
+    QLabel *Label5 = nullptr;
+    TextBox *Harvestrate = nullptr;
+    QLabel *Label3 = nullptr;
+    TextBox *simut = nullptr;
+    QLabel *Label13 = nullptr;
+    QLabel *Label12 = nullptr; // final size with harvest
+    QLabel *Label4 = nullptr;
+    QLineEdit *Text4 = nullptr; // final size without harvest
+    QGroupBox *Frame3 = nullptr;
+    QtChartControl *MSChart1 = nullptr;
+    QLabel *Label16 = nullptr; // greeting
+    QLabel *Label17 = nullptr; // instructions
+    QPushButton *Command2 = nullptr;  // "RUN"
+    QPushButton *Command11 = nullptr; // "Large graph"
+    QPushButton *Command5 = nullptr;  // "N, dN vs. t"
+    QPushButton *Command10 = nullptr; // " Print"
+    QPushButton *Command1 = nullptr;  // "Quit"
+    QGroupBox *Frame4 = nullptr;
+    QLabel *Label9 = nullptr; // contact block
+    QLabel *Label6 = nullptr; // date
+    ClickLabel *Image1 = nullptr; // portrait
+    QTimer *Timer1 = nullptr;
+
+    // The texts the load step writes.
+    static QString noticeText(int year);
+    static QString contactBlock();
+    static QString instructionText();
+
+public slots:
+    // Parameter entry: a change invalidates the results, Enter checks the box.
+    void n0_Change();
+    void n0_KeyPress(int keyAscii);
+    void rrate_Change();
+    void rrate_KeyPress(int keyAscii);
+    void Kvalue_Change();
+    void Kvalue_KeyPress(int keyAscii);
+    void Harvestrate_Change();
+    void Harvestrate_KeyPress(int keyAscii);
+    void simut_Change();
+    void simut_KeyPress(int keyAscii);
+
+    // Commands.
+    void Option1_Click();
+    void Option2_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void Command10_Click();
+    void Timer1_Timer();
+    void MSChart1_Click();
+
+public:
+    // The chart procedures of the main window; each ends with RUN disabled.
+    void ShowNvsT();
+    void ShowdNvsT();
+    void ShowlnNvsT();
+    void ShowNanddNvsT();
+    void ShowdNvsN();
+    void ShowdNperNvsN();
+    void ShowalldNvsN();
+    void ShowExponentdNandH();
+    void ShowCostandRevenue();
+    void ShowNetProfit();
+    void ShowExponentCostandRevenue();
+    void ShowExponentNetProfit();
+
+    // Shows a short message in the date label for a few seconds.
+    void showNotice(const QString &text);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void connectHandlers();
+    void invalidateResults(const QString &text4Placeholder);
+    void confirmEntry(TextBox *box, bool valid, const QString &replacement);
+    bool checkRunLength();
+    void refuseRun(const QString &reason, const QString &detail);
+    QDateTime noticeUntil_;
+};

@@ -1,0 +1,88 @@
+// RUN: the five boxes become the shared record, the chosen model fills the six
+// series, and the window shows the final sizes and the N(t) chart.
+#include "app/form1.h"
+
+#include "app/controls.h"
+#include "charts/qtchartcontrol.h"
+#include "model/growth.h"
+#include "model/harvest.h"
+#include "model/numbertext.h"
+
+#include <QPushButton>
+
+namespace {
+
+double numberIn(const QLineEdit *box) { return numberOfText(box->text().toStdString()); }
+
+QString text(double value) { return QString::fromStdString(textOfNumber(value)); }
+
+} // namespace
+
+void Form1::Command2_Click()
+{
+    // RUN reads the boxes as they stand. A run length that the box's own check
+    // would not accept is corrected first, so a run never reaches past the series.
+    checkRunLength();
+
+    RunParameters parameters;
+    parameters.growthModel = Harvest.GrowthModel;
+    parameters.K = numberIn(Kvalue);
+    parameters.r = numberIn(rrate);
+    parameters.H = numberIn(Harvestrate);
+    parameters.n0 = numberIn(n0);
+    parameters.runLength = numberIn(simut);
+    const RunOutcome outcome = simulate(Harvest, parameters);
+
+    switch (outcome.refusal) {
+    case RunRefusal::None:
+        break;
+    case RunRefusal::NegativeN0:
+        return refuseRun(QStringLiteral("Not run: N(0) is negative"),
+                         QStringLiteral("Enter N(0) of 0 or more"));
+    case RunRefusal::NegativeRate:
+        return refuseRun(QStringLiteral("Not run: r is negative"),
+                         QStringLiteral("Enter r of 0 or more"));
+    case RunRefusal::NegativeHarvest:
+        return refuseRun(QStringLiteral("Not run: H is negative"),
+                         QStringLiteral("Enter H of 0 or more"));
+    case RunRefusal::NoCapacity:
+        return refuseRun(QStringLiteral("Not run: K is not above 0"),
+                         QStringLiteral("Enter K greater than 0"));
+    case RunRefusal::OutOfRange:
+        return refuseRun(QStringLiteral("Not run: N(t) grows too large"),
+                         outcome.longestRunLength >= 1
+                             ? QStringLiteral("Run for t = 1 to %1 at most")
+                                   .arg(outcome.longestRunLength)
+                             : QStringLiteral("Use a smaller N(0) or r"));
+    }
+
+    Label16->setVisible(false);
+    Label17->setVisible(false);
+    // Once the harvested population dies out, the run ends at its last living step.
+    if (outcome.extinct)
+        simut->setText(text(outcome.lastStep));
+
+    const auto i = static_cast<std::size_t>(
+        std::clamp<std::int32_t>(wholeNumber32(numberIn(simut)), 0, SeriesLength - 1));
+    Text4->setText(text(Harvest.NOriginal[i]));
+    Label12->setText(text(Harvest.NHarvested[i]));
+
+    ShowNvsT();
+    MSChart1->setChartVisible(true);
+    Command2->setEnabled(false);
+    Command5->setEnabled(true);
+    Command11->setEnabled(true);
+    Label4->setText(QStringLiteral("Without harvest, N(") + simut->text() + QStringLiteral(")="));
+}
+
+// A run the models cannot compute changes nothing of the last run; the result
+// fields say why, and RUN waits for a corrected box confirmed with Enter.
+void Form1::refuseRun(const QString &reason, const QString &detail)
+{
+    Label12->setText(reason);
+    Label4->setText(QStringLiteral("What to change:"));
+    Text4->setText(detail);
+    MSChart1->setChartVisible(false);
+    Command2->setEnabled(false);
+    Command5->setEnabled(false);
+}

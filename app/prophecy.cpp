@@ -1,0 +1,97 @@
+#include "app/prophecy.h"
+
+#include "app/artwork.h"
+#include "app/backform.h"
+#include "app/controls.h"
+#include "app/design.h"
+#include "app/form1.h"
+#include "app/titlform.h"
+#include "app/windows.h"
+
+#include <QKeyEvent>
+
+Prophecy::Prophecy()
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Prophecy"));
+    setWindowTitle(QStringLiteral("Prophecy"));
+    setWindowIcon(windowIcon());
+    setClientTwips(this, 9750, 7245);
+    setColours(this, Colours::Black, Colours::White);
+    setFocusPolicy(Qt::StrongFocus);
+
+    Picture1 = new ClickLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->resize(twipsSize(7680, 5760));
+    Picture1->setPixmap(artwork(QStringLiteral("proverb"), Picture1->size()));
+    Picture1->setCursor(Qt::PointingHandCursor);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->installEventFilter(this);
+
+    connect(Picture1, &ClickLabel::clicked, this, &Prophecy::Picture1_Click);
+}
+
+void Prophecy::load()
+{
+    // The picture sits in the middle of the window.
+    Picture1->move(width() / 2 - Picture1->width() / 2, height() / 2 - Picture1->height() / 2);
+    centreOnScreen(this);
+}
+
+void Prophecy::showCentred()
+{
+    centreOnScreen(this);
+    show();
+    raise();
+}
+
+void Prophecy::leave()
+{
+    hide();
+    Windows::form1().showAndActivate();
+    Windows::backform().setBackground(Colours::Black);
+}
+
+void Prophecy::Form_Click() { leave(); }
+void Prophecy::Form_KeyPress() { leave(); }
+void Prophecy::Picture1_Click() { leave(); }
+void Prophecy::Picture1_KeyPress() { leave(); }
+
+bool Prophecy::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Picture1 && event->type() == QEvent::KeyPress) {
+        if (!isModifierOnly(static_cast<QKeyEvent *>(event)))
+            Picture1_KeyPress();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Prophecy::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    if (!isModifierOnly(event))
+        Form_KeyPress();
+}
+
+void Prophecy::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = true;
+    event->accept();
+}
+
+void Prophecy::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (pressed_) {
+        pressed_ = false;
+        Form_Click();
+    }
+}
+
+void Prophecy::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    activateWindow();
+    Picture1->setFocus();
+}

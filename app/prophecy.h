@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class ClickLabel;
+
+// The proverb picture between the title and the main window. Any key or click
+// hands over to the main window; the window is only hidden, never unloaded.
+class Prophecy : public QWidget
+{
+    Q_OBJECT
+public:
+    Prophecy();
+    void load();
+    void showCentred();
+
+    ClickLabel *Picture1 = nullptr;
+
+public slots:
+    void Form_Click();
+    void Form_KeyPress();
+    void Picture1_Click();
+    void Picture1_KeyPress();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void leave();
+    bool pressed_ = false;
+};

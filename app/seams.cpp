@@ -1,0 +1,88 @@
+#include "app/seams.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+namespace {
+
+std::function<QDateTime()> &clockFunction()
+{
+    static std::function<QDateTime()> clock;
+    return clock;
+}
+
+std::function<std::unique_ptr<QPrinter>()> &defaultPrinterFunction()
+{
+    static std::function<std::unique_ptr<QPrinter>()> printer;
+    return printer;
+}
+
+std::function<std::unique_ptr<QPrinter>(QWidget *)> &choosePrinterFunction()
+{
+    static std::function<std::unique_ptr<QPrinter>(QWidget *)> printer;
+    return printer;
+}
+
+std::function<void()> &endFunction()
+{
+    static std::function<void()> end;
+    return end;
+}
+
+} // namespace
+
+namespace Seams {
+
+QDateTime now()
+{
+    return clockFunction() ? clockFunction()() : QDateTime::currentDateTime();
+}
+
+void setNow(std::function<QDateTime()> clock) { clockFunction() = std::move(clock); }
+
+std::unique_ptr<QPrinter> defaultPrinter()
+{
+    if (defaultPrinterFunction())
+        return defaultPrinterFunction()();
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+std::unique_ptr<QPrinter> choosePrinter(QWidget *parent)
+{
+    if (choosePrinterFunction())
+        return choosePrinterFunction()(parent);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    dialog.setWindowTitle(QStringLiteral("Print"));
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return printer;
+}
+
+void setPrinters(std::function<std::unique_ptr<QPrinter>()> defaultPrinter,
+                 std::function<std::unique_ptr<QPrinter>(QWidget *)> choosePrinter)
+{
+    defaultPrinterFunction() = std::move(defaultPrinter);
+    choosePrinterFunction() = std::move(choosePrinter);
+}
+
+void endProgram()
+{
+    if (endFunction()) {
+        endFunction()();
+        return;
+    }
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
+    QApplication::quit();
+}
+
+void setEndProgram(std::function<void()> end) { endFunction() = std::move(end); }
+
+} // namespace Seams

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDateTime>
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// The program's few contacts with the world outside it: the clock, the printer
+// and the end of the process. Tests replace them to set the date, to print into a
+// PDF file, or to see that the program would end.
+namespace Seams {
+
+QDateTime now();
+void setNow(std::function<QDateTime()> clock); // an empty function restores the system clock
+
+// The default printer, or none when the system has no printer.
+std::unique_ptr<QPrinter> defaultPrinter();
+// A printer the user picks (the standard print dialog, which can also save a PDF
+// file), or none when the user cancels.
+std::unique_ptr<QPrinter> choosePrinter(QWidget *parent);
+void setPrinters(std::function<std::unique_ptr<QPrinter>()> defaultPrinter,
+                 std::function<std::unique_ptr<QPrinter>(QWidget *)> choosePrinter);
+
+// Ends the program at once: every window goes and nothing is saved.
+void endProgram();
+void setEndProgram(std::function<void()> end);
+
+} // namespace Seams

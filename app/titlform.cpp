@@ -1,0 +1,191 @@
+#include "app/titlform.h"
+
+#include "app/artwork.h"
+#include "app/backform.h"
+#include "app/controls.h"
+#include "app/design.h"
+#include "app/form1.h"
+#include "app/prophecy.h"
+#include "app/windows.h"
+#include "model/harvest.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace {
+
+struct TitleLabel
+{
+    int left, top, width, height;
+    double points;
+};
+
+// Index 0 is the Greek caption at the bottom; 1 to 7 grow towards the top.
+constexpr TitleLabel TitleLabels[8] = {
+    {120, 6000, 10335, 495, 18},    {120, 5520, 10335, 615, 24},
+    {120, 4800, 10335, 855, 30},    {120, 4080, 10335, 975, 36},
+    {120, 3240, 10335, 1215, 39.6}, {120, 2160, 10335, 1455, 45},
+    {240, 1200, 10215, 1695, 50.4}, {360, 0, 10095, 1695, 60},
+};
+
+const QString Caption = QStringLiteral("Tarnwick (Basic)");
+
+} // namespace
+
+QString symbolFontText(const QString &latin)
+{
+    // The Symbol font's Greek letter on each Latin key, a to z and A to Z.
+    static const QString lower = QStringLiteral("αβχδεφγηιϕκλμνοπθρστυϖωξψζ");
+    static const QString upper = QStringLiteral("ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖ");
+    QString greek;
+    for (const QChar c : latin) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            greek += lower.at(c.unicode() - 'a');
+        else if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            greek += upper.at(c.unicode() - 'A');
+        else
+            greek += c;
+    }
+    return greek;
+}
+
+titlform::titlform()
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("titlform"));
+    setWindowTitle(Caption);
+    setWindowIcon(windowIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setClientTwips(this, 10635, 7050);
+    setColours(this, Colours::Yellow, Colours::DarkNavy);
+    setFocusPolicy(Qt::StrongFocus);
+
+    for (int i = 0; i < 8; ++i) {
+        const TitleLabel &t = TitleLabels[i];
+        auto *label = new ClickLabel(this);
+        label->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        placeTwips(label, t.left, t.top, t.width, t.height);
+        label->setFont(designFont(QStringLiteral("Times New Roman"), t.points));
+        label->setText(i == 0 ? symbolFontText(Caption) : Caption);
+        label->setAlignment(Qt::AlignCenter);
+        setColours(label, Colours::Yellow, Colours::Navy);
+        label->setVisible(false);
+        Label1[static_cast<std::size_t>(i)] = label;
+    }
+
+    Label2 = new ClickLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    placeTwips(Label2, 1080, 4800, 1695, 1095);
+    Label2->setFont(designFont(QStringLiteral("Times New Roman"), 13.8));
+    Label2->setText(QStringLiteral("Press any key or click mouse to start."));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setWordWrap(true);
+    setColours(Label2, Colours::Yellow, Colours::Red);
+    Label2->setCursor(startCursor());
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+
+    // A click on Label2 waits for the double-click interval, so that a double
+    // click can take its own way straight to the main window.
+    pendingLabel2Click_ = new QTimer(this);
+    pendingLabel2Click_->setSingleShot(true);
+
+    for (int i = 0; i < 8; ++i)
+        connect(Label1[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
+                [this, i] { Label1_Click(i); });
+    connect(Label2, &ClickLabel::clicked, this, [this] {
+        pendingLabel2Click_->start(QApplication::doubleClickInterval());
+    });
+    connect(pendingLabel2Click_, &QTimer::timeout, this, &titlform::Label2_Click);
+    connect(Label2, &ClickLabel::doubleClicked, this, [this] {
+        pendingLabel2Click_->stop();
+        Label2_DblClick();
+    });
+    connect(Timer1, &QTimer::timeout, this, &titlform::Timer1_Timer);
+}
+
+void titlform::load()
+{
+    centreOnScreen(this);
+    Timer1->setInterval(200);
+    Timer1->start();
+}
+
+void titlform::Timer1_Timer()
+{
+    HarvestState &h = Harvest;
+    h.TitleTick = static_cast<std::int16_t>(h.TitleTick + 1);
+    if (h.TitleTick > 12)
+        h.TitleTick = 0;
+    if (h.TitleTick <= 7) {
+        Label1[static_cast<std::size_t>(h.TitleShown)]->setVisible(false);
+        Label1[static_cast<std::size_t>(h.TitleTick)]->setVisible(true);
+        h.TitleShown = h.TitleTick;
+    }
+}
+
+void titlform::leave()
+{
+    hide();
+    Windows::prophecy().showCentred();
+    Windows::backform().setBackground(Colours::White);
+}
+
+void titlform::Form_KeyPress() { leave(); }
+void titlform::Form_Click() { leave(); }
+void titlform::Label1_Click(int) { leave(); }
+void titlform::Label2_Click() { leave(); }
+
+void titlform::Label2_DblClick()
+{
+    hide();
+    Windows::form1().showAndActivate();
+    Windows::backform().setBackground(Colours::White);
+}
+
+bool isModifierOnly(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void titlform::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    if (!isModifierOnly(event))
+        Form_KeyPress();
+}
+
+void titlform::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = true;
+    event->accept();
+}
+
+void titlform::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (pressed_) {
+        pressed_ = false;
+        Form_Click();
+    }
+}
+
+void titlform::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Under a bare X server a window takes the keyboard only when activated.
+    activateWindow();
+    setFocus();
+}

@@ -1,0 +1,585 @@
+#include "charts/qtchartcontrol.h"
+
+#include "model/units.h"
+
+#include <QChart>
+#include <QEvent>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QImage>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double Empty = std::numeric_limits<double>::quiet_NaN();
+
+// Marker sizes and outline widths come in twips, like every length of the
+// layout. The usual marker is 8 pixels across; other sizes are kept within
+// bounds where a square still reads as a point and not as a blot.
+constexpr int DefaultMarkerPixels = 8;
+constexpr int MinMarkerPixels = 5;
+constexpr int MaxMarkerPixels = 16;
+constexpr int MaxOutlinePixels = 3;
+
+// Past this magnitude the axis arithmetic can overflow to infinity, so such
+// ranges are shown as they are, without rounding to nice numbers.
+constexpr double HugeMagnitude = 1e300;
+// Coordinates are kept within this bound, so that no difference the chart
+// computes between a point and an axis end can overflow.
+constexpr double MaxCoordinate = 4e307;
+
+struct Range
+{
+    double min;
+    double max;
+};
+
+// Turns the extent of the drawn values into a range an axis can show: never
+// empty, never of zero width, always finite. `lo > hi` means there are no values.
+Range widenedRange(double lo, double hi)
+{
+    if (!(lo <= hi))
+        return {0.0, 1.0};
+    const double magnitude = std::max(std::abs(lo), std::abs(hi));
+    const double span = hi - lo;
+    if (span == 0 && magnitude >= 0) {
+        // A constant: centre it in a band wide enough to read. The halves avoid
+        // overflow next to the largest doubles.
+        const double centre = lo / 2 + hi / 2;
+        const double half = std::max(1.0, std::abs(centre) * 0.1);
+        return {centre - half, centre + half};
+    }
+    return {lo, hi};
+}
+
+// Decimals needed to write every multiple of `step` exactly, or -1 when more
+// than a handful would be needed.
+int decimalsFor(double step)
+{
+    double scaled = step;
+    for (int decimals = 0; decimals <= 6; ++decimals) {
+        if (std::abs(scaled - std::round(scaled)) <= 1e-6 * std::abs(scaled))
+            return decimals;
+        scaled *= 10;
+    }
+    return -1;
+}
+
+// Plain fixed-point labels ("0", "250", "0.25") where they stay short; very
+// large, very small or irregular ranges fall back to three significant digits.
+QString labelFormatFor(double min, double max, int tickCount)
+{
+    if (tickCount >= 2) {
+        const double step = (max - min) / (tickCount - 1);
+        const double magnitude = std::max(std::abs(min), std::abs(max));
+        const int decimals = decimalsFor(step);
+        if (decimals >= 0 && magnitude < 1e7 && step > 0)
+            return QStringLiteral("%.%1f").arg(decimals);
+    }
+    return QStringLiteral("%.3g");
+}
+
+// Rounds the range outwards to nice numbers, starting from `ticks` ticks, and
+// falls back to the plain range should the rounding not give a sound result.
+void applyNiceRange(QValueAxis *axis, const Range &range, int ticks)
+{
+    axis->setTickCount(ticks);
+    axis->setRange(range.min, range.max);
+    axis->applyNiceNumbers();
+    const bool sound = std::isfinite(axis->min()) && std::isfinite(axis->max())
+            && axis->min() < axis->max() && axis->tickCount() >= 2
+            && axis->tickCount() <= 25;
+    if (!sound) {
+        axis->setTickCount(ticks);
+        axis->setRange(range.min, range.max);
+    } else {
+        // Adding zero turns a negative zero into a positive one, so no label reads "-0".
+        axis->setRange(axis->min() + 0.0, axis->max() + 0.0);
+    }
+    axis->setLabelFormat(labelFormatFor(axis->min(), axis->max(), axis->tickCount()));
+}
+
+// Whether the tick labels have room between the ticks: side by side on a
+// horizontal axis, one above the other on a vertical one.
+bool labelsFit(const QValueAxis *axis, double length, bool horizontal)
+{
+    if (axis->tickCount() < 2)
+        return true;
+    const QFontMetricsF metrics(axis->labelsFont());
+    double extent = metrics.height();
+    if (horizontal) {
+        const QByteArray format = axis->labelFormat().toLatin1();
+        extent = 0;
+        for (const double value : {axis->min(), axis->max()}) {
+            const QString label = QString::asprintf(format.constData(), value);
+            extent = std::max(extent, metrics.horizontalAdvance(label));
+        }
+    }
+    const double gap = horizontal ? 12 : 4;
+    return length / (axis->tickCount() - 1) >= extent + gap;
+}
+
+// Sets the axis to the range of the drawn values, rounded to nice numbers with
+// as many ticks as its length holds without crowding the labels.
+void applyRange(QValueAxis *axis, double lo, double hi, double length, bool horizontal)
+{
+    const Range range = widenedRange(lo, hi);
+    if (std::max(std::abs(range.min), std::abs(range.max)) >= HugeMagnitude) {
+        axis->setTickCount(3);
+        axis->setRange(range.min, range.max);
+        axis->setLabelFormat(QStringLiteral("%.3g"));
+        return;
+    }
+    // Rounding to nice numbers from few ticks wastes much of the plot, so start
+    // from enough ticks and thin them only when their labels collide.
+    const double pixelsPerTick = horizontal ? 70 : 40;
+    const int mostTicks = horizontal ? 9 : 11;
+    for (int ticks = std::clamp(int(length / pixelsPerTick) + 1, 5, mostTicks); ticks >= 2;
+         --ticks) {
+        applyNiceRange(axis, range, ticks);
+        if (labelsFit(axis, length, horizontal))
+            return;
+    }
+    // Even the coarsest ticks are crowded: shorten the labels instead.
+    axis->setLabelFormat(QStringLiteral("%.3g"));
+}
+
+QFont fontOf(const QString &family, double points)
+{
+    QFont font(family);
+    font.setPixelSize(std::max(1, pointsToPixels(points)));
+    return font;
+}
+
+} // namespace
+
+QtChartControl::QtChartControl(QWidget *parent)
+    : QChartView(parent)
+{
+    QChart *c = chart();
+    c->setAnimationOptions(QChart::NoAnimation);
+    c->setDropShadowEnabled(false);
+    c->setBackgroundRoundness(0);
+    c->setBackgroundBrush(Qt::white);
+    c->setBackgroundPen(Qt::NoPen);
+    c->setMargins(QMargins(4, 4, 10, 4));
+    c->layout()->setContentsMargins(0, 0, 0, 0);
+    c->legend()->setAlignment(Qt::AlignRight);
+    c->legend()->setVisible(false);
+
+    for (int i = 0; i < 2; ++i) {
+        auto *axis = new QValueAxis(this);
+        axis->setLinePen(QPen(Qt::black, 1));
+        axis->setLabelsColor(Qt::black);
+        axis->setTitleBrush(Qt::black);
+        axis->setMinorGridLineVisible(false);
+        axis->setRange(0.0, 1.0);
+        m_axes[size_t(i)].axis = axis;
+        c->addAxis(axis, i == 0 ? Qt::AlignBottom : Qt::AlignLeft);
+    }
+
+    setFrameShape(QFrame::NoFrame);
+    setBackgroundBrush(Qt::white);
+    setRenderHint(QPainter::Antialiasing, true);
+    setRubberBand(QChartView::NoRubberBand);
+
+    // Mouse events of a view reach it on its viewport; taking them there keeps
+    // the chart view's own handlers, which are unsafe on an empty spot, out of it.
+    viewport()->installEventFilter(this);
+
+    applyChartSettings();
+    applyAxisSettings(m_axes[0], true);
+    applyAxisSettings(m_axes[1], false);
+}
+
+QtChartControl::~QtChartControl() = default;
+
+void QtChartControl::setSeriesKind2dXY() { }
+void QtChartControl::setChartKind2dXY() { }
+
+void QtChartControl::setColumnCount(int columns)
+{
+    m_columns = std::clamp(columns, 0, MaxColumns);
+}
+
+void QtChartControl::setRowCount(int rows)
+{
+    m_rows = std::clamp(rows, 0, MaxRows);
+}
+
+int QtChartControl::columnCount() const { return m_columns; }
+int QtChartControl::rowCount() const { return m_rows; }
+
+void QtChartControl::setDataPoint(int row, int column, double value, bool isNull)
+{
+    if (row < 1 || row > m_rows || column < 1 || column > m_columns)
+        return;
+    if (m_cells.size() < size_t(column))
+        m_cells.resize(size_t(column));
+    std::vector<double> &cells = m_cells[size_t(column - 1)];
+    if (cells.size() < size_t(row))
+        cells.resize(size_t(row), Empty);
+    cells[size_t(row - 1)] = isNull ? Empty : value;
+}
+
+double QtChartControl::cell(int row, int column) const
+{
+    if (size_t(column) > m_cells.size())
+        return Empty;
+    const std::vector<double> &cells = m_cells[size_t(column - 1)];
+    return size_t(row) > cells.size() ? Empty : cells[size_t(row - 1)];
+}
+
+void QtChartControl::setLegendVisible(bool shown) { m_legendVisible = shown; }
+
+// The legend has a single place, at the right.
+void QtChartControl::setLegendPosition(LegendPosition) { }
+
+void QtChartControl::setTitleFontSize(double points) { m_titleFontPoints = points; }
+void QtChartControl::setTitleFontName(const QString &family) { m_titleFontName = family; }
+void QtChartControl::setTitleText(const QString &text) { m_titleText = text; }
+
+// With one x and one y axis shared by every series there is nothing to make independent.
+void QtChartControl::setIndependentAxisScales(bool independent)
+{
+    m_independentScales = independent;
+}
+
+QtChartControl::SeriesSettings *QtChartControl::seriesSettings(int series)
+{
+    // A series is named by its x column: 1, 3, 5, ...
+    if (series < 1 || series >= MaxColumns || series % 2 == 0)
+        return nullptr;
+    return &m_series[size_t(series / 2)];
+}
+
+void QtChartControl::setSeriesMarkersShown(int series, bool shown)
+{
+    if (SeriesSettings *s = seriesSettings(series))
+        s->markersShown = shown;
+}
+
+void QtChartControl::setSeriesMarkerAutomatic(int series, bool automatic)
+{
+    if (SeriesSettings *s = seriesSettings(series))
+        s->markerAutomatic = automatic;
+}
+
+void QtChartControl::setSeriesLineShown(int series, bool shown)
+{
+    if (SeriesSettings *s = seriesSettings(series))
+        s->lineShown = shown;
+}
+
+void QtChartControl::setSeriesLegendText(int series, const QString &text)
+{
+    if (SeriesSettings *s = seriesSettings(series)) {
+        s->legendText = text;
+        s->legendTextSet = true;
+    }
+}
+
+void QtChartControl::setPointMarkerVisible(int series, bool visible)
+{
+    if (SeriesSettings *s = seriesSettings(series))
+        s->pointMarkerVisible = visible;
+}
+
+void QtChartControl::setPointMarkerStyle(int series, MarkerStyle style)
+{
+    if (SeriesSettings *s = seriesSettings(series))
+        s->markerStyle = style;
+}
+
+void QtChartControl::setPointMarkerSize(int series, int size)
+{
+    if (SeriesSettings *s = seriesSettings(series))
+        s->markerSizeTwips = std::clamp(size, 0, 12 * MaxMarkerPixels);
+}
+
+void QtChartControl::setPointMarkerOutline(int series, LinePattern pattern, int width,
+                                           const QColor &colour)
+{
+    if (SeriesSettings *s = seriesSettings(series)) {
+        s->outlinePattern = pattern;
+        s->outlineWidthTwips = std::clamp(width, 0, 12 * MaxOutlinePixels);
+        s->outlineColour = colour;
+    }
+}
+
+void QtChartControl::setPointMarkerFillRed(int series, int red)
+{
+    if (SeriesSettings *s = seriesSettings(series))
+        s->fillRed = std::clamp(red, 0, 255);
+}
+
+QtChartControl::AxisSettings &QtChartControl::axisSettings(ChartAxis axis)
+{
+    return m_axes[axis == ChartAxis::X ? 0 : 1];
+}
+
+// Both axes are always linear.
+void QtChartControl::setAxisScaleLinear(ChartAxis) { }
+
+// The range always follows the data; the flag is kept for completeness.
+void QtChartControl::setAxisAutoRange(ChartAxis axis, bool automatic)
+{
+    axisSettings(axis).autoRange = automatic;
+}
+
+void QtChartControl::setAxisGridLine(ChartAxis axis, LinePattern pattern,
+                                     bool automaticColour, const QColor &colour)
+{
+    AxisSettings &s = axisSettings(axis);
+    s.gridSet = true;
+    s.gridPattern = pattern;
+    s.gridAutomaticColour = automaticColour;
+    s.gridColour = colour;
+}
+
+void QtChartControl::setAxisTitleFontSize(ChartAxis axis, double points)
+{
+    axisSettings(axis).titleFontPoints = points;
+}
+
+void QtChartControl::setAxisTitleFontName(ChartAxis axis, const QString &family)
+{
+    axisSettings(axis).titleFontName = family;
+}
+
+void QtChartControl::setAxisTitleVisible(ChartAxis axis, bool visible)
+{
+    axisSettings(axis).titleVisible = visible;
+}
+
+void QtChartControl::setAxisTitleText(ChartAxis axis, const QString &text)
+{
+    axisSettings(axis).titleText = text;
+}
+
+void QtChartControl::setChartVisible(bool visible) { setVisible(visible); }
+
+// The widget's own flag, so the answer holds before the window is first shown.
+bool QtChartControl::isChartVisible() const { return !isHidden(); }
+
+QColor QtChartControl::defaultSeriesColour(int seriesNumber)
+{
+    static const QColor colours[] = {
+        QColor(0, 64, 192), QColor(0, 150, 0), QColor(200, 0, 0),
+        QColor(128, 0, 160), QColor(224, 128, 0),
+    };
+    constexpr int count = int(std::size(colours));
+    const int index = ((std::max(seriesNumber, 1) - 1) % count);
+    return colours[index];
+}
+
+void QtChartControl::applyChartSettings()
+{
+    QChart *c = chart();
+    c->setTitle(m_titleText);
+    c->setTitleFont(fontOf(m_titleFontName, m_titleFontPoints));
+    c->setTitleBrush(Qt::black);
+
+    QLegend *legend = c->legend();
+    legend->setVisible(m_legendVisible);
+    legend->setAlignment(Qt::AlignRight);
+    legend->setFont(fontOf(m_axes[1].titleFontName, m_axes[1].titleFontPoints - 1));
+    legend->setLabelColor(Qt::black);
+}
+
+void QtChartControl::applyAxisSettings(AxisSettings &s, bool isX)
+{
+    QValueAxis *axis = s.axis;
+    axis->setTitleText(s.titleText);
+    axis->setTitleVisible(s.titleVisible && !s.titleText.isEmpty());
+    axis->setTitleFont(fontOf(s.titleFontName, s.titleFontPoints));
+    // Tick labels a point smaller than the title, so the title stands out.
+    axis->setLabelsFont(fontOf(s.titleFontName, s.titleFontPoints - 1));
+
+    // Unless told otherwise, the y axis carries quiet grey lines and the x axis none.
+    const bool gridShown = s.gridSet || !isX;
+    axis->setGridLineVisible(gridShown);
+    const QColor gridColour = s.gridSet && !s.gridAutomaticColour ? s.gridColour
+                                                                    : QColor(220, 220, 220);
+    QPen gridPen(gridColour, 1, Qt::SolidLine);
+    gridPen.setCosmetic(true);
+    axis->setGridLinePen(gridPen);
+}
+
+// A visible outline is at least one pixel, however thin it was asked to be.
+int QtChartControl::outlinePixels(const SeriesSettings &s)
+{
+    if (s.outlineWidthTwips <= 0)
+        return 0;
+    return std::clamp(twipsToPixels(s.outlineWidthTwips), 1, MaxOutlinePixels);
+}
+
+QImage QtChartControl::markerImage(const SeriesSettings &s, const QColor &seriesColour)
+{
+    const int side = s.markerSizeTwips > 0
+            ? std::clamp(twipsToPixels(s.markerSizeTwips), MinMarkerPixels, MaxMarkerPixels)
+            : DefaultMarkerPixels;
+    const QColor fill = markerFill(s, seriesColour);
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    const int outline = std::min(outlinePixels(s), (side - 1) / 2);
+    painter.fillRect(image.rect(), outline > 0 ? s.outlineColour : fill);
+    painter.fillRect(image.rect().adjusted(outline, outline, -outline, -outline), fill);
+    return image;
+}
+
+QColor QtChartControl::markerFill(const SeriesSettings &s, const QColor &seriesColour)
+{
+    QColor fill = seriesColour;
+    if (s.fillRed >= 0)
+        fill.setRed(s.fillRed);
+    return fill;
+}
+
+QLineSeries *QtChartControl::buildSeries(int seriesIndex)
+{
+    const int xColumn = 2 * seriesIndex + 1;
+    const SeriesSettings &s = m_series[size_t(seriesIndex)];
+    const QColor colour = defaultSeriesColour(seriesIndex + 1);
+
+    QList<QPointF> points;
+    points.reserve(m_rows);
+    for (int row = 1; row <= m_rows; ++row) {
+        double x = cell(row, xColumn);
+        double y = cell(row, xColumn + 1);
+        if (!std::isfinite(x) || !std::isfinite(y))
+            continue;
+        x = std::clamp(x, -MaxCoordinate, MaxCoordinate);
+        y = std::clamp(y, -MaxCoordinate, MaxCoordinate);
+        points.append(QPointF(x, y));
+        m_extent[0] = std::min(m_extent[0], x);
+        m_extent[1] = std::max(m_extent[1], x);
+        m_extent[2] = std::min(m_extent[2], y);
+        m_extent[3] = std::max(m_extent[3], y);
+    }
+
+    auto *series = new QLineSeries;
+    series->setName(s.legendTextSet ? s.legendText
+                                    : QStringLiteral("Series %1").arg(seriesIndex + 1));
+    // A hidden line keeps its colour, which the legend uses for the series' swatch.
+    QPen pen(colour, 2);
+    if (!s.lineShown)
+        pen.setStyle(Qt::NoPen);
+    series->setPen(pen);
+    if (s.pointMarkerVisible || (s.markerAutomatic && s.markersShown)) {
+        // One image stamped at every point keeps a series a single graphics item,
+        // however many points it has.
+        const QImage marker = markerImage(s, colour);
+        series->setMarkerSize(marker.width());
+        series->setLightMarker(marker);
+    }
+    series->replace(points);
+    return series;
+}
+
+void QtChartControl::refresh()
+{
+    QChart *c = chart();
+    c->removeAllSeries();
+
+    applyChartSettings();
+    applyAxisSettings(m_axes[0], true);
+    applyAxisSettings(m_axes[1], false);
+
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    m_extent = {inf, -inf, inf, -inf};
+    const int seriesCount = std::min(m_columns / 2, MaxSeries);
+    for (int i = 0; i < seriesCount; ++i) {
+        QLineSeries *series = buildSeries(i);
+        c->addSeries(series);
+        series->attachAxis(m_axes[0].axis);
+        series->attachAxis(m_axes[1].axis);
+        if (series->pen().style() == Qt::NoPen && !series->lightMarker().isNull()) {
+            // Points alone: the legend swatch shows the marker, not the hidden line.
+            const SeriesSettings &s = m_series[size_t(i)];
+            for (QLegendMarker *marker : c->legend()->markers(series)) {
+                marker->setBrush(markerFill(s, defaultSeriesColour(i + 1)));
+                marker->setPen(QPen(s.outlineColour, outlinePixels(s)));
+            }
+        }
+    }
+    updateAxisRanges();
+}
+
+void QtChartControl::updateAxisRanges()
+{
+    // The plot area is not known until the chart is laid out, so its size is
+    // estimated from the control's size and the room taken by the text around it.
+    const QFontMetricsF labels(m_axes[1].axis->labelsFont());
+    const QFontMetricsF titles(m_axes[0].axis->titleFont());
+    double legendWidth = 0;
+    if (m_legendVisible) {
+        const QFontMetricsF legendMetrics(chart()->legend()->font());
+        for (const QAbstractSeries *series : chart()->series())
+            legendWidth = std::max(legendWidth, legendMetrics.horizontalAdvance(series->name()));
+        legendWidth += 40;
+    }
+    const double xLength = width() * 0.82 - legendWidth;
+    double yLength = height() - 2 * labels.height() - 12;
+    if (!m_titleText.isEmpty())
+        yLength -= 1.5 * QFontMetricsF(chart()->titleFont()).height();
+    if (m_axes[0].axis->isTitleVisible())
+        yLength -= 1.5 * titles.height();
+
+    applyRange(m_axes[0].axis, m_extent[0], m_extent[1], std::max(xLength, 60.0), true);
+    applyRange(m_axes[1].axis, m_extent[2], m_extent[3], std::max(yLength, 40.0), false);
+}
+
+void QtChartControl::resizeEvent(QResizeEvent *event)
+{
+    QChartView::resizeEvent(event);
+    updateAxisRanges();
+}
+
+bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != viewport())
+        return QChartView::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            m_pressInside = viewport()->rect().contains(mouse->position().toPoint());
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        // The first half of a double click has already counted as the click.
+        m_pressInside = false;
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            const bool inside = viewport()->rect().contains(mouse->position().toPoint());
+            if (m_pressInside && inside) {
+                // Queued, so whoever rebuilds the chart on a click does so after
+                // this event has left the view.
+                QMetaObject::invokeMethod(this, &QtChartControl::clicked,
+                                          Qt::QueuedConnection);
+            }
+            m_pressInside = false;
+        }
+        return true;
+    }
+    case QEvent::MouseMove:
+        return true;
+    default:
+        return QChartView::eventFilter(watched, event);
+    }
+}

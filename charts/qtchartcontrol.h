@@ -1,0 +1,158 @@
+#pragma once
+
+#include "charts/chartcontrol.h"
+
+#include <QChartView>
+#include <QColor>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class QValueAxis;
+class QLineSeries;
+
+// The chart control drawn with Qt Charts. Set-up calls and grid writes are only
+// remembered; refresh() rebuilds the visible chart from them in one go, so a
+// chart procedure that writes thousands of cells pays for one redraw.
+//
+// The chart takes no mouse interaction of its own: a left click anywhere on it
+// raises clicked(), delivered through the event loop so that the receiver may
+// rebuild the chart straight away.
+class QtChartControl : public QChartView, public ChartControl
+{
+    Q_OBJECT
+
+public:
+    // Bounds on the grid; larger counts are clamped to them.
+    static constexpr int MaxRows = 32767;
+    static constexpr int MaxColumns = 64;
+    static constexpr int MaxSeries = MaxColumns / 2;
+
+    explicit QtChartControl(QWidget *parent = nullptr);
+    ~QtChartControl() override;
+
+    void setSeriesKind2dXY() override;
+    void setChartKind2dXY() override;
+
+    void setColumnCount(int columns) override;
+    void setRowCount(int rows) override;
+    int columnCount() const override;
+    int rowCount() const override;
+    void setDataPoint(int row, int column, double value, bool isNull = false) override;
+
+    void setLegendVisible(bool shown) override;
+    void setLegendPosition(LegendPosition position) override;
+    void setTitleFontSize(double points) override;
+    void setTitleFontName(const QString &family) override;
+    void setTitleText(const QString &text) override;
+    void setIndependentAxisScales(bool independent) override;
+
+    void setSeriesMarkersShown(int series, bool shown) override;
+    void setSeriesMarkerAutomatic(int series, bool automatic) override;
+    void setSeriesLineShown(int series, bool shown) override;
+    void setSeriesLegendText(int series, const QString &text) override;
+    void setPointMarkerVisible(int series, bool visible) override;
+    void setPointMarkerStyle(int series, MarkerStyle style) override;
+    void setPointMarkerSize(int series, int size) override;
+    void setPointMarkerOutline(int series, LinePattern pattern, int width,
+                               const QColor &colour) override;
+    void setPointMarkerFillRed(int series, int red) override;
+
+    void setAxisScaleLinear(ChartAxis axis) override;
+    void setAxisAutoRange(ChartAxis axis, bool automatic) override;
+    void setAxisGridLine(ChartAxis axis, LinePattern pattern, bool automaticColour,
+                         const QColor &colour) override;
+    void setAxisTitleFontSize(ChartAxis axis, double points) override;
+    void setAxisTitleFontName(ChartAxis axis, const QString &family) override;
+    void setAxisTitleVisible(ChartAxis axis, bool visible) override;
+    void setAxisTitleText(ChartAxis axis, const QString &text) override;
+
+    void setChartVisible(bool visible) override;
+    bool isChartVisible() const override;
+
+    void refresh() override;
+
+    // The colour a series is drawn in when nothing else is said; `seriesNumber`
+    // counts from 1 (the series on columns 1 and 2).
+    static QColor defaultSeriesColour(int seriesNumber);
+
+    // The two axes of the chart (bottom x, left y), for callers that print or
+    // inspect the chart.
+    QValueAxis *axisX() const { return m_axes[0].axis; }
+    QValueAxis *axisY() const { return m_axes[1].axis; }
+
+signals:
+    void clicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Markers are drawn when the point marker is visible, or when automatic
+    // markers are both chosen and shown.
+    struct SeriesSettings
+    {
+        bool markersShown = false;
+        bool markerAutomatic = true;
+        bool lineShown = true;
+        bool pointMarkerVisible = false;
+        MarkerStyle markerStyle = MarkerStyle::FilledSquare;
+        int markerSizeTwips = 0; // 0: never set, draw the usual size
+        LinePattern outlinePattern = LinePattern::Solid;
+        int outlineWidthTwips = 12;
+        QColor outlineColour = Qt::black;
+        int fillRed = -1; // -1: keep the red of the series' own colour
+        QString legendText;
+        bool legendTextSet = false;
+    };
+
+    struct AxisSettings
+    {
+        QString titleText;
+        bool titleVisible = false;
+        QString titleFontName = QStringLiteral("Arial");
+        double titleFontPoints = 10.0;
+        bool gridSet = false;
+        LinePattern gridPattern = LinePattern::Solid;
+        bool gridAutomaticColour = true;
+        QColor gridColour = Qt::black;
+        bool autoRange = true;
+        QValueAxis *axis = nullptr;
+    };
+
+    SeriesSettings *seriesSettings(int series);
+    AxisSettings &axisSettings(ChartAxis axis);
+    double cell(int row, int column) const;
+
+    void applyChartSettings();
+    void applyAxisSettings(AxisSettings &settings, bool isX);
+    QLineSeries *buildSeries(int seriesIndex);
+    void updateAxisRanges();
+    static QColor markerFill(const SeriesSettings &settings, const QColor &seriesColour);
+    static int outlinePixels(const SeriesSettings &settings);
+    static QImage markerImage(const SeriesSettings &settings, const QColor &seriesColour);
+
+    // The grid as written, one column per vector, each as long as its last
+    // written row; never shrunk, so a smaller grid keeps its values for later.
+    // An empty cell is held as NaN, which is never drawn either.
+    std::vector<std::vector<double>> m_cells;
+    int m_rows = 0;
+    int m_columns = 0;
+
+    std::array<SeriesSettings, MaxSeries> m_series;
+    std::array<AxisSettings, 2> m_axes;
+
+    QString m_titleText;
+    QString m_titleFontName = QStringLiteral("Arial");
+    double m_titleFontPoints = 10.0;
+    bool m_legendVisible = false;
+    bool m_independentScales = false;
+
+    // Smallest and largest x, then y, of the points drawn by the last refresh;
+    // kept so the ticks can be fitted again when the control is resized.
+    std::array<double, 4> m_extent = {0.0, -1.0, 0.0, -1.0};
+
+    bool m_pressInside = false;
+};

@@ -1,0 +1,173 @@
+#include "model/growth.h"
+
+#include "model/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// The loop bound is read once; steps past the end of the series are never taken.
+double loopBound(double runLength)
+{
+    return std::min(runLength + 1.0, static_cast<double>(SeriesLength - 1));
+}
+
+bool finite(double a, double b, double c) { return std::isfinite(a) && std::isfinite(b) && std::isfinite(c); }
+
+// One step of the common time loop. `v` is the new size without harvest, `w` the
+// new harvested size, both before rounding. Returns false once the harvested
+// population is extinct.
+template <typename GrowthRateAtZero>
+bool takeStep(HarvestState &s, int t, double v, double w, ModelOutcome &outcome,
+              GrowthRateAtZero rateAtZero)
+{
+    s.NOriginal[t] = roundThroughText(v);
+    s.dNOriginal[t - 1] = s.NOriginal[t] - s.NOriginal[t - 1];
+    // A population of size 0 has no relative change of its own; its limit for a
+    // vanishing population is the per-capita growth over one step.
+    s.dNperNOriginal[t - 1] = s.NOriginal[t - 1] != 0.0
+                                  ? s.dNOriginal[t - 1] / s.NOriginal[t - 1]
+                                  : rateAtZero();
+    s.NHarvested[t] = roundThroughText(w);
+
+    bool alive = s.NHarvested[t] > 0;
+    if (alive) {
+        s.dNHarvested[t - 1] = s.NHarvested[t] - s.NHarvested[t - 1];
+        s.dNperNHarvested[t - 1] = s.dNHarvested[t - 1] / s.NHarvested[t - 1];
+    } else {
+        // The harvested population is extinct once its size is no longer positive:
+        // the run ends at the last step with a positive size, and the whole of
+        // that population is lost in the final step.
+        s.NHarvested[t] = 0;
+        s.SimuT = t - 1;
+        s.dNHarvested[t - 1] = 0 - s.NHarvested[t - 1];
+        s.dNperNHarvested[t - 1] =
+            s.NHarvested[t - 1] != 0.0 ? s.dNHarvested[t - 1] / s.NHarvested[t - 1] : -1.0;
+        outcome.extinct = true;
+        outcome.lastStep = t - 1;
+    }
+
+    if (outcome.firstOutOfRange == 0
+        && !(finite(s.NOriginal[t], s.dNOriginal[t - 1], s.dNperNOriginal[t - 1])
+             && finite(s.NHarvested[t], s.dNHarvested[t - 1], s.dNperNHarvested[t - 1])))
+        outcome.firstOutOfRange = t;
+    return alive;
+}
+
+} // namespace
+
+ModelOutcome Logistic(HarvestState &s, double runLength)
+{
+    ModelOutcome outcome;
+    outcome.lastStep = s.SimuT;
+    const double N0 = s.NOriginal[0];
+    const double K = s.CarryingCapacity;
+    const double r = s.IntrinsicRate;
+    const double H = s.HarvestRate;
+    const double bound = loopBound(runLength);
+    for (s.CurrentT = 1; s.CurrentT <= bound; s.CurrentT += 1) {
+        const int t = static_cast<int>(s.CurrentT);
+        double v = 0.0; // a population of size 0 stays at 0
+        if (N0 != 0.0) {
+            // v = K / (1 + e^(-rt) * ((K - N0) / N0))
+            const double e = std::exp(-r * t);
+            double q = K - N0;
+            q = q / N0;
+            q = q * e;
+            v = K / (1 + q);
+        }
+        // w = h + rh(1 - h/K) - H, one step of the difference equation
+        const double h = s.NHarvested[t - 1];
+        const double rh = r * h;
+        const double hk = h / K;
+        const double room = 1 - hk;
+        const double growth = rh * room;
+        double w = h + growth;
+        w = w - H;
+        if (!takeStep(s, t, v, w, outcome, [r] { return std::expm1(r); }))
+            break;
+    }
+    return outcome;
+}
+
+ModelOutcome Exponential(HarvestState &s, double r, double runLength)
+{
+    ModelOutcome outcome;
+    outcome.lastStep = s.SimuT;
+    const double N0 = s.NOriginal[0];
+    const double H = s.HarvestRate;
+    const double bound = loopBound(runLength);
+    for (s.CurrentT = 1; s.CurrentT <= bound; s.CurrentT += 1) {
+        const int t = static_cast<int>(s.CurrentT);
+        const double v = N0 * std::exp(r * t);
+        double w = 0.0;
+        if (r != 0.0) {
+            // w = (1/r)(H + (rN0 - H)e^(rt)) = H/r + (N0 - H/r)e^(rt)
+            const double inverse = 1 / r;
+            const double e = std::exp(r * t);
+            double a = r * N0;
+            a = a - H;
+            a = a * e;
+            a = a + H;
+            w = a * inverse;
+        } else {
+            // Without growth the harvest simply takes H per step: N0 - Ht.
+            w = N0 - H * t;
+        }
+        if (!takeStep(s, t, v, w, outcome, [r] { return std::expm1(r); }))
+            break;
+    }
+    return outcome;
+}
+
+void setParameterCaption(HarvestState &s)
+{
+    const std::string n0 = textOfNumber(s.NOriginal[0]);
+    const std::string r = textOfNumber(s.IntrinsicRate);
+    const std::string h = textOfNumber(s.HarvestRate);
+    if (s.GrowthModel == "Logistic")
+        s.ParameterCaption = " [N(0)=" + n0 + ", K=" + textOfNumber(s.CarryingCapacity)
+                             + ", r=" + r + ", H=" + h + ".]";
+    else if (s.GrowthModel == "Exponential")
+        s.ParameterCaption = " [N(0)=" + n0 + ", r=" + r + ", H=" + h + ".]";
+}
+
+RunOutcome simulate(HarvestState &state, const RunParameters &p)
+{
+    RunOutcome outcome;
+    const bool exponential = p.growthModel == "Exponential";
+    if (p.n0 < 0)
+        outcome.refusal = RunRefusal::NegativeN0;
+    else if (p.r < 0)
+        outcome.refusal = RunRefusal::NegativeRate;
+    else if (p.H < 0)
+        outcome.refusal = RunRefusal::NegativeHarvest;
+    else if (!exponential && !(p.K > 0))
+        outcome.refusal = RunRefusal::NoCapacity;
+    if (outcome.refusal != RunRefusal::None)
+        return outcome;
+
+    // The run works on a copy, so that a run that leaves the range of a double
+    // keeps the results of the last good run in place.
+    auto run = std::make_unique<HarvestState>(state);
+    run->SimuT = p.runLength;
+    run->CarryingCapacity = p.K;
+    run->IntrinsicRate = p.r;
+    run->HarvestRate = p.H;
+    run->NOriginal[0] = p.n0;
+    run->NHarvested[0] = p.n0;
+    const ModelOutcome model = exponential ? Exponential(*run, p.r, p.runLength)
+                                           : Logistic(*run, p.runLength);
+    if (model.firstOutOfRange != 0) {
+        outcome.refusal = RunRefusal::OutOfRange;
+        outcome.longestRunLength = std::max(0, static_cast<int>(model.firstOutOfRange) - 2);
+        return outcome;
+    }
+    setParameterCaption(*run);
+    state = *run;
+    outcome.extinct = model.extinct;
+    outcome.lastStep = state.SimuT;
+    return outcome;
+}

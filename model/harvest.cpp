@@ -1,0 +1,3 @@
+#include "model/harvest.h"
+
+HarvestState Harvest;

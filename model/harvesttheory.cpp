@@ -1,0 +1,49 @@
+#include "model/harvesttheory.h"
+
+#include <cmath>
+
+Equilibria logisticEquilibria(double r, double K, double H)
+{
+    Equilibria e;
+    if (r == 0.0 || K == 0.0 || !std::isfinite(r) || !std::isfinite(K) || !std::isfinite(H))
+        return e;
+    // s = sqrt(r^2 K^2 + (-4)HKr)
+    const double square = (r * r) * (K * K);
+    double discriminant = square + ((-4 * H) * K) * r;
+    // A harvest of exactly rK/4 typed by the student can miss the touching point
+    // by a rounding error; the two roots then meet at K/2.
+    if (discriminant < 0 && discriminant >= -1e-12 * square)
+        discriminant = 0;
+    if (!(discriminant >= 0) || !std::isfinite(discriminant))
+        return e;
+    e.s = std::sqrt(discriminant);
+    e.unstable = (r * K - e.s) * (0.5 / r);
+    e.stable = (r * K + e.s) * (0.5 / r);
+    e.exist = std::isfinite(e.unstable) && std::isfinite(e.stable);
+    return e;
+}
+
+double logisticYield(double r, double K, double N)
+{
+    const double rN = r * N;
+    const double fraction = N / K;
+    const double room = 1 - fraction;
+    return rN * room;
+}
+
+double logisticRevenue(double ratio, double r, double K, double N)
+{
+    return ratio * logisticYield(r, K, N);
+}
+
+double logisticNetProfit(double ratio, double r, double K, double N)
+{
+    return logisticRevenue(ratio, r, K, N) - N;
+}
+
+double exponentialRevenue(double ratio, double r, double N) { return ratio * (r * N); }
+
+double exponentialNetProfit(double ratio, double r, double N)
+{
+    return exponentialRevenue(ratio, r, N) - N;
+}

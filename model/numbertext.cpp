@@ -1,0 +1,221 @@
+#include "model/numbertext.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the longest decimal number at the start of `s` (sign, digits with an
+// optional point, optional exponent with at least one digit); 0 when there is none.
+std::size_t numberPrefixLength(std::string_view s)
+{
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j]))
+                ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+// Decimal exponent of the first significant digit of a well-formed number with at
+// least one non-zero digit ("123" gives 2, "0.05" gives -2, "1e400" gives 400).
+long long leadingExponent(std::string_view number)
+{
+    long long position = 0; // exponent of the digit being read
+    long long first = std::numeric_limits<long long>::min();
+    std::size_t i = (number[0] == '+' || number[0] == '-') ? 1 : 0;
+    std::size_t intDigits = 0;
+    for (std::size_t k = i; k < number.size() && isDigit(number[k]); ++k)
+        ++intDigits;
+    position = static_cast<long long>(intDigits) - 1;
+    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
+        if (number[i] == '.')
+            continue;
+        if (number[i] != '0' && first == std::numeric_limits<long long>::min())
+            first = position;
+        --position;
+    }
+    long long exponent = 0;
+    if (i < number.size()) {
+        ++i;
+        bool negative = false;
+        if (number[i] == '+' || number[i] == '-')
+            negative = number[i++] == '-';
+        for (; i < number.size(); ++i)
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    if (first == std::numeric_limits<long long>::min())
+        return 0; // all digits zero
+    return first + exponent;
+}
+
+// Converts a well-formed decimal number. `inRange` is false when it does not fit
+// a double; the value is then the largest finite double of its sign (too large)
+// or zero (too small).
+double convert(std::string_view number, bool &inRange)
+{
+    const bool negative = number[0] == '-';
+    const std::string_view unsignedPart =
+        (number[0] == '+' || number[0] == '-') ? number.substr(1) : number;
+    double value = 0.0;
+    const auto result =
+        std::from_chars(unsignedPart.data(), unsignedPart.data() + unsignedPart.size(), value);
+    inRange = result.ec == std::errc();
+    if (!inRange) {
+        value = leadingExponent(number) > 0 ? std::numeric_limits<double>::max() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+} // namespace
+
+double numberOfText(std::string_view text)
+{
+    std::size_t start = 0;
+    while (start < text.size() && isBlank(text[start]))
+        ++start;
+    const std::string_view rest = text.substr(start);
+    const std::size_t length = numberPrefixLength(rest);
+    if (length == 0)
+        return 0.0;
+    bool inRange = true;
+    return convert(rest.substr(0, length), inRange);
+}
+
+std::optional<double> textReadAsNumber(std::string_view text)
+{
+    std::size_t start = 0;
+    std::size_t end = text.size();
+    while (start < end && isBlank(text[start]))
+        ++start;
+    while (end > start && isBlank(text[end - 1]))
+        --end;
+    const std::string_view trimmed = text.substr(start, end - start);
+    if (trimmed.empty() || numberPrefixLength(trimmed) != trimmed.size())
+        return std::nullopt;
+    bool inRange = true;
+    const double value = convert(trimmed, inRange);
+    if (!inRange && value != 0.0)
+        return std::nullopt; // too large for a double
+    return value;
+}
+
+std::string textOfNumber(double value)
+{
+    if (!std::isfinite(value))
+        return "????";
+    if (value == 0.0)
+        return "0";
+
+    // Scientific form with 15 significant digits: "-d.dddddddddddddde+XX".
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const bool negative = scientific[0] == '-';
+    const std::size_t e = scientific.find('e');
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
+        if (scientific[i] != '.')
+            digits.push_back(scientific[i]);
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
+                    scientific.data() + scientific.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string text = negative ? "-" : "";
+    if (exponent >= 15 || exponent <= -5) {
+        text += digits[0];
+        if (digits.size() > 1) {
+            text += '.';
+            text.append(digits, 1);
+        }
+        text += exponent < 0 ? "E-" : "E+";
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10)
+            text += '0';
+        text += std::to_string(magnitude);
+    } else if (exponent >= 0) {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= integerDigits) {
+            text += digits;
+            text.append(integerDigits - digits.size(), '0');
+        } else {
+            text.append(digits, 0, integerDigits);
+            text += '.';
+            text.append(digits, integerDigits);
+        }
+    } else {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+    }
+    return text;
+}
+
+double roundThroughText(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    return numberOfText(textOfNumber(value));
+}
+
+double roundHalfEven(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    if (fraction > 0.5)
+        return below + 1.0;
+    if (fraction < 0.5)
+        return below;
+    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+}
+
+namespace {
+template <typename Int>
+Int heldWholeNumber(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    const double whole = roundHalfEven(value);
+    if (whole <= static_cast<double>(std::numeric_limits<Int>::min()))
+        return std::numeric_limits<Int>::min();
+    if (whole >= static_cast<double>(std::numeric_limits<Int>::max()))
+        return std::numeric_limits<Int>::max();
+    return static_cast<Int>(whole);
+}
+} // namespace
+
+std::int16_t wholeNumber16(double value) { return heldWholeNumber<std::int16_t>(value); }
+std::int32_t wholeNumber32(double value) { return heldWholeNumber<std::int32_t>(value); }

@@ -1,0 +1,537 @@
+#include "charts/qtchartcontrol.h"
+#include "model/units.h"
+
+#include <QChart>
+#include <QElapsedTimer>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
+#include <QValueAxis>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+const QSize MainSize(473, 289);
+
+// The (x, y) rows of one series; a NaN coordinate is written as a null cell.
+using Rows = QList<QPointF>;
+
+// Sets the chart up as the program's chart procedures do, all series in one style.
+void setUp(QtChartControl &chart, int columns, int rows, bool points)
+{
+    chart.setColumnCount(columns);
+    chart.setRowCount(rows);
+    for (int series = 1; series < columns; series += 2) {
+        chart.setSeriesLineShown(series, !points);
+        chart.setSeriesMarkersShown(series, false);
+        chart.setSeriesMarkerAutomatic(series, false);
+        chart.setPointMarkerVisible(series, points);
+        chart.setPointMarkerSize(series, 100);
+        chart.setPointMarkerOutline(series, LinePattern::Solid, 5, Qt::black);
+        chart.setPointMarkerFillRed(series, 255);
+    }
+    chart.setAxisGridLine(ChartAxis::Y, LinePattern::Solid, false, Qt::black);
+}
+
+void writeRows(QtChartControl &chart, int xColumn, const Rows &rows)
+{
+    for (int i = 0; i < rows.size(); ++i) {
+        const QPointF p = rows.at(i);
+        chart.setDataPoint(i + 1, xColumn, p.x(), std::isnan(p.x()));
+        chart.setDataPoint(i + 1, xColumn + 1, p.y(), std::isnan(p.y()));
+    }
+}
+
+QLineSeries *seriesAt(QtChartControl &chart, int index)
+{
+    return qobject_cast<QLineSeries *>(chart.chart()->series().value(index));
+}
+
+QValueAxis *axisOf(QtChartControl &chart, Qt::Orientation orientation)
+{
+    return qobject_cast<QValueAxis *>(chart.chart()->axes(orientation).value(0));
+}
+
+// The tick labels as the axis writes them.
+QStringList tickLabels(const QValueAxis *axis)
+{
+    QStringList labels;
+    const QByteArray format = axis->labelFormat().toLatin1();
+    const int ticks = axis->tickCount();
+    for (int i = 0; i < ticks; ++i)
+        labels << QString::asprintf(format.constData(),
+                                    axis->min() + i * (axis->max() - axis->min()) / (ticks - 1));
+    return labels;
+}
+
+int countPixels(const QImage &image, const QColor &colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+void showAndWait(QtChartControl &chart)
+{
+    chart.resize(MainSize);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+}
+
+} // namespace
+
+class TestQtChartControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void seriesFollowGrid_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QList<Rows>>("written");
+        QTest::addColumn<QList<Rows>>("drawn");
+
+        QTest::addRow("row order kept") << 2 << 3 << QList<Rows>{{{5, 1}, {1, 2}, {3, 3}}}
+                                        << QList<Rows>{{{5, 1}, {1, 2}, {3, 3}}};
+        QTest::addRow("two series") << 4 << 2 << QList<Rows>{{{0, 1}, {1, 2}}, {{0, -1}, {1, -2}}}
+                                    << QList<Rows>{{{0, 1}, {1, 2}}, {{0, -1}, {1, -2}}};
+        QTest::addRow("odd last column") << 3 << 1 << QList<Rows>{{{1, 1}}}
+                                         << QList<Rows>{{{1, 1}}};
+        QTest::addRow("null cells") << 2 << 4 << QList<Rows>{{{1, 1}, {NaN, 2}, {3, NaN}, {4, 4}}}
+                                    << QList<Rows>{{{1, 1}, {4, 4}}};
+        QTest::addRow("non-finite cells")
+                << 4 << 3 << QList<Rows>{{{1, Inf}, {2, 2}, {-Inf, 3}}, {{1, 1}, {Inf, 5}, {3, 3}}}
+                << QList<Rows>{{{2, 2}}, {{1, 1}, {3, 3}}};
+        QTest::addRow("unwritten rows") << 2 << 5 << QList<Rows>{{{1, 1}, {2, 2}}}
+                                        << QList<Rows>{{{1, 1}, {2, 2}}};
+    }
+
+    void seriesFollowGrid()
+    {
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(QList<Rows>, written);
+        QFETCH(QList<Rows>, drawn);
+
+        QtChartControl chart;
+        setUp(chart, columns, rows, false);
+        for (int i = 0; i < written.size(); ++i)
+            writeRows(chart, 2 * i + 1, written.at(i));
+        chart.refresh();
+        QCOMPARE(chart.chart()->series().size(), drawn.size());
+        for (int i = 0; i < drawn.size(); ++i)
+            QCOMPARE(seriesAt(chart, i)->points(), drawn.at(i));
+    }
+
+    void cellsOutliveSmallerGrid()
+    {
+        QtChartControl chart;
+        setUp(chart, 4, 10, false);
+        for (int row = 1; row <= 10; ++row)
+            for (int column = 1; column <= 4; ++column)
+                chart.setDataPoint(row, column, row * 10 + column);
+        chart.setColumnCount(2);
+        chart.setRowCount(3);
+        chart.setDataPoint(4, 1, -1.0); // outside the smaller grid: dropped
+        chart.refresh();
+        QCOMPARE(chart.chart()->series().size(), 1);
+        QCOMPARE(seriesAt(chart, 0)->count(), 3);
+
+        chart.setColumnCount(4);
+        chart.setRowCount(10);
+        chart.refresh();
+        QCOMPARE(seriesAt(chart, 0)->at(3), QPointF(41, 42));
+        QCOMPARE(seriesAt(chart, 1)->count(), 10);
+        QCOMPARE(seriesAt(chart, 1)->at(9), QPointF(103, 104));
+    }
+
+    void countsClamped_data()
+    {
+        QTest::addColumn<int>("requested");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addRow("negative") << -3 << 0 << 0;
+        QTest::addRow("ordinary") << 12 << 12 << 12;
+        QTest::addRow("huge") << 2'000'000'000 << QtChartControl::MaxRows
+                              << QtChartControl::MaxColumns;
+    }
+
+    void countsClamped()
+    {
+        QFETCH(int, requested);
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+
+        QtChartControl chart;
+        chart.setRowCount(requested);
+        chart.setColumnCount(requested);
+        QCOMPARE(chart.rowCount(), rows);
+        QCOMPARE(chart.columnCount(), columns);
+        chart.setDataPoint(rows, 1, 1.0);
+        chart.setDataPoint(rows, 2, 2.0);
+        chart.setDataPoint(0, 1, 9.0);
+        chart.setDataPoint(rows + 1, 2, 9.0);
+        chart.refresh();
+        QCOMPARE(chart.chart()->series().size(), columns / 2);
+        if (columns >= 2 && rows >= 1)
+            QCOMPARE(seriesAt(chart, 0)->points(), Rows({{1, 2}}));
+    }
+
+    void nothingDrawnBeforeRefresh()
+    {
+        QtChartControl chart;
+        setUp(chart, 2, 1, false);
+        chart.setTitleText(QStringLiteral("Catch"));
+        writeRows(chart, 1, {{1, 1}});
+        QVERIFY(chart.chart()->series().isEmpty());
+        QVERIFY(chart.chart()->title().isEmpty());
+        chart.refresh();
+        QCOMPARE(chart.chart()->series().size(), 1);
+        QCOMPARE(chart.chart()->title(), QStringLiteral("Catch"));
+    }
+
+    void axisRangeSound_data()
+    {
+        QTest::addColumn<Rows>("rows");
+        QTest::addRow("empty") << Rows{};
+        QTest::addRow("all null") << Rows{{NaN, NaN}, {NaN, 1}};
+        QTest::addRow("constant zero") << Rows{{0, 0}, {0, 0}};
+        QTest::addRow("constant large") << Rows{{1e6, 2.5e9}, {1e6, 2.5e9}};
+        QTest::addRow("constant negative") << Rows{{-7, -0.001}};
+        QTest::addRow("nearly constant") << Rows{{1, 1}, {1 + 1e-13, 1 + 1e-13}};
+        QTest::addRow("nearly constant large") << Rows{{1e9, 1e9}, {1e9 + 1e-4, 1e9 + 1e-4}};
+        QTest::addRow("infinities beside data") << Rows{{Inf, Inf}, {1, 2}, {-Inf, -Inf}, {3, 5}};
+        QTest::addRow("NaN beside data") << Rows{{NaN, 9e9}, {0, 1}, {2, 3}};
+        QTest::addRow("largest doubles") << Rows{{-1.7e308, 1.7e308}, {1.7e308, -1.7e308}};
+        QTest::addRow("one huge value") << Rows{{0, 0}, {1e308, 1e308}};
+        QTest::addRow("denormals") << Rows{{1e-310, 1e-310}, {3e-310, 2e-310}};
+    }
+
+    // Finite, of positive width, covering the finite data, with distinct numeric labels.
+    void axisRangeSound()
+    {
+        QFETCH(Rows, rows);
+        QtChartControl chart;
+        chart.resize(MainSize);
+        setUp(chart, 2, int(rows.size()), false);
+        writeRows(chart, 1, rows);
+        chart.refresh();
+
+        double low[2] = {Inf, Inf}, high[2] = {-Inf, -Inf};
+        for (const QPointF &p : rows) {
+            if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
+                continue;
+            low[0] = std::min(low[0], p.x()), high[0] = std::max(high[0], p.x());
+            low[1] = std::min(low[1], p.y()), high[1] = std::max(high[1], p.y());
+        }
+        for (int i = 0; i < 2; ++i) {
+            const QValueAxis *axis = axisOf(chart, i == 0 ? Qt::Horizontal : Qt::Vertical);
+            QVERIFY(std::isfinite(axis->max() - axis->min()));
+            QVERIFY(axis->min() < axis->max());
+            QVERIFY(axis->tickCount() >= 2 && axis->tickCount() <= 25);
+            // The largest doubles may be cut off; everything else must show.
+            if (std::abs(low[i]) < 1e300 && std::abs(high[i]) < 1e300)
+                QVERIFY(axis->min() <= low[i] && axis->max() >= high[i]);
+            const QStringList labels = tickLabels(axis);
+            QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
+            for (const QString &label : labels)
+                QVERIFY2(!label.contains(QLatin1String("inf")) && !label.contains(QLatin1String("nan")),
+                         qPrintable(label));
+        }
+    }
+
+    void tickLabelsClean_data()
+    {
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<QSize>("size");
+        const QSize large(825, 537);
+        QTest::addRow("0 to 640") << 0.0 << 640.0 << MainSize;
+        QTest::addRow("-15 to 40") << -15.0 << 40.0 << MainSize;
+        QTest::addRow("0 to 1250") << 0.0 << 1250.0 << MainSize;
+        QTest::addRow("0.01 to 0.25") << 0.01 << 0.25 << MainSize;
+        QTest::addRow("1e6 to 1e7") << 1e6 << 1e7 << MainSize;
+        QTest::addRow("-0.3 to 0.3") << -0.3 << 0.3 << MainSize;
+        QTest::addRow("0 to 1250 large") << 0.0 << 1250.0 << large;
+        QTest::addRow("0.001 to 0.002 large") << 0.001 << 0.002 << large;
+    }
+
+    // Each label names its tick exactly, no two agree, none reads "-0", and
+    // ordinary numbers carry no exponent.
+    void tickLabelsClean()
+    {
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(QSize, size);
+        QtChartControl chart;
+        chart.resize(size);
+        setUp(chart, 2, 2, false);
+        writeRows(chart, 1, {{low, low}, {high, high}});
+        chart.refresh();
+
+        for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+            const QValueAxis *axis = axisOf(chart, orientation);
+            QVERIFY(axis->min() <= low && axis->max() >= high);
+            QVERIFY(axis->max() - axis->min() <= 4 * (high - low));
+            const QStringList labels = tickLabels(axis);
+            QVERIFY(labels.size() >= 3);
+            QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
+            const double step = (axis->max() - axis->min()) / (labels.size() - 1);
+            for (int i = 0; i < labels.size(); ++i) {
+                const QString &label = labels.at(i);
+                const double value = label.toDouble();
+                QVERIFY2(std::abs(value - (axis->min() + i * step)) < step * 1e-6, qPrintable(label));
+                QVERIFY2(value != 0 || !label.startsWith(QLatin1Char('-')), qPrintable(label));
+                QVERIFY2(high >= 1e6 || !label.contains(QLatin1Char('e')), qPrintable(label));
+            }
+        }
+    }
+
+    void seriesStyle_data()
+    {
+        QTest::addColumn<bool>("points");
+        QTest::addRow("line") << false;
+        QTest::addRow("points") << true;
+    }
+
+    // Each style after the other, as settings left by the last chart stay behind.
+    void seriesStyle()
+    {
+        QFETCH(bool, points);
+        QtChartControl chart;
+        setUp(chart, 2, 2, !points);
+        chart.refresh();
+        setUp(chart, 2, 2, points);
+        writeRows(chart, 1, {{0, 0}, {1, 1}});
+        chart.refresh();
+
+        const QLineSeries *series = seriesAt(chart, 0);
+        QCOMPARE(series->pen().style() == Qt::NoPen, points);
+        QCOMPARE(series->pen().widthF(), 2.0);
+        QCOMPARE(series->pen().color(), QColor(0, 64, 192));
+        QCOMPARE(series->lightMarker().isNull(), !points);
+        QVERIFY(!series->pointsVisible());
+        if (points) {
+            const QImage marker = series->lightMarker();
+            QVERIFY(marker.width() >= 7 && marker.width() <= 9);
+            QCOMPARE(series->markerSize(), qreal(marker.width()));
+            QCOMPARE(marker.pixelColor(0, 0), QColor(Qt::black));
+            QCOMPARE(marker.pixelColor(1, 1), QColor(255, 64, 192));
+            QCOMPARE(marker.pixelColor(marker.width() / 2, marker.height() / 2), QColor(255, 64, 192));
+        }
+    }
+
+    // What reaches the screen: the squares of a point series but not its line,
+    // the line of a line series but no squares.
+    void stylesAsDrawn()
+    {
+        QtChartControl chart;
+        setUp(chart, 4, 3, true);
+        chart.setSeriesLineShown(3, true);
+        chart.setPointMarkerVisible(3, false);
+        writeRows(chart, 1, {{1, 4}, {2, 4}, {4, 1}});
+        writeRows(chart, 3, {{0, 0}, {2.5, 2.5}, {5, 5}});
+        chart.refresh();
+        showAndWait(chart);
+        const QImage image = chart.grab().toImage();
+
+        const int markerInside = 6 * 6;
+        QVERIFY(countPixels(image, QColor(255, 64, 192)) >= 3 * markerInside);
+        QCOMPARE(countPixels(image, QtChartControl::defaultSeriesColour(1)), 0);
+        QVERIFY(countPixels(image, QtChartControl::defaultSeriesColour(2)) > 100);
+        QCOMPARE(countPixels(image, QColor(255, 150, 0)), 0);
+    }
+
+    void legend_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("points");
+        QTest::addRow("hidden") << false << false;
+        QTest::addRow("lines") << true << false;
+        QTest::addRow("points") << true << true;
+    }
+
+    void legend()
+    {
+        QFETCH(bool, shown);
+        QFETCH(bool, points);
+        QtChartControl chart;
+        setUp(chart, 4, 1, points);
+        chart.setLegendVisible(shown);
+        chart.setLegendPosition(LegendPosition::Right);
+        chart.setSeriesLegendText(1, QStringLiteral("Stock"));
+        chart.setSeriesLegendText(3, QStringLiteral("Harvest"));
+        chart.refresh();
+
+        const QLegend *legend = chart.chart()->legend();
+        QCOMPARE(legend->isVisible(), shown);
+        QCOMPARE(legend->alignment(), Qt::AlignRight);
+        const QList<QLegendMarker *> markers = legend->markers();
+        QCOMPARE(markers.size(), 2);
+        QCOMPARE(markers.at(0)->label(), QStringLiteral("Stock"));
+        QCOMPARE(markers.at(1)->label(), QStringLiteral("Harvest"));
+        // The swatch shows what is drawn: the squares' fill for a point series.
+        QCOMPARE(markers.at(1)->brush().color(), points ? QColor(255, 150, 0) : QColor(0, 150, 0));
+    }
+
+    void textAndGrid()
+    {
+        QtChartControl chart;
+        setUp(chart, 2, 0, false);
+        chart.setTitleText(QStringLiteral("Yield against effort"));
+        chart.setTitleFontName(QStringLiteral("Arial"));
+        chart.setTitleFontSize(12);
+        chart.setAxisTitleText(ChartAxis::X, QStringLiteral("Effort"));
+        chart.setAxisTitleVisible(ChartAxis::X, true);
+        chart.setAxisTitleFontSize(ChartAxis::X, 10);
+        chart.setAxisTitleText(ChartAxis::Y, QStringLiteral("Yield"));
+        chart.setAxisTitleVisible(ChartAxis::Y, false);
+        chart.refresh();
+
+        QCOMPARE(chart.chart()->title(), QStringLiteral("Yield against effort"));
+        QCOMPARE(chart.chart()->titleFont().family(), QStringLiteral("Arial"));
+        QCOMPARE(chart.chart()->titleFont().pixelSize(), pointsToPixels(12));
+        const QValueAxis *x = axisOf(chart, Qt::Horizontal);
+        const QValueAxis *y = axisOf(chart, Qt::Vertical);
+        QCOMPARE(x->titleText(), QStringLiteral("Effort"));
+        QVERIFY(x->isTitleVisible());
+        QVERIFY(!y->isTitleVisible());
+        QCOMPARE(x->titleFont().pixelSize(), pointsToPixels(10));
+        QVERIFY(x->labelsFont().pixelSize() < x->titleFont().pixelSize());
+        QVERIFY(y->isGridLineVisible());
+        QCOMPARE(y->gridLinePen().color(), QColor(Qt::black));
+        QCOMPARE(y->gridLinePen().style(), Qt::SolidLine);
+        QVERIFY(!x->isGridLineVisible());
+    }
+
+    void chartVisibility()
+    {
+        QWidget window; // never shown: the control's own flag must answer
+        auto *chart = new QtChartControl(&window);
+        QVERIFY(chart->isChartVisible());
+        chart->setChartVisible(false);
+        QVERIFY(!chart->isChartVisible());
+        chart->setChartVisible(true);
+        QVERIFY(chart->isChartVisible());
+    }
+
+    void clickRaisesSignal_data()
+    {
+        QTest::addColumn<bool>("withData");
+        QTest::addRow("empty chart") << false;
+        QTest::addRow("on a line") << true;
+    }
+
+    // Once per click, from the event loop, and never through the chart's own
+    // handlers, which would raise the series' signals.
+    void clickRaisesSignal()
+    {
+        QFETCH(bool, withData);
+        QtChartControl chart;
+        setUp(chart, 2, 3, false);
+        if (withData)
+            writeRows(chart, 1, {{0, 0}, {1, 1}, {2, 2}});
+        chart.refresh();
+        showAndWait(chart);
+
+        QLineSeries *series = seriesAt(chart, 0);
+        const QPointF onLine = chart.chart()->mapToPosition(QPointF(1, 1), series);
+        const QPoint at = chart.mapFromScene(chart.chart()->mapToScene(onLine));
+        QSignalSpy seriesSpy(series, &QXYSeries::pressed);
+        QSignalSpy spy(&chart, &QtChartControl::clicked);
+        QTest::mouseClick(chart.viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(spy.count(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.count(), 1);
+        QTest::mouseClick(chart.viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(seriesSpy.count(), 0);
+    }
+
+    void clickIgnored_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QPoint>("releaseAt");
+        QTest::addRow("right button") << Qt::RightButton << QPoint(100, 100);
+        QTest::addRow("released outside") << Qt::LeftButton << QPoint(-20, 100);
+    }
+
+    void clickIgnored()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, releaseAt);
+        QtChartControl chart;
+        chart.refresh();
+        showAndWait(chart);
+        QSignalSpy spy(&chart, &QtChartControl::clicked);
+        QTest::mousePress(chart.viewport(), button, {}, QPoint(100, 100));
+        QTest::mouseMove(chart.viewport(), releaseAt);
+        QTest::mouseRelease(chart.viewport(), button, {}, releaseAt);
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.count(), 0);
+    }
+
+    // The program answers a click by drawing the next chart at once.
+    void receiverRebuildsOnClick()
+    {
+        QtChartControl chart;
+        setUp(chart, 2, 3, true);
+        writeRows(chart, 1, {{0, 0}, {1, 1}, {2, 2}});
+        chart.refresh();
+        showAndWait(chart);
+        int rebuilt = 0;
+        connect(&chart, &QtChartControl::clicked, &chart, [&chart, &rebuilt] {
+            ++rebuilt;
+            setUp(chart, 4, 2, rebuilt % 2 == 0);
+            writeRows(chart, 1, {{0, 1.0 * rebuilt}, {1, 2.0 * rebuilt}});
+            writeRows(chart, 3, {{0, -1.0 * rebuilt}, {1, NaN}});
+            chart.refresh();
+        });
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(chart.viewport(), Qt::LeftButton, {}, QPoint(200, 120));
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(rebuilt, 3);
+        QCOMPARE(seriesAt(chart, 0)->points(), Rows({{0, 3}, {1, 6}}));
+        QCOMPARE(seriesAt(chart, 1)->points(), Rows({{0, -3}}));
+        QVERIFY(!chart.grab().isNull());
+    }
+
+    void refreshIsFast()
+    {
+        constexpr int PointCount = 10'000;
+        QtChartControl chart;
+        setUp(chart, 8, PointCount, false);
+        chart.setPointMarkerVisible(5, true);
+        chart.setSeriesLineShown(5, false);
+        for (int row = 1; row <= PointCount; ++row) {
+            for (int column = 1; column <= 8; column += 2) {
+                chart.setDataPoint(row, column, row);
+                chart.setDataPoint(row, column + 1, std::sin(row / (100.0 + column)));
+            }
+        }
+        showAndWait(chart);
+
+        QElapsedTimer timer;
+        timer.start();
+        chart.refresh();
+        QCoreApplication::processEvents();
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(elapsed < 1000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+        QCOMPARE(seriesAt(chart, 3)->count(), PointCount);
+    }
+};
+
+QTEST_MAIN(TestQtChartControl)
+#include "tst_qtchartcontrol.moc"

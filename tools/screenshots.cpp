@@ -1,0 +1,141 @@
+// Renders every window of the program to PNG for visual review: the start-up
+// windows, the main window before and after a run, and each of the nine charts of
+// the main window's click cycle under both models.
+#include "app/backform.h"
+#include "app/controls.h"
+#include "app/design.h"
+#include "app/form1.h"
+#include "app/prophecy.h"
+#include "app/seams.h"
+#include "app/titlform.h"
+#include "app/windows.h"
+#include "model/harvest.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QPainter>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+QString outputDir;
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(20);
+    }
+}
+
+void save(QWidget *window, const QString &name)
+{
+    settle();
+    const QString path = QDir(outputDir).filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(path))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+void enter(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// The nine charts of one model side by side, three to a row, for a quick review.
+void saveSheet(const QList<QPixmap> &charts, const QString &name)
+{
+    const QSize cell = charts.first().size();
+    QPixmap sheet(cell.width() * 3, cell.height() * ((charts.size() + 2) / 3));
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    for (int i = 0; i < charts.size(); ++i)
+        painter.drawPixmap((i % 3) * cell.width(), (i / 3) * cell.height(), charts[i]);
+    painter.end();
+    const QString path = QDir(outputDir).filePath(name + QStringLiteral(".png"));
+    if (sheet.save(path))
+        std::printf("%s\n", qPrintable(path));
+}
+
+void chartCycle(Form1 &form, const char *model)
+{
+    // The cycle position survives runs: bring it to 0 so the names match the positions.
+    Harvest.GraphIndex = 0;
+    form.Command2_Click();
+    QList<QPixmap> charts;
+    save(&form, QStringLiteral("form1-%1-0").arg(QLatin1String(model)));
+    charts << form.Frame3->grab();
+    for (int position = 1; position <= 8; ++position) {
+        form.MSChart1_Click();
+        save(&form, QStringLiteral("form1-%1-%2").arg(QLatin1String(model)).arg(position));
+        charts << form.Frame3->grab();
+    }
+    saveSheet(charts, QStringLiteral("form1-%1-charts").arg(QLatin1String(model)));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    installFontSubstitutions();
+    outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(outputDir);
+    Seams::setEndProgram([] {});
+
+    Form1 &form = Windows::form1();
+    titlform &title = Windows::title();
+    title.Timer1->stop();
+    title.Timer1_Timer();
+    save(&title, QStringLiteral("titlform-tick1"));
+    for (int tick = 2; tick <= 7; ++tick)
+        title.Timer1_Timer();
+    save(&title, QStringLiteral("titlform-tick7"));
+    for (int tick = 8; tick <= 13; ++tick)
+        title.Timer1_Timer();
+    save(&title, QStringLiteral("titlform-greek"));
+
+    Backform &back = Windows::backform();
+    back.resize(320, 200);
+    save(&back, QStringLiteral("backform-navy"));
+
+    title.Form_Click();
+    save(&Windows::prophecy(), QStringLiteral("prophecy"));
+    Windows::prophecy().Form_Click();
+    save(&form, QStringLiteral("form1-start"));
+
+    chartCycle(form, "logistic");
+
+    enter(form.Harvestrate, QStringLiteral("40"));
+    form.Command2_Click();
+    save(&form, QStringLiteral("form1-logistic-extinct"));
+
+    enter(form.Kvalue, QStringLiteral("0"));
+    form.Kvalue->setText(QStringLiteral("0"));
+    enter(form.rrate, QStringLiteral("0.2"));
+    form.Command2_Click();
+    save(&form, QStringLiteral("form1-refused-k0"));
+
+    form.Option1->click();
+    save(&form, QStringLiteral("form1-exponential-options"));
+    chartCycle(form, "exponential");
+
+    enter(form.rrate, QStringLiteral("0.4"));
+    enter(form.simut, QStringLiteral("2000"));
+    form.Command2_Click();
+    save(&form, QStringLiteral("form1-refused-overflow"));
+
+    Windows::unloadAll();
+    return 0;
+}
