@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QImage>
 #include <QLegend>
 #include <QLegendMarker>
@@ -52,7 +53,7 @@ Range widenedRange(double lo, double hi)
         return {0.0, 1.0};
     const double magnitude = std::max(std::abs(lo), std::abs(hi));
     const double span = hi - lo;
-    if (span == 0 && magnitude >= 0) {
+    if (span <= magnitude * 1e-9 || span < 1e-200) {
         // A constant: centre it in a band wide enough to read. The halves avoid
         // overflow next to the largest doubles.
         const double centre = lo / 2 + hi / 2;
@@ -89,69 +90,75 @@ QString labelFormatFor(double min, double max, int tickCount)
     return QStringLiteral("%.3g");
 }
 
+// What an axis shows: its range, its number of ticks and the format of their labels.
+struct Scale
+{
+    double min;
+    double max;
+    int ticks;
+    QString format;
+};
+
 // Rounds the range outwards to nice numbers, starting from `ticks` ticks, and
 // falls back to the plain range should the rounding not give a sound result.
-void applyNiceRange(QValueAxis *axis, const Range &range, int ticks)
+Scale niceScale(const Range &range, int ticks)
 {
-    axis->setTickCount(ticks);
-    axis->setRange(range.min, range.max);
-    axis->applyNiceNumbers();
-    const bool sound = std::isfinite(axis->min()) && std::isfinite(axis->max())
-            && axis->min() < axis->max() && axis->tickCount() >= 2
-            && axis->tickCount() <= 25;
-    if (!sound) {
-        axis->setTickCount(ticks);
-        axis->setRange(range.min, range.max);
-    } else {
-        // Adding zero turns a negative zero into a positive one, so no label reads "-0".
-        axis->setRange(axis->min() + 0.0, axis->max() + 0.0);
-    }
-    axis->setLabelFormat(labelFormatFor(axis->min(), axis->max(), axis->tickCount()));
+    // A detached axis does the rounding, so the chart's own axes change once
+    // and their series are laid out once.
+    QValueAxis rounding;
+    rounding.setTickCount(ticks);
+    rounding.setRange(range.min, range.max);
+    rounding.applyNiceNumbers();
+    // Adding zero turns a negative zero into a positive one, so no label reads "-0".
+    Scale scale{rounding.min() + 0.0, rounding.max() + 0.0, rounding.tickCount(), {}};
+    const bool sound = std::isfinite(scale.min) && std::isfinite(scale.max)
+            && scale.min < scale.max && scale.ticks >= 2 && scale.ticks <= 25;
+    if (!sound)
+        scale = {range.min, range.max, ticks, {}};
+    scale.format = labelFormatFor(scale.min, scale.max, scale.ticks);
+    return scale;
 }
 
 // Whether the tick labels have room between the ticks: side by side on a
 // horizontal axis, one above the other on a vertical one.
-bool labelsFit(const QValueAxis *axis, double length, bool horizontal)
+bool labelsFit(const Scale &scale, const QFont &font, double length, bool horizontal)
 {
-    if (axis->tickCount() < 2)
-        return true;
-    const QFontMetricsF metrics(axis->labelsFont());
+    const QFontMetricsF metrics(font);
     double extent = metrics.height();
     if (horizontal) {
-        const QByteArray format = axis->labelFormat().toLatin1();
+        const QByteArray format = scale.format.toLatin1();
         extent = 0;
-        for (const double value : {axis->min(), axis->max()}) {
+        for (const double value : {scale.min, scale.max}) {
             const QString label = QString::asprintf(format.constData(), value);
             extent = std::max(extent, metrics.horizontalAdvance(label));
         }
     }
     const double gap = horizontal ? 12 : 4;
-    return length / (axis->tickCount() - 1) >= extent + gap;
+    return length / (scale.ticks - 1) >= extent + gap;
 }
 
-// Sets the axis to the range of the drawn values, rounded to nice numbers with
-// as many ticks as its length holds without crowding the labels.
-void applyRange(QValueAxis *axis, double lo, double hi, double length, bool horizontal)
+// The scale for the drawn values from `lo` to `hi`, rounded to nice numbers
+// with as many ticks as the axis' length holds without crowding the labels.
+Scale axisScale(double lo, double hi, const QFont &labelsFont, double length, bool horizontal)
 {
     const Range range = widenedRange(lo, hi);
-    if (std::max(std::abs(range.min), std::abs(range.max)) >= HugeMagnitude) {
-        axis->setTickCount(3);
-        axis->setRange(range.min, range.max);
-        axis->setLabelFormat(QStringLiteral("%.3g"));
-        return;
-    }
+    if (std::max(std::abs(range.min), std::abs(range.max)) >= HugeMagnitude)
+        return {range.min, range.max, 3, QStringLiteral("%.3g")};
+
     // Rounding to nice numbers from few ticks wastes much of the plot, so start
     // from enough ticks and thin them only when their labels collide.
     const double pixelsPerTick = horizontal ? 70 : 40;
     const int mostTicks = horizontal ? 9 : 11;
+    Scale scale;
     for (int ticks = std::clamp(int(length / pixelsPerTick) + 1, 5, mostTicks); ticks >= 2;
          --ticks) {
-        applyNiceRange(axis, range, ticks);
-        if (labelsFit(axis, length, horizontal))
-            return;
+        scale = niceScale(range, ticks);
+        if (labelsFit(scale, labelsFont, length, horizontal))
+            return scale;
     }
     // Even the coarsest ticks are crowded: shorten the labels instead.
-    axis->setLabelFormat(QStringLiteral("%.3g"));
+    scale.format = QStringLiteral("%.3g");
+    return scale;
 }
 
 QFont fontOf(const QString &family, double points)
@@ -192,6 +199,7 @@ QtChartControl::QtChartControl(QWidget *parent)
     setBackgroundBrush(Qt::white);
     setRenderHint(QPainter::Antialiasing, true);
     setRubberBand(QChartView::NoRubberBand);
+    scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
 
     // Mouse events of a view reach it on its viewport; taking them there keeps
     // the chart view's own handlers, which are unsafe on an empty spot, out of it.
@@ -447,12 +455,9 @@ QColor QtChartControl::markerFill(const SeriesSettings &s, const QColor &seriesC
     return fill;
 }
 
-QLineSeries *QtChartControl::buildSeries(int seriesIndex)
+QList<QPointF> QtChartControl::seriesPoints(int seriesIndex)
 {
     const int xColumn = 2 * seriesIndex + 1;
-    const SeriesSettings &s = m_series[size_t(seriesIndex)];
-    const QColor colour = defaultSeriesColour(seriesIndex + 1);
-
     QList<QPointF> points;
     points.reserve(m_rows);
     for (int row = 1; row <= m_rows; ++row) {
@@ -468,14 +473,26 @@ QLineSeries *QtChartControl::buildSeries(int seriesIndex)
         m_extent[2] = std::min(m_extent[2], y);
         m_extent[3] = std::max(m_extent[3], y);
     }
+    return points;
+}
+
+QString QtChartControl::legendText(int seriesIndex) const
+{
+    const SeriesSettings &s = m_series[size_t(seriesIndex)];
+    return s.legendTextSet ? s.legendText : QStringLiteral("Series %1").arg(seriesIndex + 1);
+}
+
+QLineSeries *QtChartControl::buildSeries(int seriesIndex)
+{
+    const SeriesSettings &s = m_series[size_t(seriesIndex)];
+    const QColor colour = defaultSeriesColour(seriesIndex + 1);
 
     auto *series = new QLineSeries;
-    series->setName(s.legendTextSet ? s.legendText
-                                    : QStringLiteral("Series %1").arg(seriesIndex + 1));
+    series->setName(legendText(seriesIndex));
     // A hidden line keeps its colour, which the legend uses for the series' swatch.
     QPen pen(colour, 2);
     if (!s.lineShown)
-        pen.setStyle(Qt::NoPen);
+        pen.setStyle(Qt::NoPen), pen.setWidth(0);
     series->setPen(pen);
     if (s.pointMarkerVisible || (s.markerAutomatic && s.markersShown)) {
         // One image stamped at every point keeps a series a single graphics item,
@@ -484,7 +501,6 @@ QLineSeries *QtChartControl::buildSeries(int seriesIndex)
         series->setMarkerSize(marker.width());
         series->setLightMarker(marker);
     }
-    series->replace(points);
     return series;
 }
 
@@ -500,11 +516,20 @@ void QtChartControl::refresh()
     constexpr double inf = std::numeric_limits<double>::infinity();
     m_extent = {inf, -inf, inf, -inf};
     const int seriesCount = std::min(m_columns / 2, MaxSeries);
+    QList<QList<QPointF>> points;
+    for (int i = 0; i < seriesCount; ++i)
+        points.append(seriesPoints(i));
+
+    // The axes take their final ranges before any series is attached, so each
+    // series is laid out against them once.
+    updateAxisRanges();
+
     for (int i = 0; i < seriesCount; ++i) {
         QLineSeries *series = buildSeries(i);
         c->addSeries(series);
         series->attachAxis(m_axes[0].axis);
         series->attachAxis(m_axes[1].axis);
+        series->replace(points.at(i));
         if (series->pen().style() == Qt::NoPen && !series->lightMarker().isNull()) {
             // Points alone: the legend swatch shows the marker, not the hidden line.
             const SeriesSettings &s = m_series[size_t(i)];
@@ -514,7 +539,6 @@ void QtChartControl::refresh()
             }
         }
     }
-    updateAxisRanges();
 }
 
 void QtChartControl::updateAxisRanges()
@@ -522,12 +546,12 @@ void QtChartControl::updateAxisRanges()
     // The plot area is not known until the chart is laid out, so its size is
     // estimated from the control's size and the room taken by the text around it.
     const QFontMetricsF labels(m_axes[1].axis->labelsFont());
-    const QFontMetricsF titles(m_axes[0].axis->titleFont());
     double legendWidth = 0;
     if (m_legendVisible) {
         const QFontMetricsF legendMetrics(chart()->legend()->font());
-        for (const QAbstractSeries *series : chart()->series())
-            legendWidth = std::max(legendWidth, legendMetrics.horizontalAdvance(series->name()));
+        const int seriesCount = std::min(m_columns / 2, MaxSeries);
+        for (int i = 0; i < seriesCount; ++i)
+            legendWidth = std::max(legendWidth, legendMetrics.horizontalAdvance(legendText(i)));
         legendWidth += 40;
     }
     const double xLength = width() * 0.82 - legendWidth;
@@ -535,10 +559,19 @@ void QtChartControl::updateAxisRanges()
     if (!m_titleText.isEmpty())
         yLength -= 1.5 * QFontMetricsF(chart()->titleFont()).height();
     if (m_axes[0].axis->isTitleVisible())
-        yLength -= 1.5 * titles.height();
+        yLength -= 1.5 * QFontMetricsF(m_axes[0].axis->titleFont()).height();
 
-    applyRange(m_axes[0].axis, m_extent[0], m_extent[1], std::max(xLength, 60.0), true);
-    applyRange(m_axes[1].axis, m_extent[2], m_extent[3], std::max(yLength, 40.0), false);
+    const double lengths[2] = {std::max(xLength, 60.0), std::max(yLength, 40.0)};
+    for (size_t i = 0; i < 2; ++i) {
+        QValueAxis *axis = m_axes[i].axis;
+        const Scale scale = axisScale(m_extent[2 * i], m_extent[2 * i + 1], axis->labelsFont(),
+                                      lengths[i], i == 0);
+        // Only a real change, which relays every attached series out, is passed on.
+        if (axis->min() != scale.min || axis->max() != scale.max)
+            axis->setRange(scale.min, scale.max);
+        axis->setTickCount(scale.ticks);
+        axis->setLabelFormat(scale.format);
+    }
 }
 
 void QtChartControl::resizeEvent(QResizeEvent *event)

@@ -128,6 +128,8 @@ private:
 
     void applyChartSettings();
     void applyAxisSettings(AxisSettings &settings, bool isX);
+    QList<QPointF> seriesPoints(int seriesIndex);
+    QString legendText(int seriesIndex) const;
     QLineSeries *buildSeries(int seriesIndex);
     void updateAxisRanges();
     static QColor markerFill(const SeriesSettings &settings, const QColor &seriesColour);

@@ -1,4 +1,206 @@
+// The main window's charts against time, read from a recording chart.
+#include "charts/populationcharts.h"
+#include "model/growth.h"
+#include "model/numbertext.h"
+#include "recordingchart.h"
+
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+using Procedure = void (*)(ChartControl &, HarvestState &, std::string_view);
+
+struct Chart
+{
+    const char *name;
+    Procedure draw;
+    int columns;
+    int extraRows; // the row count is L plus this
+    int lastOffset; // the last time step drawn is L plus this
+};
+
+const Chart Charts[] = {
+    {"ShowNvsT", ShowNvsT, 4, 1, 0},
+    {"ShowdNvsT", ShowdNvsT, 4, 0, -1},
+    {"ShowlnNvsT", ShowlnNvsT, 4, 1, 0},
+    {"ShowNanddNvsT", ShowNanddNvsT, 8, 0, -1},
+};
+
+// Runs the logistic model and returns the run-length text as the window shows it.
+std::string run(HarvestState &state, double n0, double r, double K, double H, double T,
+                const char *model = "Logistic")
+{
+    state.GrowthModel = model;
+    simulate(state, RunParameters{model, n0, r, K, H, T});
+    return textOfNumber(state.SimuT);
+}
+
+QList<int> rowsUpTo(int last)
+{
+    QList<int> rows;
+    for (int row = 1; row <= last; ++row)
+        rows << row;
+    return rows;
+}
+
+} // namespace
+
+class TestPopulationCharts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { state = std::make_unique<HarvestState>(); }
+
+    void rowsWritten_data();
+    void rowsWritten();
+    void valuesFollowTheSeries();
+    void setUpComesInItsFixedOrder();
+    void workingValuesHoldTheLastPoint();
+    void zeroPopulationDrawsOnePointAndNoLogarithm();
+    void logarithmLeavesOutSizesThatAreNotPositive();
+    void unreadableRunLengthFallsBackToTheLastRun();
+
+private:
+    std::unique_ptr<HarvestState> state;
+};
+
+void TestPopulationCharts::rowsWritten_data()
+{
+    QTest::addColumn<int>("chart");
+    QTest::addColumn<double>("H");
+    QTest::addColumn<double>("T");
+    QTest::addColumn<int>("L"); // run length after the run
+    for (int c = 0; c < 4; ++c) {
+        QTest::addRow("%s, L=1", Charts[c].name) << c << 10.0 << 1.0 << 1;
+        QTest::addRow("%s, L=65", Charts[c].name) << c << 10.0 << 65.0 << 65;
+        QTest::addRow("%s, extinct at t=4", Charts[c].name) << c << 40.0 << 65.0 << 3;
+    }
+}
+
+void TestPopulationCharts::rowsWritten()
+{
+    QFETCH(int, chart);
+    QFETCH(double, H);
+    QFETCH(double, T);
+    QFETCH(int, L);
+    const Chart &c = Charts[chart];
+    const std::string simut = run(*state, 100, 0.2, 500, H, T);
+    QCOMPARE(simut, std::to_string(L));
+
+    RecordingChart recording;
+    c.draw(recording, *state, simut);
+    QCOMPARE(recording.columns, c.columns);
+    QCOMPARE(recording.rows, L + c.extraRows);
+    const QList<int> expected = rowsUpTo(L + c.lastOffset + 1);
+    for (int series = 1; series < c.columns; series += 2)
+        QCOMPARE(recording.writtenRows(series), expected);
+    // Time runs along x: the point of step t is in row t + 1.
+    for (int row : expected)
+        QVERIFY(recording.point(1, row)->x() == row - 1);
+    QCOMPARE(recording.refreshes, 1);
+    QVERIFY(recording.calls.last() == QLatin1String("refresh"));
+}
+
+void TestPopulationCharts::valuesFollowTheSeries()
+{
+    const std::string simut = run(*state, 100, 0.2, 500, 10, 65);
+    RecordingChart n, dn, ln, both;
+    ShowNvsT(n, *state, simut);
+    ShowdNvsT(dn, *state, simut);
+    ShowlnNvsT(ln, *state, simut);
+    ShowNanddNvsT(both, *state, simut);
+    QCOMPARE(n.title, QStringLiteral("N(t) vs. time"));
+    QCOMPARE(dn.title, QStringLiteral("dN(t) vs. time"));
+    QCOMPARE(ln.title, QStringLiteral("lnN(t) vs. time"));
+    QCOMPARE(both.title, QStringLiteral("N and dN(t) vs. time"));
+    QCOMPARE(both.yTitle, QStringLiteral("N and dN"));
+    QCOMPARE(n.xTitle, QStringLiteral("Time"));
+    for (int t : {0, 1, 30, 64}) {
+        QVERIFY(n.point(1, t + 1)->y() == state->NOriginal[t]);
+        QVERIFY(n.point(3, t + 1)->y() == state->NHarvested[t]);
+        QVERIFY(dn.point(3, t + 1)->y() == state->dNHarvested[t]);
+        QVERIFY(ln.point(1, t + 1)->y() == std::log(state->NOriginal[t]));
+        QVERIFY(both.point(3, t + 1)->y() == state->dNOriginal[t]);
+        QVERIFY(both.point(5, t + 1)->y() == state->NHarvested[t]);
+        QVERIFY(both.point(7, t + 1)->y() == state->dNHarvested[t]);
+    }
+    QVERIFY(n.point(1, 66)->y() == state->NOriginal[65]);
+}
+
+void TestPopulationCharts::setUpComesInItsFixedOrder()
+{
+    const std::string simut = run(*state, 100, 0.2, 500, 10, 65);
+    RecordingChart chart;
+    ShowNvsT(chart, *state, simut);
+    const QStringList expected = {"columns 4", "rows 66", "seriesKind", "chartKind", "legend",
+                                  "titleSize", "titleFont", "title", "legendPosition",
+                                  "independent", "series 1", "series 3", "yAxis", "xAxis",
+                                  "refresh"};
+    QCOMPARE(chart.calls, expected);
+    QVERIFY(!chart.legend);
+    QCOMPARE(chart.titleFont, QStringLiteral("Arial"));
+    QVERIFY(chart.titleSize == 10);
+    QVERIFY(chart.lineShown.value(1) && chart.lineShown.value(3));
+    QVERIFY(!chart.markerVisible.value(1));
+}
+
+void TestPopulationCharts::workingValuesHoldTheLastPoint()
+{
+    const std::string simut = run(*state, 100, 0.2, 500, 10, 65);
+    RecordingChart chart;
+    ShowNvsT(chart, *state, simut);
+    QVERIFY(state->PointIndex == 65);
+    QVERIFY(state->PointX == 65);
+    QVERIFY(state->PointY == state->NHarvested[65]);
+    ShowlnNvsT(chart, *state, simut);
+    QVERIFY(state->LastPoint == 65);
+    QVERIFY(state->PointY == std::log(state->NHarvested[65]));
+}
+
+void TestPopulationCharts::zeroPopulationDrawsOnePointAndNoLogarithm()
+{
+    const std::string simut = run(*state, 0, 0.2, 0, 15, 10, "Exponential");
+    QCOMPARE(simut, std::string("0"));
+    RecordingChart chart;
+    ShowNvsT(chart, *state, simut);
+    QCOMPARE(chart.rows, 1);
+    QCOMPARE(chart.drawn(1), QList<QPointF>({QPointF(0, 0)}));
+    QCOMPARE(chart.drawn(3), QList<QPointF>({QPointF(0, 0)}));
+
+    // The logarithm chart has nothing to draw, and no point of the chart before it stays.
+    ShowlnNvsT(chart, *state, simut);
+    QVERIFY(state->LastPoint == -1);
+    QCOMPARE(chart.rows, 1);
+    QVERIFY(chart.drawn(1).isEmpty());
+    QVERIFY(chart.drawn(3).isEmpty());
+}
+
+void TestPopulationCharts::logarithmLeavesOutSizesThatAreNotPositive()
+{
+    const std::string simut = run(*state, 100, 0.2, 500, 10, 5);
+    state->NOriginal[2] = 0;
+    state->NHarvested[3] = -1;
+    RecordingChart chart;
+    ShowlnNvsT(chart, *state, simut);
+    QCOMPARE(chart.writtenRows(1), QList<int>({1, 2, 4, 5, 6}));
+    QCOMPARE(chart.writtenRows(3), QList<int>({1, 2, 3, 5, 6}));
+    for (int series : {1, 3})
+        for (const QPointF &p : chart.drawn(series))
+            QVERIFY(std::isfinite(p.y()));
+}
+
+void TestPopulationCharts::unreadableRunLengthFallsBackToTheLastRun()
+{
+    run(*state, 100, 0.2, 500, 10, 20);
+    RecordingChart chart;
+    ShowNvsT(chart, *state, "abc");
+    QCOMPARE(chart.rows, 21);
+    QCOMPARE(chart.writtenRows(1).size(), 21);
+}
+
+QTEST_GUILESS_MAIN(TestPopulationCharts)
 #include "tst_populationcharts.moc"
