@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -38,6 +39,8 @@ constexpr double HugeMagnitude = 1e300;
 // Coordinates are kept within this bound, so that no difference the chart
 // computes between a point and an axis end can overflow.
 constexpr double MaxCoordinate = 4e307;
+// More ticks than this crowd even the large chart window.
+constexpr int MostTicks = 11;
 
 struct Range
 {
@@ -133,8 +136,10 @@ bool labelsFit(const Scale &scale, const QFont &font, double length, bool horizo
             extent = std::max(extent, metrics.horizontalAdvance(label));
         }
     }
-    const double gap = horizontal ? 12 : 4;
-    return length / (scale.ticks - 1) >= extent + gap;
+    // Labels side by side need a clear gap to read as separate numbers; grid
+    // lines closer than two lines of text make the plot look ruled.
+    const double room = horizontal ? 1.5 * extent + 8 : 2 * extent;
+    return length / (scale.ticks - 1) >= room;
 }
 
 // The scale for the drawn values from `lo` to `hi`, rounded to nice numbers
@@ -145,26 +150,39 @@ Scale axisScale(double lo, double hi, const QFont &labelsFont, double length, bo
     if (std::max(std::abs(range.min), std::abs(range.max)) >= HugeMagnitude)
         return {range.min, range.max, 3, QStringLiteral("%.3g")};
 
-    // Rounding to nice numbers from few ticks wastes much of the plot, so start
-    // from enough ticks and thin them only when their labels collide.
-    const double pixelsPerTick = horizontal ? 70 : 40;
-    const int mostTicks = horizontal ? 9 : 11;
-    Scale scale;
-    for (int ticks = std::clamp(int(length / pixelsPerTick) + 1, 5, mostTicks); ticks >= 2;
-         --ticks) {
-        scale = niceScale(range, ticks);
-        if (labelsFit(scale, labelsFont, length, horizontal))
-            return scale;
+    // Rounding outwards depends on the tick count it starts from in no simple
+    // way, so every start is tried: the tightest range whose labels have room
+    // wins, and between equally tight ones the tick count nearest the axis' length.
+    const int target = std::clamp(int(length / (horizontal ? 50 : 40)) + 1, 3, MostTicks);
+    std::optional<Scale> best;
+    for (int ticks = 2; ticks <= MostTicks; ++ticks) {
+        const Scale scale = niceScale(range, ticks);
+        if (!labelsFit(scale, labelsFont, length, horizontal))
+            continue;
+        if (!best) {
+            best = scale;
+            continue;
+        }
+        const double span = scale.max - scale.min;
+        const double bestSpan = best->max - best->min;
+        const bool sameSpan = std::abs(span - bestSpan) <= 1e-9 * bestSpan;
+        if ((!sameSpan && span < bestSpan)
+            || (sameSpan && std::abs(scale.ticks - target) < std::abs(best->ticks - target)))
+            best = scale;
     }
+    if (best)
+        return *best;
     // Even the coarsest ticks are crowded: shorten the labels instead.
-    scale.format = QStringLiteral("%.3g");
-    return scale;
+    Scale coarse = niceScale(range, 2);
+    coarse.format = QStringLiteral("%.3g");
+    return coarse;
 }
 
+// Sizes are kept between 4 and 72 points, whatever the caller passed.
 QFont fontOf(const QString &family, double points)
 {
     QFont font(family);
-    font.setPixelSize(std::max(1, pointsToPixels(points)));
+    font.setPixelSize(pointsToPixels(points >= 4 ? std::min(points, 72.0) : 4.0));
     return font;
 }
 
@@ -405,7 +423,7 @@ void QtChartControl::applyChartSettings()
     legend->setLabelColor(Qt::black);
 }
 
-void QtChartControl::applyAxisSettings(AxisSettings &s, bool isX)
+void QtChartControl::applyAxisSettings(const AxisSettings &s, bool isX)
 {
     QValueAxis *axis = s.axis;
     axis->setTitleText(s.titleText);
@@ -492,7 +510,7 @@ QLineSeries *QtChartControl::buildSeries(int seriesIndex)
     // A hidden line keeps its colour, which the legend uses for the series' swatch.
     QPen pen(colour, 2);
     if (!s.lineShown)
-        pen.setStyle(Qt::NoPen), pen.setWidth(0);
+        pen.setStyle(Qt::NoPen);
     series->setPen(pen);
     if (s.pointMarkerVisible || (s.markerAutomatic && s.markersShown)) {
         // One image stamped at every point keeps a series a single graphics item,

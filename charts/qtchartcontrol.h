@@ -4,6 +4,9 @@
 
 #include <QChartView>
 #include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPointF>
 #include <QString>
 
 #include <array>
@@ -77,11 +80,6 @@ public:
     // counts from 1 (the series on columns 1 and 2).
     static QColor defaultSeriesColour(int seriesNumber);
 
-    // The two axes of the chart (bottom x, left y), for callers that print or
-    // inspect the chart.
-    QValueAxis *axisX() const { return m_axes[0].axis; }
-    QValueAxis *axisY() const { return m_axes[1].axis; }
-
 signals:
     void clicked();
 
@@ -101,7 +99,7 @@ private:
         MarkerStyle markerStyle = MarkerStyle::FilledSquare;
         int markerSizeTwips = 0; // 0: never set, draw the usual size
         LinePattern outlinePattern = LinePattern::Solid;
-        int outlineWidthTwips = 12;
+        int outlineWidthTwips = 12; // one pixel
         QColor outlineColour = Qt::black;
         int fillRed = -1; // -1: keep the red of the series' own colour
         QString legendText;
@@ -127,7 +125,7 @@ private:
     double cell(int row, int column) const;
 
     void applyChartSettings();
-    void applyAxisSettings(AxisSettings &settings, bool isX);
+    void applyAxisSettings(const AxisSettings &settings, bool isX);
     QList<QPointF> seriesPoints(int seriesIndex);
     QString legendText(int seriesIndex) const;
     QLineSeries *buildSeries(int seriesIndex);

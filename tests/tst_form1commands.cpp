@@ -1,4 +1,274 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// The main window's commands: model options, "N, dN vs. t", print, the date label
+// and the chart click cycle.
+#include "programfixture.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+// Counts how often each box's change handler runs, through its changed text.
+struct ChangeCounter
+{
+    QList<std::shared_ptr<QSignalSpy>> spies;
+    explicit ChangeCounter(Form1 &form)
+    {
+        for (QLineEdit *box : {form.Kvalue, form.rrate, form.n0, form.Harvestrate, form.simut})
+            spies << std::make_shared<QSignalSpy>(box, &QLineEdit::textChanged);
+    }
+    QList<int> counts() const
+    {
+        QList<int> c;
+        for (const auto &spy : spies)
+            c << int(spy->count());
+        return c;
+    }
+};
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    return printer;
+}
+
+} // namespace
+
+class TestForm1Commands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ProgramFixture::prepareApplication(); }
+    void cleanup() { program.stop(); }
+
+    void exponentialOptionSetsItsBoxes();
+    void logisticOptionRestoresItsBoxes();
+    void optionWithUnchangedTextsKeepsTheChart();
+    void nAndDnButtonDrawsWithoutMovingTheCycle();
+    void chartCycleUnderBothModels_data();
+    void chartCycleUnderBothModels();
+    void nineClicksComeBackAndRunDoesNotReset();
+    void aClickOnTheChartAdvancesTheCycle();
+    void exponentialTheoryMovesTheFocus();
+    void printWritesOnePage();
+    void printWithoutPrinterUsesTheDialog();
+    void printFailureIsReported();
+    void dateLabelFollowsTheClock();
+
+private:
+    ProgramFixture program;
+};
+
+void TestForm1Commands::exponentialOptionSetsItsBoxes()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    ChangeCounter changes(form);
+    QTest::mouseClick(form.Option1, Qt::LeftButton, {}, QPoint(8, form.Option1->height() / 2));
+    QCOMPARE(QString::fromStdString(Harvest.GrowthModel), QStringLiteral("Exponential"));
+    QCOMPARE(form.Kvalue->text(), QString());
+    QVERIFY(!form.Kvalue->isEnabled());
+    QCOMPARE(form.rrate->text(), QStringLiteral("0.2"));
+    QCOMPARE(form.n0->text(), QStringLiteral("100"));
+    QCOMPARE(form.Harvestrate->text(), QStringLiteral("15"));
+    QCOMPARE(form.simut->text(), QStringLiteral("10"));
+    // Only the texts that change run their handlers: K, H and T.
+    QCOMPARE(changes.counts(), QList<int>({1, 0, 0, 1, 1}));
+    QVERIFY(!form.MSChart1->isChartVisible());
+    QCOMPARE(form.Text4->text(), QStringLiteral("???")); // the run-length box changed last
+    QVERIFY(form.Command2->isEnabled());
+    QVERIFY(!form.Command5->isEnabled());
+    // The parameters of the last run stay until the next RUN.
+    QVERIFY(Harvest.CarryingCapacity == 500);
+}
+
+void TestForm1Commands::logisticOptionRestoresItsBoxes()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Option1->click();
+    ChangeCounter changes(form);
+    form.Option2->click();
+    QCOMPARE(QString::fromStdString(Harvest.GrowthModel), QStringLiteral("Logistic"));
+    QVERIFY(form.Kvalue->isEnabled());
+    QCOMPARE(form.Kvalue->text(), QStringLiteral("500"));
+    QCOMPARE(form.Harvestrate->text(), QStringLiteral("10"));
+    QCOMPARE(form.simut->text(), QStringLiteral("65"));
+    QCOMPARE(changes.counts(), QList<int>({1, 0, 0, 1, 1}));
+    QVERIFY(form.Command2->isEnabled());
+}
+
+void TestForm1Commands::optionWithUnchangedTextsKeepsTheChart()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    QVERIFY(!form.Command2->isEnabled());
+    form.Option2->click(); // the logistic texts are already there
+    QVERIFY(form.MSChart1->isChartVisible());
+    QVERIFY(form.Command2->isEnabled());
+    QVERIFY(form.Command5->isEnabled());
+}
+
+void TestForm1Commands::nAndDnButtonDrawsWithoutMovingTheCycle()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    pressEnter(form.rrate); // RUN enabled again
+    QTest::mouseClick(form.Command5, Qt::LeftButton);
+    QCOMPARE(chartTitle(form), QStringLiteral("N and dN(t) vs. time"));
+    QCOMPARE(form.MSChart1->chart()->series().size(), 4);
+    QCOMPARE(chartPoints(form, 0).size(), 65);
+    QVERIFY(!form.Command2->isEnabled());
+    QCOMPARE(Harvest.GraphIndex, 0);
+}
+
+void TestForm1Commands::chartCycleUnderBothModels_data()
+{
+    QTest::addColumn<bool>("exponential");
+    QTest::addColumn<QStringList>("titles");
+    const QStringList common = {"dN(t) vs. time", "dN vs. N", "lnN(t) vs. time",
+                                "N and dN(t) vs. time", "dN/N vs. N"};
+    QTest::addRow("logistic") << false
+                              << common + QStringList{"Theoretical dN vs. N (logistic model)",
+                                                      "Cost and Revenue vs. N",
+                                                      "Net profit vs. N (p/e = 50, 20, 10, 5)",
+                                                      "N(t) vs. time"};
+    QTest::addRow("exponential")
+        << true
+        << common + QStringList{"Theoretical dN vs. N (exponential model)",
+                                "Cost and Revenue vs. N (exponential model)",
+                                "Net profit vs. N (exponential model)", "N(t) vs. time"};
+}
+
+void TestForm1Commands::chartCycleUnderBothModels()
+{
+    QFETCH(bool, exponential);
+    QFETCH(QStringList, titles);
+    Form1 &form = program.startAtMainWindow();
+    if (exponential)
+        form.Option1->click();
+    form.Command2_Click();
+    QStringList shown;
+    for (int click = 0; click < 9; ++click) {
+        pressEnter(form.rrate);
+        form.MSChart1_Click();
+        shown << chartTitle(form);
+        QVERIFY(!form.Command2->isEnabled()); // every chart disables RUN
+        QVERIFY(form.MSChart1->isChartVisible());
+    }
+    QCOMPARE(shown, titles);
+}
+
+void TestForm1Commands::nineClicksComeBackAndRunDoesNotReset()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    for (int click = 0; click < 3; ++click)
+        form.MSChart1_Click();
+    QCOMPARE(Harvest.GraphIndex, 3);
+    pressEnter(form.rrate);
+    form.Command2_Click();
+    QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time"));
+    QCOMPARE(Harvest.GraphIndex, 3);
+    form.MSChart1_Click();
+    QCOMPARE(chartTitle(form), QStringLiteral("N and dN(t) vs. time"));
+}
+
+void TestForm1Commands::aClickOnTheChartAdvancesTheCycle()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    QTest::mouseClick(form.MSChart1->viewport(), Qt::LeftButton, {}, QPoint(200, 150));
+    QTRY_COMPARE(Harvest.GraphIndex, 1); // the click arrives through the event loop
+    QCOMPARE(chartTitle(form), QStringLiteral("dN(t) vs. time"));
+}
+
+void TestForm1Commands::exponentialTheoryMovesTheFocus()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Option1->click();
+    form.Command2_Click();
+    Harvest.GraphIndex = 5;
+    form.MSChart1_Click();
+    QCOMPARE(form.focusWidget(), form.Command5);
+}
+
+void TestForm1Commands::printWritesOnePage()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("form1.pdf"));
+    Seams::setPrinters([path] { return pdfPrinter(path); }, nullptr);
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    QTest::mouseClick(form.Command10, Qt::LeftButton);
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray content = pdf.readAll();
+    QVERIFY(content.startsWith("%PDF"));
+    QCOMPARE(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1);
+    QVERIFY(content.contains("/Image"));
+    QCOMPARE(form.Label6->text(), QStringLiteral("Printed"));
+}
+
+void TestForm1Commands::printWithoutPrinterUsesTheDialog()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chosen.pdf"));
+    int dialogs = 0;
+    Seams::setPrinters([] { return std::unique_ptr<QPrinter>(); },
+                       [&dialogs, path](QWidget *) {
+                           ++dialogs;
+                           return pdfPrinter(path);
+                       });
+    Form1 &form = program.startAtMainWindow();
+    form.Command10_Click();
+    QCOMPARE(dialogs, 1);
+    QVERIFY(QFile::exists(path));
+
+    // Cancelling the dialog prints nothing and says so.
+    Seams::setPrinters([] { return std::unique_ptr<QPrinter>(); },
+                       [](QWidget *) { return std::unique_ptr<QPrinter>(); });
+    form.Command10_Click();
+    QCOMPARE(form.Label6->text(), QStringLiteral("No printer: nothing printed"));
+}
+
+void TestForm1Commands::printFailureIsReported()
+{
+    Seams::setPrinters([] { return pdfPrinter(QStringLiteral("/nonexistent/dir/form1.pdf")); },
+                       nullptr);
+    Form1 &form = program.startAtMainWindow();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
+    form.Command10_Click();
+    QCOMPARE(form.Label6->text(), QStringLiteral("Printing failed"));
+}
+
+void TestForm1Commands::dateLabelFollowsTheClock()
+{
+    QDateTime now(QDate(2031, 12, 31), QTime(23, 59, 59, 800));
+    Seams::setNow([&now] { return now; });
+    Form1 &form = program.startAtMainWindow();
+    QCOMPARE(form.Timer1->interval(), 500);
+    QVERIFY(form.Timer1->isActive());
+    const auto shortDate = [](QDate d) { return QLocale::system().toString(d, QLocale::ShortFormat); };
+    QCOMPARE(form.Label6->text(), shortDate(QDate(2031, 12, 31)));
+    now = now.addMSecs(500); // past midnight: the next tick shows the new day
+    form.Timer1_Timer();
+    QCOMPARE(form.Label6->text(), shortDate(QDate(2032, 1, 1)));
+
+    // A notice stays for a few seconds, then the date comes back.
+    form.showNotice(QStringLiteral("Printed"));
+    now = now.addSecs(2);
+    form.Timer1_Timer();
+    QCOMPARE(form.Label6->text(), QStringLiteral("Printed"));
+    now = now.addSecs(4);
+    form.Timer1_Timer();
+    QCOMPARE(form.Label6->text(), shortDate(QDate(2032, 1, 1)));
+}
+
+QTEST_MAIN(TestForm1Commands)
 #include "tst_form1commands.moc"

@@ -1,4 +1,234 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// RUN in the main window: the boxes become the shared record, the model runs, the
+// window shows the results and the N(t) chart, or says why it cannot run.
+#include "programfixture.h"
+
+#include "model/numbertext.h"
+
+#include <QValueAxis>
+
+#include <cmath>
+
+namespace {
+
+// Sets a box as the student would and confirms it with Enter.
+void enter(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    pressEnter(box);
+}
+
+QString text(double value) { return QString::fromStdString(textOfNumber(value)); }
+
+} // namespace
+
+class TestForm1Run : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ProgramFixture::prepareApplication(); }
+    void cleanup() { program.stop(); }
+
+    void runWithDefaults();
+    void extinctionLowersTheRunLength();
+    void zeroPopulationEndsAtOnce();
+    void runLengthIsCheckedBeforeRunning_data();
+    void runLengthIsCheckedBeforeRunning();
+    void leniencyReadsTheBoxes();
+    void refusedRuns_data();
+    void refusedRuns();
+    void exponentialRunUsesTheEmptyKBox();
+    void runNeverShowsNonsense_data();
+    void runNeverShowsNonsense();
+
+private:
+    ProgramFixture program;
+};
+
+void TestForm1Run::runWithDefaults()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    QVERIFY(!form.Label16->isVisibleTo(&form));
+    QVERIFY(!form.Label17->isVisibleTo(&form));
+    QCOMPARE(form.Text4->text(), QStringLiteral("499.995479382058"));
+    QCOMPARE(form.Label12->text(), QStringLiteral("443.570191641478"));
+    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(65)="));
+    QVERIFY(form.MSChart1->isChartVisible());
+    QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time"));
+    QCOMPARE(chartPoints(form, 0).size(), 66);
+    QCOMPARE(chartPoints(form, 1).size(), 66);
+    QVERIFY(!form.Command2->isEnabled());
+    QVERIFY(form.Command5->isEnabled());
+    QVERIFY(form.Command11->isEnabled());
+    QCOMPARE(QString::fromStdString(Harvest.ParameterCaption),
+             QStringLiteral(" [N(0)=100, K=500, r=0.2, H=10.]"));
+    QVERIFY(Harvest.SimuT == 65);
+    QVERIFY(Harvest.CarryingCapacity == 500);
+}
+
+void TestForm1Run::extinctionLowersTheRunLength()
+{
+    Form1 &form = program.startAtMainWindow();
+    enter(form.Harvestrate, QStringLiteral("40"));
+    form.Command2_Click();
+    QCOMPARE(form.simut->text(), QStringLiteral("3"));
+    QVERIFY(Harvest.SimuT == 3);
+    QCOMPARE(form.Label12->text(), QStringLiteral("17.711442804736"));
+    QCOMPARE(form.Text4->text(), text(Harvest.NOriginal[3]));
+    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(3)="));
+    QVERIFY(form.MSChart1->isChartVisible()); // the change handler of the rewrite is overruled
+    QCOMPARE(chartPoints(form, 1).size(), 4);
+    QVERIFY(form.Command5->isEnabled());
+}
+
+void TestForm1Run::zeroPopulationEndsAtOnce()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Option1->click();
+    enter(form.n0, QStringLiteral("0"));
+    form.Command2_Click();
+    QCOMPARE(form.simut->text(), QStringLiteral("0"));
+    QCOMPARE(form.Text4->text(), QStringLiteral("0"));
+    QCOMPARE(form.Label12->text(), QStringLiteral("0"));
+    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(0)="));
+    QCOMPARE(chartPoints(form, 0), QList<QPointF>({QPointF(0, 0)}));
+}
+
+void TestForm1Run::runLengthIsCheckedBeforeRunning_data()
+{
+    QTest::addColumn<QString>("simut");
+    QTest::addColumn<QString>("after");
+    QTest::addRow("fraction") << "12.5" << "50";
+    QTest::addRow("text") << "abc" << "50";
+    QTest::addRow("too long") << "9000" << "2000";
+    QTest::addRow("negative") << "-3" << "50";
+}
+
+void TestForm1Run::runLengthIsCheckedBeforeRunning()
+{
+    QFETCH(QString, simut);
+    QFETCH(QString, after);
+    Form1 &form = program.startAtMainWindow();
+    form.simut->setText(simut); // typed, then confirmed with Enter in another box
+    pressEnter(form.rrate);
+    form.Command2_Click();
+    QCOMPARE(form.simut->text(), after);
+    QVERIFY(Harvest.SimuT == after.toDouble());
+    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(%1)=").arg(after));
+    QCOMPARE(chartPoints(form, 0).size(), after.toInt() + 1);
+}
+
+void TestForm1Run::leniencyReadsTheBoxes()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Kvalue->setText(QStringLiteral("400 individuals"));
+    pressEnter(form.rrate);
+    form.Command2_Click();
+    QVERIFY(Harvest.CarryingCapacity == 400);
+    QCOMPARE(QString::fromStdString(Harvest.ParameterCaption),
+             QStringLiteral(" [N(0)=100, K=400, r=0.2, H=10.]"));
+}
+
+void TestForm1Run::refusedRuns_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("detail");
+    QTest::addRow("K = 0") << "Kvalue" << "0" << "Not run: K is not above 0" << "Enter K greater than 0";
+    QTest::addRow("K empty") << "Kvalue" << "" << "Not run: K is not above 0" << "Enter K greater than 0";
+    QTest::addRow("N(0) negative") << "n0" << "-5" << "Not run: N(0) is negative" << "Enter N(0) of 0 or more";
+    QTest::addRow("r negative") << "rrate" << "-0.1" << "Not run: r is negative" << "Enter r of 0 or more";
+    QTest::addRow("H negative") << "Harvestrate" << "-1" << "Not run: H is negative" << "Enter H of 0 or more";
+}
+
+void TestForm1Run::refusedRuns()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, reason);
+    QFETCH(QString, detail);
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    const double before = Harvest.NHarvested[65];
+    auto *b = form.findChild<QLineEdit *>(box);
+    b->setText(typed); // not confirmed: Enter goes to another box
+    pressEnter(box == QLatin1String("simut") ? form.n0 : form.simut);
+    form.Command2_Click();
+    QCOMPARE(form.Label12->text(), reason);
+    QCOMPARE(form.Text4->text(), detail);
+    QCOMPARE(form.Label4->text(), QStringLiteral("What to change:"));
+    QVERIFY(!form.MSChart1->isChartVisible());
+    QVERIFY(!form.Command5->isEnabled());
+    QVERIFY(form.Command11->isEnabled()); // the large graph still shows the last run
+    QVERIFY(Harvest.NHarvested[65] == before);
+}
+
+void TestForm1Run::exponentialRunUsesTheEmptyKBox()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Option1->click();
+    form.Command2_Click();
+    QVERIFY(Harvest.CarryingCapacity == 0);
+    QCOMPARE(form.Text4->text(), QStringLiteral("738.905609893065"));
+    QCOMPARE(form.Label12->text(), QStringLiteral("259.726402473266"));
+    QCOMPARE(QString::fromStdString(Harvest.ParameterCaption),
+             QStringLiteral(" [N(0)=100, r=0.2, H=15.]"));
+}
+
+void TestForm1Run::runNeverShowsNonsense_data()
+{
+    QTest::addColumn<bool>("exponential");
+    QTest::addColumn<QString>("n0");
+    QTest::addColumn<QString>("r");
+    QTest::addColumn<QString>("K");
+    QTest::addColumn<QString>("H");
+    QTest::addColumn<QString>("T");
+    QTest::addRow("exponential overflow") << true << "100" << "0.4" << "" << "15" << "2000";
+    QTest::addRow("exponential r = 0") << true << "100" << "0" << "" << "15" << "10";
+    QTest::addRow("huge N(0)") << true << "1e308" << "1" << "" << "0" << "10";
+    QTest::addRow("logistic huge r") << false << "100" << "1e300" << "500" << "10" << "65";
+    QTest::addRow("logistic huge K") << false << "100" << "0.2" << "1e308" << "10" << "2000";
+    QTest::addRow("logistic tiny N(0)") << false << "1e-320" << "0.2" << "500" << "0" << "2000";
+    QTest::addRow("logistic all zero") << false << "0" << "0" << "500" << "0" << "10";
+}
+
+void TestForm1Run::runNeverShowsNonsense()
+{
+    QFETCH(bool, exponential);
+    QFETCH(QString, n0);
+    QFETCH(QString, r);
+    QFETCH(QString, K);
+    QFETCH(QString, H);
+    QFETCH(QString, T);
+    Form1 &form = program.startAtMainWindow();
+    if (exponential)
+        form.Option1->click();
+    form.n0->setText(n0);
+    form.rrate->setText(r);
+    if (!exponential)
+        form.Kvalue->setText(K);
+    form.Harvestrate->setText(H);
+    form.simut->setText(T);
+    pressEnter(form.simut);
+    form.Command2_Click();
+    for (int click = 0; click < 9 && form.MSChart1->isChartVisible(); ++click) {
+        form.MSChart1_Click();
+        const auto axes = form.MSChart1->chart()->axes();
+        QCOMPARE(axes.size(), 2);
+        for (const QAbstractAxis *a : axes) {
+            const auto *axis = qobject_cast<const QValueAxis *>(a);
+            QVERIFY(std::isfinite(axis->min()) && std::isfinite(axis->max()));
+            QVERIFY(axis->min() < axis->max());
+        }
+    }
+    for (const QString &shown : {form.Text4->text(), form.Label12->text(), form.Label4->text(),
+                                 form.simut->text()}) {
+        QVERIFY2(!shown.contains(QLatin1String("nan"), Qt::CaseInsensitive), qPrintable(shown));
+        QVERIFY2(!shown.contains(QLatin1String("inf"), Qt::CaseInsensitive), qPrintable(shown));
+    }
+}
+
+QTEST_MAIN(TestForm1Run)
 #include "tst_form1run.moc"

@@ -1,4 +1,242 @@
-#include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+// The start-up sequence: backdrop, animated title, proverb window, main window.
+#include "programfixture.h"
+
+#include <QLabel>
+#include <QTimer>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ProgramFixture::prepareApplication(); }
+    void cleanup() { program.stop(); }
+
+    void loadShowsBackdropAndTitleOnly();
+    void titleAnimationCycle();
+    void leavingTheTitle_data();
+    void leavingTheTitle();
+    void doubleClickGoesStraightToTheMainWindow();
+    void leavingTheProverb_data();
+    void leavingTheProverb();
+    void noticeFollowsTheSystemYear();
+    void portraitSitsAtTheFramesRightEdge();
+    void layoutMatchesTheTwips_data();
+    void layoutMatchesTheTwips();
+    void everyControlCarriesItsName();
+    void greekCaption();
+    void closingTheMainWindowEndsTheProgram();
+
+private:
+    ProgramFixture program;
+};
+
+void TestStartup::loadShowsBackdropAndTitleOnly()
+{
+    Form1 &form = program.start();
+    QVERIFY(Windows::backform().isVisible());
+    QCOMPARE(Windows::backform().background(), QColor(0, 0, 64));
+    QVERIFY(Windows::title().isVisible());
+    QVERIFY(!form.isVisible());
+    QVERIFY(!Windows::loadedProphecy());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Basic Tarnwick Theory"));
+    QCOMPARE(form.size(), QSize(850, 618));
+    QVERIFY(Harvest.SimuT == 65);
+    QCOMPARE(QString::fromStdString(Harvest.GrowthModel), QStringLiteral("Logistic"));
+    QVERIFY(form.Label16->isVisibleTo(&form) && form.Label17->isVisibleTo(&form));
+    QVERIFY(!form.MSChart1->isChartVisible());
+    QCOMPARE(form.Label17->text().split(QLatin1Char('\n')).size(), 4);
+    QVERIFY(form.Label17->text().startsWith(
+        QStringLiteral("Press Enter or click RUN to begin the simulation.  \n")));
+    QCOMPARE(form.Label9->text().split(QLatin1Char('\n')).size(), 7);
+    QVERIFY(form.Command2->isEnabled());
+    QVERIFY(!form.Command11->isEnabled());
+    QVERIFY(!form.Command5->isEnabled());
+    QVERIFY(Windows::title().Timer1->isActive());
+    QCOMPARE(Windows::title().Timer1->interval(), 200);
+}
+
+void TestStartup::titleAnimationCycle()
+{
+    program.start();
+    titlform &title = Windows::title();
+    title.Timer1->stop();
+    auto shown = [&] {
+        QList<int> visible;
+        for (int i = 0; i < 8; ++i)
+            if (title.Label1[static_cast<std::size_t>(i)]->isVisibleTo(&title))
+                visible << i;
+        return visible;
+    };
+    QCOMPARE(shown(), QList<int>());
+    // Growing from the bottom (24 pt) to the top (60 pt), resting six ticks, then
+    // Greek at the bottom, and again from the start.
+    const QList<int> expected = {1, 2, 3, 4, 5, 6, 7, 7, 7, 7, 7, 7, 0, 1, 2};
+    for (int tick = 0; tick < expected.size(); ++tick) {
+        title.Timer1_Timer();
+        QCOMPARE(shown(), QList<int>({expected[tick]}));
+    }
+    QCOMPARE(title.Label1[1]->font().pixelSize(), pointsToPixels(24));
+    QCOMPARE(title.Label1[7]->font().pixelSize(), pointsToPixels(60));
+    QVERIFY(title.Label1[1]->y() > title.Label1[7]->y());
+}
+
+void TestStartup::leavingTheTitle_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::addRow("Enter") << 0;
+    QTest::addRow("letter key") << 1;
+    QTest::addRow("space key") << 2;
+    QTest::addRow("click on the window") << 3;
+    QTest::addRow("click on a title label") << 4;
+    QTest::addRow("click on the start label") << 5;
+}
+
+void TestStartup::leavingTheTitle()
+{
+    QFETCH(int, how);
+    Form1 &form = program.start();
+    titlform &title = Windows::title();
+    title.Timer1_Timer();
+    switch (how) {
+    case 0: QTest::keyClick(&title, Qt::Key_Return); break;
+    case 1: QTest::keyClick(&title, Qt::Key_Q); break;
+    case 2: QTest::keyClick(&title, Qt::Key_Space); break;
+    case 3: QTest::mouseClick(&title, Qt::LeftButton, {}, QPoint(800, 300)); break;
+    case 4: QTest::mouseClick(title.Label1[1], Qt::LeftButton); break;
+    case 5:
+        QTest::mouseClick(title.Label2, Qt::LeftButton);
+        QTRY_VERIFY(!title.isVisible()); // a single click waits out the double-click time
+        break;
+    }
+    QVERIFY(!title.isVisible());
+    QVERIFY(Windows::prophecy().isVisible());
+    QCOMPARE(Windows::backform().background(), QColor(255, 255, 255));
+    QVERIFY(!form.isVisible());
+    // The title keeps animating while hidden.
+    QVERIFY(title.Timer1->isActive());
+}
+
+void TestStartup::doubleClickGoesStraightToTheMainWindow()
+{
+    Form1 &form = program.start();
+    titlform &title = Windows::title();
+    QTest::mouseDClick(Windows::title().Label2, Qt::LeftButton);
+    QVERIFY(!title.isVisible());
+    QVERIFY(form.isVisible());
+    QCOMPARE(Windows::backform().background(), QColor(255, 255, 255));
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    QVERIFY(!Windows::loadedProphecy() || !Windows::prophecy().isVisible());
+}
+
+void TestStartup::leavingTheProverb_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::addRow("key on the picture") << 0;
+    QTest::addRow("Escape on the window") << 1;
+    QTest::addRow("click on the picture") << 2;
+    QTest::addRow("click beside the picture") << 3;
+}
+
+void TestStartup::leavingTheProverb()
+{
+    QFETCH(int, how);
+    Form1 &form = program.start();
+    Windows::title().Form_KeyPress();
+    Prophecy &proverb = Windows::prophecy();
+    switch (how) {
+    case 0: QTest::keyClick(proverb.Picture1, Qt::Key_A); break;
+    case 1: QTest::keyClick(&proverb, Qt::Key_Escape); break;
+    case 2: QTest::mouseClick(proverb.Picture1, Qt::LeftButton); break;
+    case 3: QTest::mouseClick(&proverb, Qt::LeftButton, {}, QPoint(5, 5)); break;
+    }
+    QVERIFY(!proverb.isVisible());
+    QVERIFY(form.isVisible());
+    QCOMPARE(Windows::backform().background(), QColor(0, 0, 0));
+    QVERIFY(Windows::loadedProphecy()); // only hidden, never unloaded
+    QCOMPARE(proverb.Picture1->size(), QSize(640, 480));
+    const QPoint offCentre = proverb.Picture1->geometry().center() - proverb.rect().center();
+    QVERIFY(offCentre.manhattanLength() <= 1);
+}
+
+void TestStartup::noticeFollowsTheSystemYear()
+{
+    Seams::setNow([] { return QDateTime(QDate(2031, 3, 4), QTime(10, 0)); });
+    Form1 &form = program.start();
+    QVERIFY(form.Label7->text().contains(QLatin1String("2031")));
+    QVERIFY(!form.Label7->text().contains(QLatin1String("2026")));
+}
+
+void TestStartup::portraitSitsAtTheFramesRightEdge()
+{
+    Form1 &form = program.start();
+    const QRect image = form.Image1->geometry();
+    QCOMPARE(image.size(), QSize(136, 180));
+    const int rightGapTwips = (form.Frame4->width() - image.right() - 1) * TwipsPerPixel;
+    QVERIFY2(std::abs(rightGapTwips - 100) <= TwipsPerPixel, qPrintable(QString::number(rightGapTwips)));
+    QVERIFY(std::abs(image.top() - (form.Frame4->height() - image.bottom() - 1)) <= 1);
+}
+
+void TestStartup::layoutMatchesTheTwips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addRow("title label") << "Label15" << QRect(120, 120, 3975, 615);
+    QTest::addRow("parameters frame") << "Frame2" << QRect(120, 3120, 3975, 4215);
+    QTest::addRow("K box") << "Kvalue" << QRect(2640, 1200, 1215, 420);
+    QTest::addRow("chart") << "MSChart1" << QRect(120, 240, 5676, 3468);
+    QTest::addRow("RUN") << "Command2" << QRect(120, 3720, 1095, 375);
+    QTest::addRow("quiz button") << "Command13" << QRect(3240, 1200, 615, 615);
+    QTest::addRow("date label") << "Label6" << QRect(120, 2400, 3852, 372);
+}
+
+void TestStartup::layoutMatchesTheTwips()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    Form1 &form = program.start();
+    auto *control = form.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(),
+             twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+void TestStartup::everyControlCarriesItsName()
+{
+    Form1 &form = program.start();
+    for (const char *name :
+         {"Label15", "Label7", "Frame1", "Option1", "Option2", "Label10", "Label11", "Command9",
+          "Command12", "Command13", "Frame2", "Label1", "rrate", "Label2", "n0", "Label8",
+          "Kvalue", "Label5", "Harvestrate", "Label3", "simut", "Label13", "Label12", "Label4",
+          "Text4", "Frame3", "MSChart1", "Label16", "Label17", "Command2", "Command11",
+          "Command5", "Command10", "Command1", "Frame4", "Label9", "Label6", "Image1", "Timer1"})
+        QVERIFY2(form.findChild<QObject *>(QLatin1String(name)), name);
+    for (int i = 0; i < 8; ++i)
+        QVERIFY(Windows::title().findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(i)));
+    QCOMPARE(form.Command2->toolTip(), QStringLiteral("Run simulation"));
+    QCOMPARE(form.Command11->toolTip(), QStringLiteral("Show more detail in large graph"));
+    QCOMPARE(form.Command10->text(), QStringLiteral(" Print"));
+    QCOMPARE(form.Image1->toolTip(), QStringLiteral("How to"));
+    QCOMPARE(form.Command2->cursor().shape(), Qt::BitmapCursor);
+}
+
+void TestStartup::greekCaption()
+{
+    QCOMPARE(symbolFontText(QStringLiteral("Tarnwick (Basic)")),
+             QStringLiteral("Ταρνωιχκ (Βασιχ)"));
+    program.start();
+    QCOMPARE(Windows::title().Label1[0]->text(), QStringLiteral("Ταρνωιχκ (Βασιχ)"));
+    QCOMPARE(Windows::title().Label1[3]->text(), QStringLiteral("Tarnwick (Basic)"));
+}
+
+void TestStartup::closingTheMainWindowEndsTheProgram()
+{
+    Form1 &form = program.startAtMainWindow();
+    QVERIFY(form.isVisible());
+    QVERIFY(!program.ended);
+    form.close();
+    QVERIFY(program.ended);
+}
+
+QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"

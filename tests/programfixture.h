@@ -1,0 +1,92 @@
+#pragma once
+
+// Starts the program's windows as main() does, with the end of the program, the
+// clock and the printer in the test's hands, and resets everything afterwards.
+
+#include "app/backform.h"
+#include "app/controls.h"
+#include "app/design.h"
+#include "app/form1.h"
+#include "app/prophecy.h"
+#include "app/seams.h"
+#include "app/titlform.h"
+#include "app/windows.h"
+#include "charts/qtchartcontrol.h"
+#include "model/harvest.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <memory>
+
+struct ProgramFixture
+{
+    bool ended = false;
+
+    static void prepareApplication()
+    {
+        // The offscreen platform cannot stack windows; it says so on every raise().
+        static const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+                if (!message.startsWith(QLatin1String("This plugin does not support")))
+                    previous(type, context, message);
+            });
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        installFontSubstitutions();
+    }
+
+    // Loads the main window, which starts the backdrop and the title.
+    Form1 &start()
+    {
+        Windows::unloadAll();
+        Harvest = HarvestState{};
+        ended = false;
+        Seams::setEndProgram([this] { ended = true; });
+        return Windows::form1();
+    }
+
+    // Leaves the title and the proverb window, as the student does.
+    Form1 &startAtMainWindow()
+    {
+        Form1 &form = start();
+        Windows::title().Form_Click();
+        Windows::prophecy().Form_Click();
+        return form;
+    }
+
+    void stop()
+    {
+        Windows::unloadAll();
+        Seams::setEndProgram({});
+        Seams::setNow({});
+        Seams::setPrinters({}, {});
+    }
+};
+
+// Types a text into a box key by key, as the student does.
+inline void type(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+inline void pressEnter(QWidget *widget) { QTest::keyClick(widget, Qt::Key_Return); }
+
+// What the main window's chart shows.
+inline QString chartTitle(const Form1 &form) { return form.MSChart1->chart()->title(); }
+
+inline QList<QPointF> chartPoints(const Form1 &form, int seriesIndex)
+{
+    const auto series = form.MSChart1->chart()->series();
+    if (seriesIndex >= series.size())
+        return {};
+    return static_cast<QXYSeries *>(series.at(seriesIndex))->points();
+}
