@@ -230,9 +230,6 @@ QtChartControl::QtChartControl(QWidget *parent)
 
 QtChartControl::~QtChartControl() = default;
 
-void QtChartControl::setSeriesKind2dXY() { }
-void QtChartControl::setChartKind2dXY() { }
-
 void QtChartControl::setColumnCount(int columns)
 {
     m_columns = std::clamp(columns, 0, MaxColumns);
@@ -242,9 +239,6 @@ void QtChartControl::setRowCount(int rows)
 {
     m_rows = std::clamp(rows, 0, MaxRows);
 }
-
-int QtChartControl::columnCount() const { return m_columns; }
-int QtChartControl::rowCount() const { return m_rows; }
 
 void QtChartControl::setDataPoint(int row, int column, double value, bool isNull)
 {
@@ -264,21 +258,6 @@ double QtChartControl::cell(int row, int column) const
         return Empty;
     const std::vector<double> &cells = m_cells[size_t(column - 1)];
     return size_t(row) > cells.size() ? Empty : cells[size_t(row - 1)];
-}
-
-void QtChartControl::setLegendVisible(bool shown) { m_legendVisible = shown; }
-
-// The legend has a single place, at the right.
-void QtChartControl::setLegendPosition(LegendPosition) { }
-
-void QtChartControl::setTitleFontSize(double points) { m_titleFontPoints = points; }
-void QtChartControl::setTitleFontName(const QString &family) { m_titleFontName = family; }
-void QtChartControl::setTitleText(const QString &text) { m_titleText = text; }
-
-// With one x and one y axis shared by every series there is nothing to make independent.
-void QtChartControl::setIndependentAxisScales(bool independent)
-{
-    m_independentScales = independent;
 }
 
 QtChartControl::SeriesSettings *QtChartControl::seriesSettings(int series)
@@ -349,20 +328,6 @@ void QtChartControl::setPointMarkerFillRed(int series, int red)
         s->fillRed = std::clamp(red, 0, 255);
 }
 
-QtChartControl::AxisSettings &QtChartControl::axisSettings(ChartAxis axis)
-{
-    return m_axes[axis == ChartAxis::X ? 0 : 1];
-}
-
-// Both axes are always linear.
-void QtChartControl::setAxisScaleLinear(ChartAxis) { }
-
-// The range always follows the data; the flag is kept for completeness.
-void QtChartControl::setAxisAutoRange(ChartAxis axis, bool automatic)
-{
-    axisSettings(axis).autoRange = automatic;
-}
-
 void QtChartControl::setAxisGridLine(ChartAxis axis, LinePattern pattern,
                                      bool automaticColour, const QColor &colour)
 {
@@ -372,31 +337,6 @@ void QtChartControl::setAxisGridLine(ChartAxis axis, LinePattern pattern,
     s.gridAutomaticColour = automaticColour;
     s.gridColour = colour;
 }
-
-void QtChartControl::setAxisTitleFontSize(ChartAxis axis, double points)
-{
-    axisSettings(axis).titleFontPoints = points;
-}
-
-void QtChartControl::setAxisTitleFontName(ChartAxis axis, const QString &family)
-{
-    axisSettings(axis).titleFontName = family;
-}
-
-void QtChartControl::setAxisTitleVisible(ChartAxis axis, bool visible)
-{
-    axisSettings(axis).titleVisible = visible;
-}
-
-void QtChartControl::setAxisTitleText(ChartAxis axis, const QString &text)
-{
-    axisSettings(axis).titleText = text;
-}
-
-void QtChartControl::setChartVisible(bool visible) { setVisible(visible); }
-
-// The widget's own flag, so the answer holds before the window is first shown.
-bool QtChartControl::isChartVisible() const { return !isHidden(); }
 
 QColor QtChartControl::defaultSeriesColour(int seriesNumber)
 {

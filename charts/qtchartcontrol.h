@@ -35,21 +35,24 @@ public:
     explicit QtChartControl(QWidget *parent = nullptr);
     ~QtChartControl() override;
 
-    void setSeriesKind2dXY() override;
-    void setChartKind2dXY() override;
+    // There is one kind of chart, the two-dimensional XY chart.
+    void setSeriesKind2dXY() override { }
+    void setChartKind2dXY() override { }
 
     void setColumnCount(int columns) override;
     void setRowCount(int rows) override;
-    int columnCount() const override;
-    int rowCount() const override;
+    int columnCount() const override { return m_columns; }
+    int rowCount() const override { return m_rows; }
     void setDataPoint(int row, int column, double value, bool isNull = false) override;
 
-    void setLegendVisible(bool shown) override;
-    void setLegendPosition(LegendPosition position) override;
-    void setTitleFontSize(double points) override;
-    void setTitleFontName(const QString &family) override;
-    void setTitleText(const QString &text) override;
-    void setIndependentAxisScales(bool independent) override;
+    void setLegendVisible(bool shown) override { m_legendVisible = shown; }
+    // The legend has a single place, at the right.
+    void setLegendPosition(LegendPosition) override { }
+    void setTitleFontSize(double points) override { m_titleFontPoints = points; }
+    void setTitleFontName(const QString &family) override { m_titleFontName = family; }
+    void setTitleText(const QString &text) override { m_titleText = text; }
+    // One x and one y axis serve every series, so the flag is only kept.
+    void setIndependentAxisScales(bool independent) override { m_independentScales = independent; }
 
     void setSeriesMarkersShown(int series, bool shown) override;
     void setSeriesMarkerAutomatic(int series, bool automatic) override;
@@ -62,17 +65,34 @@ public:
                                const QColor &colour) override;
     void setPointMarkerFillRed(int series, int red) override;
 
-    void setAxisScaleLinear(ChartAxis axis) override;
-    void setAxisAutoRange(ChartAxis axis, bool automatic) override;
+    // Both axes are always linear, and their ranges always follow the data.
+    void setAxisScaleLinear(ChartAxis) override { }
+    void setAxisAutoRange(ChartAxis axis, bool automatic) override
+    {
+        axisSettings(axis).autoRange = automatic;
+    }
     void setAxisGridLine(ChartAxis axis, LinePattern pattern, bool automaticColour,
                          const QColor &colour) override;
-    void setAxisTitleFontSize(ChartAxis axis, double points) override;
-    void setAxisTitleFontName(ChartAxis axis, const QString &family) override;
-    void setAxisTitleVisible(ChartAxis axis, bool visible) override;
-    void setAxisTitleText(ChartAxis axis, const QString &text) override;
+    void setAxisTitleFontSize(ChartAxis axis, double points) override
+    {
+        axisSettings(axis).titleFontPoints = points;
+    }
+    void setAxisTitleFontName(ChartAxis axis, const QString &family) override
+    {
+        axisSettings(axis).titleFontName = family;
+    }
+    void setAxisTitleVisible(ChartAxis axis, bool visible) override
+    {
+        axisSettings(axis).titleVisible = visible;
+    }
+    void setAxisTitleText(ChartAxis axis, const QString &text) override
+    {
+        axisSettings(axis).titleText = text;
+    }
 
-    void setChartVisible(bool visible) override;
-    bool isChartVisible() const override;
+    void setChartVisible(bool visible) override { setVisible(visible); }
+    // The widget's own flag, so the answer holds before the window is first shown.
+    bool isChartVisible() const override { return !isHidden(); }
 
     void refresh() override;
 
@@ -121,7 +141,7 @@ private:
     };
 
     SeriesSettings *seriesSettings(int series);
-    AxisSettings &axisSettings(ChartAxis axis);
+    AxisSettings &axisSettings(ChartAxis axis) { return m_axes[axis == ChartAxis::X ? 0 : 1]; }
     double cell(int row, int column) const;
 
     void applyChartSettings();

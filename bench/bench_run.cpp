@@ -1,0 +1,54 @@
+// How long the student waits: a run of the longest length, and a chart of it.
+#include "charts/populationcharts.h"
+#include "charts/qtchartcontrol.h"
+#include "model/growth.h"
+
+#include <QTest>
+
+#include <memory>
+
+class BenchRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void longestLogisticRun()
+    {
+        auto state = std::make_unique<HarvestState>();
+        QBENCHMARK {
+            simulate(*state, RunParameters{"Logistic", 100, 0.2, 500, 10, 2000});
+        }
+    }
+
+    void chartOfTheLongestRun()
+    {
+        auto state = std::make_unique<HarvestState>();
+        simulate(*state, RunParameters{"Logistic", 100, 0.2, 500, 10, 2000});
+        QtChartControl chart;
+        chart.resize(473, 289);
+        chart.show();
+        QBENCHMARK {
+            ShowNanddNvsT(chart, *state, "2000");
+        }
+    }
+
+    void tenThousandPointsPerSeries()
+    {
+        QtChartControl chart;
+        chart.resize(825, 537);
+        chart.setColumnCount(8);
+        chart.setRowCount(10000);
+        for (int row = 1; row <= 10000; ++row)
+            for (int column = 1; column <= 8; column += 2) {
+                chart.setDataPoint(row, column, row);
+                chart.setDataPoint(row, column + 1, row * column % 97);
+            }
+        chart.show();
+        QBENCHMARK {
+            chart.refresh();
+        }
+    }
+};
+
+QTEST_MAIN(BenchRun)
+#include "bench_run.moc"
