@@ -475,8 +475,14 @@ void QtChartControl::refresh()
     m_extent = {inf, -inf, inf, -inf};
     const int seriesCount = std::min(m_columns / 2, MaxSeries);
     QList<QList<QPointF>> points;
-    for (int i = 0; i < seriesCount; ++i)
+    m_markersDrawn = false;
+    for (int i = 0; i < seriesCount; ++i) {
         points.append(seriesPoints(i));
+        const SeriesSettings &s = m_series[size_t(i)];
+        if (!points.last().isEmpty()
+            && (s.pointMarkerVisible || (s.markerAutomatic && s.markersShown)))
+            m_markersDrawn = true;
+    }
 
     // The axes take their final ranges before any series is attached, so each
     // series is laid out against them once.
@@ -522,8 +528,21 @@ void QtChartControl::updateAxisRanges()
     const double lengths[2] = {std::max(xLength, 60.0), std::max(yLength, 40.0)};
     for (size_t i = 0; i < 2; ++i) {
         QValueAxis *axis = m_axes[i].axis;
-        const Scale scale = axisScale(m_extent[2 * i], m_extent[2 * i + 1], axis->labelsFont(),
-                                      lengths[i], i == 0);
+        double lo = m_extent[2 * i];
+        double hi = m_extent[2 * i + 1];
+        Scale scale = axisScale(lo, hi, axis->labelsFont(), lengths[i], i == 0);
+        if (m_markersDrawn && lo <= hi) {
+            // A marker on the end of an axis would be cut in half by the plot's
+            // edge, so the axis then reaches a little beyond the outermost points.
+            const double room = 0.02 * (scale.max - scale.min);
+            const bool tightBelow = lo - scale.min < room;
+            const bool tightAbove = scale.max - hi < room;
+            if (tightBelow || tightAbove) {
+                lo -= tightBelow ? room : 0;
+                hi += tightAbove ? room : 0;
+                scale = axisScale(lo, hi, axis->labelsFont(), lengths[i], i == 0);
+            }
+        }
         // Only a real change, which relays every attached series out, is passed on.
         if (axis->min() != scale.min || axis->max() != scale.max)
             axis->setRange(scale.min, scale.max);

@@ -175,4 +175,5 @@ private:
     std::array<double, 4> m_extent = {0.0, -1.0, 0.0, -1.0};
 
     bool m_pressInside = false;
+    bool m_markersDrawn = false; // some series of the last refresh shows markers
 };
