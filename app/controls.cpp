@@ -39,3 +39,40 @@ void TextBox::keyPressEvent(QKeyEvent *event)
         emit keyPress(event->text().at(0).unicode());
     QLineEdit::keyPressEvent(event);
 }
+
+bool isModifierOnly(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void LeaveOnInputWindow::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    if (!isModifierOnly(event))
+        windowKeyPressed();
+}
+
+void LeaveOnInputWindow::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = true;
+    event->accept();
+}
+
+void LeaveOnInputWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (pressed_) {
+        pressed_ = false;
+        windowClicked();
+    }
+}

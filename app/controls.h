@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QWidget>
 
 // A label that reports clicks and double clicks, as the windows' labels and
 // pictures do.
@@ -40,3 +41,25 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
+
+// A window that any key or any click on it leaves: the title and the proverb window.
+class LeaveOnInputWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+protected:
+    virtual void windowKeyPressed() = 0;
+    virtual void windowClicked() = 0;
+
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// Shift, Control and the like press no key of their own.
+bool isModifierOnly(const QKeyEvent *event);

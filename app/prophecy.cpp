@@ -11,7 +11,7 @@
 #include <QKeyEvent>
 
 Prophecy::Prophecy()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
+    : LeaveOnInputWindow(nullptr, Qt::Tool | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Prophecy"));
     setWindowTitle(QStringLiteral("Prophecy"));
@@ -64,29 +64,7 @@ bool Prophecy::eventFilter(QObject *watched, QEvent *event)
             Picture1_KeyPress();
         return true;
     }
-    return QWidget::eventFilter(watched, event);
-}
-
-void Prophecy::keyPressEvent(QKeyEvent *event)
-{
-    event->accept();
-    if (!isModifierOnly(event))
-        Form_KeyPress();
-}
-
-void Prophecy::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = true;
-    event->accept();
-}
-
-void Prophecy::mouseReleaseEvent(QMouseEvent *event)
-{
-    event->accept();
-    if (pressed_) {
-        pressed_ = false;
-        Form_Click();
-    }
+    return LeaveOnInputWindow::eventFilter(watched, event);
 }
 
 void Prophecy::showEvent(QShowEvent *event)

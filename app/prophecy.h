@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QWidget>
-
-class ClickLabel;
+#include "app/controls.h"
 
 // The proverb picture between the title and the main window. Any key or click
 // hands over to the main window; the window is only hidden, never unloaded.
-class Prophecy : public QWidget
+class Prophecy : public LeaveOnInputWindow
 {
     Q_OBJECT
 public:
@@ -24,12 +22,10 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void windowKeyPressed() override { Form_KeyPress(); }
+    void windowClicked() override { Form_Click(); }
     void showEvent(QShowEvent *event) override;
 
 private:
     void leave();
-    bool pressed_ = false;
 };

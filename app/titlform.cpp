@@ -51,7 +51,7 @@ QString symbolFontText(const QString &latin)
 }
 
 titlform::titlform()
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    : LeaveOnInputWindow(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("titlform"));
     setWindowTitle(Caption);
@@ -143,43 +143,6 @@ void titlform::Label2_DblClick()
     hide();
     Windows::form1().showAndActivate();
     Windows::backform().setBackground(Colours::White);
-}
-
-bool isModifierOnly(const QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void titlform::keyPressEvent(QKeyEvent *event)
-{
-    event->accept();
-    if (!isModifierOnly(event))
-        Form_KeyPress();
-}
-
-void titlform::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = true;
-    event->accept();
-}
-
-void titlform::mouseReleaseEvent(QMouseEvent *event)
-{
-    event->accept();
-    if (pressed_) {
-        pressed_ = false;
-        Form_Click();
-    }
 }
 
 void titlform::showEvent(QShowEvent *event)

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include "app/controls.h"
 
 #include <array>
 
-class ClickLabel;
-class QKeyEvent;
 class QTimer;
 
 // The animated title: the program's name grows from the bottom of the window to
 // the top, rests there, then shows once in Greek letters and starts again. Any key
 // or click leaves it for the proverb window.
-class titlform : public QWidget
+class titlform : public LeaveOnInputWindow
 {
     Q_OBJECT
 public:
@@ -31,20 +29,16 @@ public slots:
     void Label2_DblClick();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void windowKeyPressed() override { Form_KeyPress(); }
+    void windowClicked() override { Form_Click(); }
     void showEvent(QShowEvent *event) override;
 
 private:
     void leave();
     QTimer *pendingLabel2Click_ = nullptr;
-    bool pressed_ = false;
 };
 
 // The caption as the Symbol font draws it: Latin letters become the Greek letters
 // on the same keys (T becomes Tau, a alpha, r rho, w omega, c chi, ...).
 QString symbolFontText(const QString &latin);
 
-// Shift, Control and the like press no key of their own.
-bool isModifierOnly(const QKeyEvent *event);

@@ -34,18 +34,13 @@ ChartLook mainLook(const char *title, const char *stem)
 
 } // namespace
 
-void drawCostAndRevenue(ChartControl &chart, HarvestState &state, const ChartLook &look)
+namespace {
+
+// The cost line and the four revenue curves, one after the other, for i = 0 to 50
+// with x = i * XStep; `revenue(ratio, x)` is the revenue at size x.
+template <typename Revenue>
+void fillCostAndRevenue(ChartControl &chart, HarvestState &state, Revenue revenue)
 {
-    const double r = state.IntrinsicRate;
-    const double K = state.CarryingCapacity;
-    standardSetUp(chart, economicsFrame(10, 51, logisticTitle(look, K), "C and R", look));
-    state.XStep = K / 50;
-    if (!(K > 0)) {
-        for (int series = 1; series <= 9; series += 2)
-            emptyRows(chart, series, 1, 51);
-        chart.refresh();
-        return;
-    }
     for (double i = 0; i <= 50; i += 1) {
         const double x = i * state.XStep;
         writePoint(chart, state, 1, i, x, x);
@@ -54,10 +49,46 @@ void drawCostAndRevenue(ChartControl &chart, HarvestState &state, const ChartLoo
     for (const double ratio : PriceExpenseRatios) {
         for (double i = 0; i <= 50; i += 1) {
             const double x = i * state.XStep;
-            writePoint(chart, state, series, i, x, logisticRevenue(ratio, r, K, x));
+            writePoint(chart, state, series, i, x, revenue(ratio, x));
         }
         series += 2;
     }
+}
+
+// The four net profit curves for i = 0 to `last` with x = XStep * i, the bound
+// read once per series.
+template <typename Profit>
+void fillNetProfit(ChartControl &chart, HarvestState &state, double last, Profit profit)
+{
+    int series = 1;
+    for (const double ratio : PriceExpenseRatios) {
+        for (double i = 0; i <= last; i += 1) {
+            const double x = state.XStep * i;
+            writePoint(chart, state, series, i, x, profit(ratio, x));
+        }
+        series += 2;
+    }
+}
+
+void emptySeries(ChartControl &chart, int columns, int rows)
+{
+    for (int series = 1; series < columns; series += 2)
+        emptyRows(chart, series, 1, rows);
+}
+
+} // namespace
+
+void drawCostAndRevenue(ChartControl &chart, HarvestState &state, const ChartLook &look)
+{
+    const double r = state.IntrinsicRate;
+    const double K = state.CarryingCapacity;
+    standardSetUp(chart, economicsFrame(10, 51, logisticTitle(look, K), "C and R", look));
+    state.XStep = K / 50;
+    if (K > 0)
+        fillCostAndRevenue(chart, state,
+                           [r, K](double ratio, double x) { return logisticRevenue(ratio, r, K, x); });
+    else
+        emptySeries(chart, 10, 51);
     chart.refresh();
 }
 
@@ -69,19 +100,12 @@ void drawNetProfit(ChartControl &chart, HarvestState &state, double runLength,
     const int rows = rowCountOf(runLength);
     standardSetUp(chart, economicsFrame(8, rows, logisticTitle(look, K), "Profit", look));
     state.XStep = K / 50;
-    int series = 1;
-    for (const double ratio : PriceExpenseRatios) {
-        if (K > 0) {
-            const double last = runLength - 1;
-            for (double i = 0; i <= last; i += 1) {
-                const double x = state.XStep * i;
-                writePoint(chart, state, series, i, x, logisticNetProfit(ratio, r, K, x));
-            }
-        } else {
-            emptyRows(chart, series, 1, rows);
-        }
-        series += 2;
-    }
+    if (K > 0)
+        fillNetProfit(chart, state, runLength - 1, [r, K](double ratio, double x) {
+            return logisticNetProfit(ratio, r, K, x);
+        });
+    else
+        emptySeries(chart, 8, rows);
     chart.refresh();
 }
 
@@ -91,18 +115,8 @@ void drawExponentCostAndRevenue(ChartControl &chart, HarvestState &state, double
     const double r = state.IntrinsicRate;
     standardSetUp(chart, economicsFrame(10, 51, look.title, "C and R", look));
     state.XStep = n0 * 2 / 50;
-    for (double i = 0; i <= 50; i += 1) {
-        const double x = i * state.XStep;
-        writePoint(chart, state, 1, i, x, x);
-    }
-    int series = 3;
-    for (const double ratio : PriceExpenseRatios) {
-        for (double i = 0; i <= 50; i += 1) {
-            const double x = i * state.XStep;
-            writePoint(chart, state, series, i, x, exponentialRevenue(ratio, r, x));
-        }
-        series += 2;
-    }
+    fillCostAndRevenue(chart, state,
+                       [r](double ratio, double x) { return exponentialRevenue(ratio, r, x); });
     chart.refresh();
 }
 
@@ -112,14 +126,8 @@ void drawExponentNetProfit(ChartControl &chart, HarvestState &state, double n0,
     const double r = state.IntrinsicRate;
     standardSetUp(chart, economicsFrame(8, 51, look.title, "Profit", look));
     state.XStep = n0 * 2 / 50;
-    int series = 1;
-    for (const double ratio : PriceExpenseRatios) {
-        for (double i = 0; i <= 50; i += 1) {
-            const double x = state.XStep * i;
-            writePoint(chart, state, series, i, x, exponentialNetProfit(ratio, r, x));
-        }
-        series += 2;
-    }
+    fillNetProfit(chart, state, 50,
+                  [r](double ratio, double x) { return exponentialNetProfit(ratio, r, x); });
     chart.refresh();
 }
 
