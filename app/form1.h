@@ -123,5 +123,6 @@ private:
     void confirmEntry(TextBox *box, bool valid, const QString &replacement);
     bool checkRunLength();
     void refuseRun(const QString &reason, const QString &detail);
-    QDateTime noticeUntil_;
+    QDateTime noticeUntil_;  // the date label shows a notice until then
+    bool refusalShown_ = false; // the result fields explain a refused run
 };

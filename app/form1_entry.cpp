@@ -29,6 +29,11 @@ void Form1::invalidateResults(const QString &text4Placeholder)
     MSChart1->setChartVisible(false);
     Command2->setEnabled(false);
     Command5->setEnabled(false);
+    // The advice of a refused run goes with it; a run's own caption stays.
+    if (refusalShown_) {
+        Label4->setText(QStringLiteral("Population size :"));
+        refusalShown_ = false;
+    }
 }
 
 void Form1::n0_Change() { invalidateResults(QStringLiteral("????")); }

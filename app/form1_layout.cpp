@@ -70,6 +70,10 @@ TextBox *parameterBox(QWidget *parent, const char *name, const char *text, int t
     box->setText(QString::fromLatin1(text));
     box->setFont(designFont(Times, 12, true));
     setColours(box, colour, Colours::White);
+    // A locked box (K under the exponential model) reads as locked.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(224, 224, 224));
+    box->setPalette(palette);
     return box;
 }
 

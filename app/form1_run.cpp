@@ -73,6 +73,7 @@ void Form1::Command2_Click()
     Command5->setEnabled(true);
     Command11->setEnabled(true);
     Label4->setText(QStringLiteral("Without harvest, N(") + simut->text() + QStringLiteral(")="));
+    refusalShown_ = false;
 }
 
 // A run the models cannot compute changes nothing of the last run; the result
@@ -82,6 +83,7 @@ void Form1::refuseRun(const QString &reason, const QString &detail)
     Label12->setText(reason);
     Label4->setText(QStringLiteral("What to change:"));
     Text4->setText(detail);
+    refusalShown_ = true;
     MSChart1->setChartVisible(false);
     Command2->setEnabled(false);
     Command5->setEnabled(false);

@@ -163,6 +163,11 @@ void TestForm1Run::refusedRuns()
     QVERIFY(!form.Command5->isEnabled());
     QVERIFY(form.Command11->isEnabled()); // the large graph still shows the last run
     QVERIFY(Harvest.NHarvested[65] == before);
+
+    // The advice goes as soon as a box changes.
+    QTest::keyClick(form.n0, Qt::Key_0);
+    QCOMPARE(form.Label4->text(), QStringLiteral("Population size :"));
+    QCOMPARE(form.Label12->text(), QStringLiteral("????"));
 }
 
 void TestForm1Run::exponentialRunUsesTheEmptyKBox()
