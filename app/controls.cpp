@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -75,4 +76,13 @@ void LeaveOnInputWindow::mouseReleaseEvent(QMouseEvent *event)
         pressed_ = false;
         windowClicked();
     }
+}
+
+void LeaveOnInputWindow::closeEvent(QCloseEvent *event)
+{
+    // These windows have no close box; closing one some other way (a window
+    // manager's key) moves on as a click would, so the student is never left
+    // with the backdrop alone.
+    event->ignore();
+    windowClicked();
 }

@@ -56,7 +56,6 @@ titlform::titlform()
     setObjectName(QStringLiteral("titlform"));
     setWindowTitle(Caption);
     setWindowIcon(windowIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
     setClientTwips(this, 10635, 7050);
     setColours(this, Colours::Yellow, Colours::DarkNavy);
     setFocusPolicy(Qt::StrongFocus);

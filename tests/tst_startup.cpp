@@ -90,6 +90,7 @@ void TestStartup::leavingTheTitle_data()
     QTest::addRow("click on the window") << 3;
     QTest::addRow("click on a title label") << 4;
     QTest::addRow("click on the start label") << 5;
+    QTest::addRow("closed by the window manager") << 6;
 }
 
 void TestStartup::leavingTheTitle()
@@ -108,6 +109,7 @@ void TestStartup::leavingTheTitle()
         QTest::mouseClick(title.Label2, Qt::LeftButton);
         QTRY_VERIFY(!title.isVisible()); // a single click waits out the double-click time
         break;
+    case 6: QVERIFY(!title.close()); break;
     }
     QVERIFY(!title.isVisible());
     QVERIFY(Windows::prophecy().isVisible());
@@ -136,6 +138,7 @@ void TestStartup::leavingTheProverb_data()
     QTest::addRow("Escape on the window") << 1;
     QTest::addRow("click on the picture") << 2;
     QTest::addRow("click beside the picture") << 3;
+    QTest::addRow("closed by the window manager") << 4;
 }
 
 void TestStartup::leavingTheProverb()
@@ -149,6 +152,7 @@ void TestStartup::leavingTheProverb()
     case 1: QTest::keyClick(&proverb, Qt::Key_Escape); break;
     case 2: QTest::mouseClick(proverb.Picture1, Qt::LeftButton); break;
     case 3: QTest::mouseClick(&proverb, Qt::LeftButton, {}, QPoint(5, 5)); break;
+    case 4: QVERIFY(!proverb.close()); break;
     }
     QVERIFY(!proverb.isVisible());
     QVERIFY(form.isVisible());
