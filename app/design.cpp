@@ -1,8 +1,10 @@
 #include "app/design.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QWidget>
 
 QRect twipsRect(int left, int top, int width, int height)
@@ -58,6 +60,12 @@ void installFontSubstitutions()
                                {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+void prepareApplication()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    installFontSubstitutions();
 }
 
 void centreOnScreen(QWidget *window)

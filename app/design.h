@@ -30,6 +30,10 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background = 
 // fontconfig lacks the aliases.
 void installFontSubstitutions();
 
+// The look every run of the program shares: the Fusion style and the font
+// substitutions. Call once the application object exists.
+void prepareApplication();
+
 // Centres a top-level window on the screen it will show on.
 void centreOnScreen(QWidget *window);
 

@@ -3,14 +3,12 @@
 #include "app/windows.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick (Basic)"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    installFontSubstitutions();
+    prepareApplication();
 
     Windows::form1(); // the main window is the start-up object: its load step starts the rest
     const int status = QApplication::exec();

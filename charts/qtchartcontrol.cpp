@@ -530,19 +530,14 @@ void QtChartControl::updateAxisRanges()
         QValueAxis *axis = m_axes[i].axis;
         double lo = m_extent[2 * i];
         double hi = m_extent[2 * i + 1];
-        Scale scale = axisScale(lo, hi, axis->labelsFont(), lengths[i], i == 0);
-        if (m_markersDrawn && lo <= hi) {
+        if (m_markersDrawn && lo < hi) {
             // A marker on the end of an axis would be cut in half by the plot's
-            // edge, so the axis then reaches a little beyond the outermost points.
-            const double room = 0.02 * (scale.max - scale.min);
-            const bool tightBelow = lo - scale.min < room;
-            const bool tightAbove = scale.max - hi < room;
-            if (tightBelow || tightAbove) {
-                lo -= tightBelow ? room : 0;
-                hi += tightAbove ? room : 0;
-                scale = axisScale(lo, hi, axis->labelsFont(), lengths[i], i == 0);
-            }
+            // edge, so the axis reaches a little beyond the outermost points.
+            const double room = 0.02 * (hi - lo);
+            lo -= room;
+            hi += room;
         }
+        const Scale scale = axisScale(lo, hi, axis->labelsFont(), lengths[i], i == 0);
         // Only a real change, which relays every attached series out, is passed on.
         if (axis->min() != scale.min || axis->max() != scale.max)
             axis->setRange(scale.min, scale.max);

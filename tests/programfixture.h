@@ -20,7 +20,6 @@
 #include <QRadioButton>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <memory>
@@ -37,8 +36,7 @@ struct ProgramFixture
                 if (!message.startsWith(QLatin1String("This plugin does not support")))
                     previous(type, context, message);
             });
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        installFontSubstitutions();
+        ::prepareApplication();
     }
 
     // Loads the main window, which starts the backdrop and the title.
@@ -90,3 +88,17 @@ inline QList<QPointF> chartPoints(const Form1 &form, int seriesIndex)
         return {};
     return static_cast<QXYSeries *>(series.at(seriesIndex))->points();
 }
+
+// The base of the window tests: the application prepared once, and every test
+// leaving no window behind for the next.
+class ProgramTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    ProgramFixture program;
+
+private slots:
+    void initTestCase() { ProgramFixture::prepareApplication(); }
+    void cleanup() { program.stop(); }
+};

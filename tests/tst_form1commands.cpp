@@ -39,14 +39,11 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
 
 } // namespace
 
-class TestForm1Commands : public QObject
+class TestForm1Commands : public ProgramTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ProgramFixture::prepareApplication(); }
-    void cleanup() { program.stop(); }
-
     void exponentialOptionSetsItsBoxes();
     void logisticOptionRestoresItsBoxes();
     void optionWithUnchangedTextsKeepsTheChart();
@@ -60,9 +57,6 @@ private slots:
     void printWithoutPrinterUsesTheDialog();
     void printFailureIsReported();
     void dateLabelFollowsTheClock();
-
-private:
-    ProgramFixture program;
 };
 
 void TestForm1Commands::exponentialOptionSetsItsBoxes()

@@ -14,14 +14,11 @@ void runOnce(Form1 &form)
 
 } // namespace
 
-class TestForm1Entry : public QObject
+class TestForm1Entry : public ProgramTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ProgramFixture::prepareApplication(); }
-    void cleanup() { program.stop(); }
-
     void typingInvalidatesTheResults_data();
     void typingInvalidatesTheResults();
     void enterChecksTheBox_data();
@@ -31,9 +28,6 @@ private slots:
     void secondEnterRuns();
     void enterInAnotherBoxUnlocksRunWithoutCheckingTheFirst();
     void otherKeysPassThrough();
-
-private:
-    ProgramFixture program;
 };
 
 void TestForm1Entry::typingInvalidatesTheResults_data()

@@ -21,14 +21,11 @@ QString text(double value) { return QString::fromStdString(textOfNumber(value));
 
 } // namespace
 
-class TestForm1Run : public QObject
+class TestForm1Run : public ProgramTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ProgramFixture::prepareApplication(); }
-    void cleanup() { program.stop(); }
-
     void runWithDefaults();
     void extinctionLowersTheRunLength();
     void zeroPopulationEndsAtOnce();
@@ -40,9 +37,6 @@ private slots:
     void exponentialRunUsesTheEmptyKBox();
     void runNeverShowsNonsense_data();
     void runNeverShowsNonsense();
-
-private:
-    ProgramFixture program;
 };
 
 void TestForm1Run::runWithDefaults()

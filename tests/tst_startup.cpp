@@ -4,14 +4,11 @@
 #include <QLabel>
 #include <QTimer>
 
-class TestStartup : public QObject
+class TestStartup : public ProgramTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ProgramFixture::prepareApplication(); }
-    void cleanup() { program.stop(); }
-
     void loadShowsBackdropAndTitleOnly();
     void titleAnimationCycle();
     void leavingTheTitle_data();
@@ -26,9 +23,6 @@ private slots:
     void everyControlCarriesItsName();
     void greekCaption();
     void closingTheMainWindowEndsTheProgram();
-
-private:
-    ProgramFixture program;
 };
 
 void TestStartup::loadShowsBackdropAndTitleOnly()

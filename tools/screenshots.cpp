@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <cstdio>
@@ -88,8 +87,7 @@ void chartCycle(Form1 &form, const char *model)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    installFontSubstitutions();
+    prepareApplication();
     outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outputDir);
     Seams::setEndProgram([] {});
