@@ -49,10 +49,8 @@ bool isModifierOnly(const QKeyEvent *event)
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
     case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-        return true;
-    default:
-        return false;
+    case Qt::Key_CapsLock: return true;
+    default: return false;
     }
 }
 

@@ -29,7 +29,7 @@ public:
 
     // Controls, named as in the layout.
     ClickLabel *Label15 = nullptr; // clickable title "Tarnwick (Basic)"
-    QLabel *Label7 = nullptr;  // notice line with the current year
+    QLabel *Label7 = nullptr;      // notice line with the current year
     QGroupBox *Frame1 = nullptr;
     QRadioButton *Option1 = nullptr;
     QRadioButton *Option2 = nullptr;
@@ -55,16 +55,16 @@ public:
     QLineEdit *Text4 = nullptr; // final size without harvest
     QGroupBox *Frame3 = nullptr;
     QtChartControl *MSChart1 = nullptr;
-    QLabel *Label16 = nullptr; // greeting
-    QLabel *Label17 = nullptr; // instructions
+    QLabel *Label16 = nullptr;        // greeting
+    QLabel *Label17 = nullptr;        // instructions
     QPushButton *Command2 = nullptr;  // "RUN"
     QPushButton *Command11 = nullptr; // "Large graph"
     QPushButton *Command5 = nullptr;  // "N, dN vs. t"
     QPushButton *Command10 = nullptr; // " Print"
     QPushButton *Command1 = nullptr;  // "Quit"
     QGroupBox *Frame4 = nullptr;
-    QLabel *Label9 = nullptr; // contact block
-    QLabel *Label6 = nullptr; // date
+    QLabel *Label9 = nullptr;     // contact block
+    QLabel *Label6 = nullptr;     // date
     ClickLabel *Image1 = nullptr; // portrait
     QTimer *Timer1 = nullptr;
 
@@ -123,6 +123,6 @@ private:
     void confirmEntry(TextBox *box, bool valid, const QString &replacement);
     bool checkRunLength();
     void refuseRun(const QString &reason, const QString &detail);
-    QDateTime noticeUntil_;  // the date label shows a notice until then
+    QDateTime noticeUntil_;     // the date label shows a notice until then
     bool refusalShown_ = false; // the result fields explain a refused run
 };

@@ -40,8 +40,8 @@ QGroupBox *frame(QWidget *parent, const char *name, const char *caption, int lef
 }
 
 template <typename Label = QLabel>
-Label *label(QWidget *parent, const char *name, const QString &text, int left, int top,
-             int width, int height, const QFont &font)
+Label *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
+             int height, const QFont &font)
 {
     auto *l = make<Label>(parent, name, left, top, width, height);
     l->setText(text);
@@ -84,8 +84,8 @@ void Form1::buildLayout()
     const QFont captionFont = designFont(Times, 9.6, true);
     const QFont plainFont = designFont(Times, 9.6);
 
-    Label15 = label<ClickLabel>(this, "Label15", QStringLiteral("Tarnwick (Basic)"), 120, 120,
-                                3975, 615, designFont(Times, 20.4, true));
+    Label15 = label<ClickLabel>(this, "Label15", QStringLiteral("Tarnwick (Basic)"), 120, 120, 3975,
+                                615, designFont(Times, 20.4, true));
     Label15->setAlignment(Qt::AlignCenter);
     setColours(Label15, Colours::Yellow, Colours::Red);
     Label7 = label(this, "Label7", QString(), 120, 840, 3975, 375, plainFont);
@@ -101,8 +101,8 @@ void Form1::buildLayout()
     Option2->setChecked(true);
     for (QRadioButton *option : {Option1, Option2})
         option->setFont(captionFont);
-    Label10 = label(Frame1, "Label10", QStringLiteral("r: growth rate, K: carrying capacity"),
-                    360, 960, 3375, 255, plainFont);
+    Label10 = label(Frame1, "Label10", QStringLiteral("r: growth rate, K: carrying capacity"), 360,
+                    960, 3375, 255, plainFont);
     Label11 = label(Frame1, "Label11", QStringLiteral("H: harvest rate per time interval"), 360,
                     1200, 3375, 255, plainFont);
     Command9 = button(Frame1, "Command9", "More ...", "Introduction", 360, 1440, 975, 375);
@@ -120,14 +120,14 @@ void Form1::buildLayout()
     Label1 = label(Frame2, "Label1", QStringLiteral("Intrinsic rate (r):"), 120, 360, 2460, 375,
                    captionFont);
     rrate = parameterBox(Frame2, "rrate", "0.2", 240, Colours::Blue);
-    Label2 = label(Frame2, "Label2", QStringLiteral("Initial population size N(0):"),
-                               120, 720, 2460, 375, captionFont);
-    n0 = parameterBox(Frame2, "n0", "100", 720, Colours::Blue);
-    Label8 = label(Frame2, "Label8", QStringLiteral("Carrying capacity (K):"), 120, 1200, 2460,
-                   375, captionFont);
-    Kvalue = parameterBox(Frame2, "Kvalue", "500", 1200, Colours::Blue);
-    Label5 = label(Frame2, "Label5", QStringLiteral("Harvest rate/time interval:"), 120, 1680,
+    Label2 = label(Frame2, "Label2", QStringLiteral("Initial population size N(0):"), 120, 720,
                    2460, 375, captionFont);
+    n0 = parameterBox(Frame2, "n0", "100", 720, Colours::Blue);
+    Label8 = label(Frame2, "Label8", QStringLiteral("Carrying capacity (K):"), 120, 1200, 2460, 375,
+                   captionFont);
+    Kvalue = parameterBox(Frame2, "Kvalue", "500", 1200, Colours::Blue);
+    Label5 = label(Frame2, "Label5", QStringLiteral("Harvest rate/time interval:"), 120, 1680, 2460,
+                   375, captionFont);
     Harvestrate = parameterBox(Frame2, "Harvestrate", "10", 1680, Colours::Red);
     Label3 = label(Frame2, "Label3", QStringLiteral("Run for t = 1 to t ="), 120, 2160, 2460, 375,
                    captionFont);

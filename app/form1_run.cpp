@@ -34,8 +34,7 @@ void Form1::Command2_Click()
     const RunOutcome outcome = simulate(Harvest, parameters);
 
     switch (outcome.refusal) {
-    case RunRefusal::None:
-        break;
+    case RunRefusal::None: break;
     case RunRefusal::NegativeN0:
         return refuseRun(QStringLiteral("Not run: N(0) is negative"),
                          QStringLiteral("Enter N(0) of 0 or more"));
@@ -49,11 +48,11 @@ void Form1::Command2_Click()
         return refuseRun(QStringLiteral("Not run: K is not above 0"),
                          QStringLiteral("Enter K greater than 0"));
     case RunRefusal::OutOfRange:
-        return refuseRun(QStringLiteral("Not run: N(t) grows too large"),
-                         outcome.longestRunLength >= 1
-                             ? QStringLiteral("Run for t = 1 to %1 at most")
-                                   .arg(outcome.longestRunLength)
-                             : QStringLiteral("Use a smaller N(0) or r"));
+        return refuseRun(
+            QStringLiteral("Not run: N(t) grows too large"),
+            outcome.longestRunLength >= 1
+                ? QStringLiteral("Run for t = 1 to %1 at most").arg(outcome.longestRunLength)
+                : QStringLiteral("Use a smaller N(0) or r"));
     }
 
     Label16->setVisible(false);

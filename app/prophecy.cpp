@@ -10,8 +10,7 @@
 
 #include <QKeyEvent>
 
-Prophecy::Prophecy()
-    : LeaveOnInputWindow(nullptr, Qt::Tool | Qt::FramelessWindowHint)
+Prophecy::Prophecy() : LeaveOnInputWindow(nullptr, Qt::Tool | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Prophecy"));
     setWindowTitle(QStringLiteral("Prophecy"));

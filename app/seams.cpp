@@ -36,10 +36,7 @@ std::function<void()> &endFunction()
 
 namespace Seams {
 
-QDateTime now()
-{
-    return clockFunction() ? clockFunction()() : QDateTime::currentDateTime();
-}
+QDateTime now() { return clockFunction() ? clockFunction()() : QDateTime::currentDateTime(); }
 
 void setNow(std::function<QDateTime()> clock) { clockFunction() = std::move(clock); }
 

@@ -23,9 +23,8 @@ struct TitleLabel
 
 // Index 0 is the Greek caption at the bottom; 1 to 7 grow towards the top.
 constexpr TitleLabel TitleLabels[8] = {
-    {120, 6000, 10335, 495, 18},    {120, 5520, 10335, 615, 24},
-    {120, 4800, 10335, 855, 30},    {120, 4080, 10335, 975, 36},
-    {120, 3240, 10335, 1215, 39.6}, {120, 2160, 10335, 1455, 45},
+    {120, 6000, 10335, 495, 18},    {120, 5520, 10335, 615, 24},    {120, 4800, 10335, 855, 30},
+    {120, 4080, 10335, 975, 36},    {120, 3240, 10335, 1215, 39.6}, {120, 2160, 10335, 1455, 45},
     {240, 1200, 10215, 1695, 50.4}, {360, 0, 10095, 1695, 60},
 };
 
@@ -50,8 +49,7 @@ QString symbolFontText(const QString &latin)
     return greek;
 }
 
-titlform::titlform()
-    : LeaveOnInputWindow(nullptr, Qt::Window | Qt::FramelessWindowHint)
+titlform::titlform() : LeaveOnInputWindow(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("titlform"));
     setWindowTitle(Caption);
@@ -94,9 +92,8 @@ titlform::titlform()
     for (int i = 0; i < 8; ++i)
         connect(Label1[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
                 [this, i] { Label1_Click(i); });
-    connect(Label2, &ClickLabel::clicked, this, [this] {
-        pendingLabel2Click_->start(QApplication::doubleClickInterval());
-    });
+    connect(Label2, &ClickLabel::clicked, this,
+            [this] { pendingLabel2Click_->start(QApplication::doubleClickInterval()); });
     connect(pendingLabel2Click_, &QTimer::timeout, this, &titlform::Label2_Click);
     connect(Label2, &ClickLabel::doubleClicked, this, [this] {
         pendingLabel2Click_->stop();

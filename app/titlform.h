@@ -41,4 +41,3 @@ private:
 // The caption as the Symbol font draws it: Latin letters become the Greek letters
 // on the same keys (T becomes Tau, a alpha, r rho, w omega, c chi, ...).
 QString symbolFontText(const QString &latin);
-

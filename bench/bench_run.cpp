@@ -15,9 +15,7 @@ private slots:
     void longestLogisticRun()
     {
         auto state = std::make_unique<HarvestState>();
-        QBENCHMARK {
-            simulate(*state, RunParameters{"Logistic", 100, 0.2, 500, 10, 2000});
-        }
+        QBENCHMARK { simulate(*state, RunParameters{"Logistic", 100, 0.2, 500, 10, 2000}); }
     }
 
     void chartOfTheLongestRun()
@@ -27,9 +25,7 @@ private slots:
         QtChartControl chart;
         chart.resize(473, 289);
         chart.show();
-        QBENCHMARK {
-            ShowNanddNvsT(chart, *state, "2000");
-        }
+        QBENCHMARK { ShowNanddNvsT(chart, *state, "2000"); }
     }
 
     void tenThousandPointsPerSeries()
@@ -44,9 +40,7 @@ private slots:
                 chart.setDataPoint(row, column + 1, row * column % 97);
             }
         chart.show();
-        QBENCHMARK {
-            chart.refresh();
-        }
+        QBENCHMARK { chart.refresh(); }
     }
 };
 

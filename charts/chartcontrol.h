@@ -14,10 +14,19 @@
 // across changes of the row or column count; a cell never written, or written
 // with the null flag, is not drawn.
 
-enum class ChartAxis { X = 0, Y = 1 };
-enum class LegendPosition { Right };
-enum class MarkerStyle { FilledSquare };
-enum class LinePattern { Solid };
+enum class ChartAxis {
+    X = 0,
+    Y = 1
+};
+enum class LegendPosition {
+    Right
+};
+enum class MarkerStyle {
+    FilledSquare
+};
+enum class LinePattern {
+    Solid
+};
 
 class ChartControl
 {
@@ -50,7 +59,8 @@ public:
     virtual void setPointMarkerStyle(int series, MarkerStyle style) = 0;
     virtual void setPointMarkerSize(int series, int size) = 0;
     virtual void setPointMarkerOutline(int series, LinePattern pattern, int width,
-                                       const QColor &colour) = 0;
+                                       const QColor &colour)
+        = 0;
     // Sets the red component of the marker fill; green and blue stay those of the
     // series' own colour.
     virtual void setPointMarkerFillRed(int series, int red) = 0;
@@ -58,7 +68,8 @@ public:
     virtual void setAxisScaleLinear(ChartAxis axis) = 0;
     virtual void setAxisAutoRange(ChartAxis axis, bool automatic) = 0;
     virtual void setAxisGridLine(ChartAxis axis, LinePattern pattern, bool automaticColour,
-                                 const QColor &colour) = 0;
+                                 const QColor &colour)
+        = 0;
     virtual void setAxisTitleFontSize(ChartAxis axis, double points) = 0;
     virtual void setAxisTitleFontName(ChartAxis axis, const QString &family) = 0;
     virtual void setAxisTitleVisible(ChartAxis axis, bool visible) = 0;

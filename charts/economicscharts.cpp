@@ -85,8 +85,9 @@ void drawCostAndRevenue(ChartControl &chart, HarvestState &state, const ChartLoo
     standardSetUp(chart, economicsFrame(10, 51, logisticTitle(look, K), "C and R", look));
     state.XStep = K / 50;
     if (K > 0)
-        fillCostAndRevenue(chart, state,
-                           [r, K](double ratio, double x) { return logisticRevenue(ratio, r, K, x); });
+        fillCostAndRevenue(chart, state, [r, K](double ratio, double x) {
+            return logisticRevenue(ratio, r, K, x);
+        });
     else
         emptySeries(chart, 10, 51);
     chart.refresh();
@@ -101,9 +102,8 @@ void drawNetProfit(ChartControl &chart, HarvestState &state, double runLength,
     standardSetUp(chart, economicsFrame(8, rows, logisticTitle(look, K), "Profit", look));
     state.XStep = K / 50;
     if (K > 0)
-        fillNetProfit(chart, state, runLength - 1, [r, K](double ratio, double x) {
-            return logisticNetProfit(ratio, r, K, x);
-        });
+        fillNetProfit(chart, state, runLength - 1,
+                      [r, K](double ratio, double x) { return logisticNetProfit(ratio, r, K, x); });
     else
         emptySeries(chart, 8, rows);
     chart.refresh();
@@ -142,8 +142,7 @@ void ShowNetProfit(ChartControl &chart, HarvestState &state, std::string_view si
                   mainLook("Net profit vs. N (p/e = 50, 20, 10, 5)", "Net profit vs. N"));
 }
 
-void ShowExponentCostandRevenue(ChartControl &chart, HarvestState &state,
-                                std::string_view n0Text)
+void ShowExponentCostandRevenue(ChartControl &chart, HarvestState &state, std::string_view n0Text)
 {
     drawExponentCostAndRevenue(
         chart, state, n0Of(n0Text, state),
@@ -152,7 +151,6 @@ void ShowExponentCostandRevenue(ChartControl &chart, HarvestState &state,
 
 void ShowExponentNetProfit(ChartControl &chart, HarvestState &state, std::string_view n0Text)
 {
-    drawExponentNetProfit(
-        chart, state, n0Of(n0Text, state),
-        mainLook("Net profit vs. N (exponential model)", "Net profit vs. N"));
+    drawExponentNetProfit(chart, state, n0Of(n0Text, state),
+                          mainLook("Net profit vs. N (exponential model)", "Net profit vs. N"));
 }

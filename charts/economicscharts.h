@@ -27,6 +27,5 @@ void drawExponentNetProfit(ChartControl &chart, HarvestState &state, double n0,
 // The main window's versions. The run length and N(0) come from the boxes' texts.
 void ShowCostandRevenue(ChartControl &chart, HarvestState &state);
 void ShowNetProfit(ChartControl &chart, HarvestState &state, std::string_view simutText);
-void ShowExponentCostandRevenue(ChartControl &chart, HarvestState &state,
-                                std::string_view n0Text);
+void ShowExponentCostandRevenue(ChartControl &chart, HarvestState &state, std::string_view n0Text);
 void ShowExponentNetProfit(ChartControl &chart, HarvestState &state, std::string_view n0Text);

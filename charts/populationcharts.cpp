@@ -11,8 +11,7 @@ namespace {
 using SeriesRef = const Series &;
 
 // One series of values against time: t = 0 to `last`, the bound read once.
-void timeSeries(ChartControl &chart, HarvestState &state, int series, SeriesRef values,
-                double last)
+void timeSeries(ChartControl &chart, HarvestState &state, int series, SeriesRef values, double last)
 {
     for (double t = 0; t <= last; t += 1)
         writePoint(chart, state, series, t, t, values[static_cast<std::size_t>(t)]);

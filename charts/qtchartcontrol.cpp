@@ -114,8 +114,8 @@ Scale niceScale(const Range &range, int ticks)
     rounding.applyNiceNumbers();
     // Adding zero turns a negative zero into a positive one, so no label reads "-0".
     Scale scale{rounding.min() + 0.0, rounding.max() + 0.0, rounding.tickCount(), {}};
-    const bool sound = std::isfinite(scale.min) && std::isfinite(scale.max)
-            && scale.min < scale.max && scale.ticks >= 2 && scale.ticks <= 25;
+    const bool sound = std::isfinite(scale.min) && std::isfinite(scale.max) && scale.min < scale.max
+                       && scale.ticks >= 2 && scale.ticks <= 25;
     if (!sound)
         scale = {range.min, range.max, ticks, {}};
     scale.format = labelFormatFor(scale.min, scale.max, scale.ticks);
@@ -188,8 +188,7 @@ QFont fontOf(const QString &family, double points)
 
 } // namespace
 
-QtChartControl::QtChartControl(QWidget *parent)
-    : QChartView(parent)
+QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
 {
     QChart *c = chart();
     c->setAnimationOptions(QChart::NoAnimation);
@@ -230,15 +229,9 @@ QtChartControl::QtChartControl(QWidget *parent)
 
 QtChartControl::~QtChartControl() = default;
 
-void QtChartControl::setColumnCount(int columns)
-{
-    m_columns = std::clamp(columns, 0, MaxColumns);
-}
+void QtChartControl::setColumnCount(int columns) { m_columns = std::clamp(columns, 0, MaxColumns); }
 
-void QtChartControl::setRowCount(int rows)
-{
-    m_rows = std::clamp(rows, 0, MaxRows);
-}
+void QtChartControl::setRowCount(int rows) { m_rows = std::clamp(rows, 0, MaxRows); }
 
 void QtChartControl::setDataPoint(int row, int column, double value, bool isNull)
 {
@@ -328,8 +321,8 @@ void QtChartControl::setPointMarkerFillRed(int series, int red)
         s->fillRed = std::clamp(red, 0, 255);
 }
 
-void QtChartControl::setAxisGridLine(ChartAxis axis, LinePattern pattern,
-                                     bool automaticColour, const QColor &colour)
+void QtChartControl::setAxisGridLine(ChartAxis axis, LinePattern pattern, bool automaticColour,
+                                     const QColor &colour)
 {
     AxisSettings &s = axisSettings(axis);
     s.gridSet = true;
@@ -341,7 +334,7 @@ void QtChartControl::setAxisGridLine(ChartAxis axis, LinePattern pattern,
 QColor QtChartControl::defaultSeriesColour(int seriesNumber)
 {
     static const QColor colours[] = {
-        QColor(0, 64, 192), QColor(0, 150, 0), QColor(200, 0, 0),
+        QColor(0, 64, 192),  QColor(0, 150, 0),   QColor(200, 0, 0),
         QColor(128, 0, 160), QColor(224, 128, 0),
     };
     constexpr int count = int(std::size(colours));
@@ -375,8 +368,8 @@ void QtChartControl::applyAxisSettings(const AxisSettings &s, bool isX)
     // Unless told otherwise, the y axis carries quiet grey lines and the x axis none.
     const bool gridShown = s.gridSet || !isX;
     axis->setGridLineVisible(gridShown);
-    const QColor gridColour = s.gridSet && !s.gridAutomaticColour ? s.gridColour
-                                                                    : QColor(220, 220, 220);
+    const QColor gridColour
+        = s.gridSet && !s.gridAutomaticColour ? s.gridColour : QColor(220, 220, 220);
     QPen gridPen(gridColour, 1, Qt::SolidLine);
     gridPen.setCosmetic(true);
     axis->setGridLinePen(gridPen);
@@ -392,9 +385,9 @@ int QtChartControl::outlinePixels(const SeriesSettings &s)
 
 QImage QtChartControl::markerImage(const SeriesSettings &s, const QColor &seriesColour)
 {
-    const int side = s.markerSizeTwips > 0
-            ? std::clamp(twipsToPixels(s.markerSizeTwips), MinMarkerPixels, MaxMarkerPixels)
-            : DefaultMarkerPixels;
+    const int side = s.markerSizeTwips > 0 ? std::clamp(twipsToPixels(s.markerSizeTwips),
+                                                        MinMarkerPixels, MaxMarkerPixels)
+                                           : DefaultMarkerPixels;
     const QColor fill = markerFill(s, seriesColour);
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -575,16 +568,13 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
             if (m_pressInside && inside) {
                 // Queued, so whoever rebuilds the chart on a click does so after
                 // this event has left the view.
-                QMetaObject::invokeMethod(this, &QtChartControl::clicked,
-                                          Qt::QueuedConnection);
+                QMetaObject::invokeMethod(this, &QtChartControl::clicked, Qt::QueuedConnection);
             }
             m_pressInside = false;
         }
         return true;
     }
-    case QEvent::MouseMove:
-        return true;
-    default:
-        return QChartView::eventFilter(watched, event);
+    case QEvent::MouseMove: return true;
+    default: return QChartView::eventFilter(watched, event);
     }
 }

@@ -36,8 +36,8 @@ public:
     ~QtChartControl() override;
 
     // There is one kind of chart, the two-dimensional XY chart.
-    void setSeriesKind2dXY() override { }
-    void setChartKind2dXY() override { }
+    void setSeriesKind2dXY() override {}
+    void setChartKind2dXY() override {}
 
     void setColumnCount(int columns) override;
     void setRowCount(int rows) override;
@@ -47,7 +47,7 @@ public:
 
     void setLegendVisible(bool shown) override { m_legendVisible = shown; }
     // The legend has a single place, at the right.
-    void setLegendPosition(LegendPosition) override { }
+    void setLegendPosition(LegendPosition) override {}
     void setTitleFontSize(double points) override { m_titleFontPoints = points; }
     void setTitleFontName(const QString &family) override { m_titleFontName = family; }
     void setTitleText(const QString &text) override { m_titleText = text; }
@@ -66,7 +66,7 @@ public:
     void setPointMarkerFillRed(int series, int red) override;
 
     // Both axes are always linear, and their ranges always follow the data.
-    void setAxisScaleLinear(ChartAxis) override { }
+    void setAxisScaleLinear(ChartAxis) override {}
     void setAxisAutoRange(ChartAxis axis, bool automatic) override
     {
         axisSettings(axis).autoRange = automatic;

@@ -14,7 +14,10 @@ double loopBound(double runLength)
     return std::min(runLength + 1.0, static_cast<double>(SeriesLength - 1));
 }
 
-bool finite(double a, double b, double c) { return std::isfinite(a) && std::isfinite(b) && std::isfinite(c); }
+bool finite(double a, double b, double c)
+{
+    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c);
+}
 
 // One step of the common time loop. `v` is the new size without harvest, `w` the
 // new harvested size, both before rounding. Returns false once the harvested
@@ -27,9 +30,8 @@ bool takeStep(HarvestState &s, int t, double v, double w, ModelOutcome &outcome,
     s.dNOriginal[t - 1] = s.NOriginal[t] - s.NOriginal[t - 1];
     // A population of size 0 has no relative change of its own; its limit for a
     // vanishing population is the per-capita growth over one step.
-    s.dNperNOriginal[t - 1] = s.NOriginal[t - 1] != 0.0
-                                  ? s.dNOriginal[t - 1] / s.NOriginal[t - 1]
-                                  : rateAtZero();
+    s.dNperNOriginal[t - 1]
+        = s.NOriginal[t - 1] != 0.0 ? s.dNOriginal[t - 1] / s.NOriginal[t - 1] : rateAtZero();
     s.NHarvested[t] = roundThroughText(w);
 
     bool alive = s.NHarvested[t] > 0;
@@ -43,8 +45,8 @@ bool takeStep(HarvestState &s, int t, double v, double w, ModelOutcome &outcome,
         s.NHarvested[t] = 0;
         s.SimuT = t - 1;
         s.dNHarvested[t - 1] = 0 - s.NHarvested[t - 1];
-        s.dNperNHarvested[t - 1] =
-            s.NHarvested[t - 1] != 0.0 ? s.dNHarvested[t - 1] / s.NHarvested[t - 1] : -1.0;
+        s.dNperNHarvested[t - 1]
+            = s.NHarvested[t - 1] != 0.0 ? s.dNHarvested[t - 1] / s.NHarvested[t - 1] : -1.0;
         outcome.extinct = true;
         outcome.lastStep = t - 1;
     }
@@ -128,8 +130,8 @@ void setParameterCaption(HarvestState &s)
     const std::string r = textOfNumber(s.IntrinsicRate);
     const std::string h = textOfNumber(s.HarvestRate);
     if (s.GrowthModel == "Logistic")
-        s.ParameterCaption = " [N(0)=" + n0 + ", K=" + textOfNumber(s.CarryingCapacity)
-                             + ", r=" + r + ", H=" + h + ".]";
+        s.ParameterCaption = " [N(0)=" + n0 + ", K=" + textOfNumber(s.CarryingCapacity) + ", r=" + r
+                             + ", H=" + h + ".]";
     else if (s.GrowthModel == "Exponential")
         s.ParameterCaption = " [N(0)=" + n0 + ", r=" + r + ", H=" + h + ".]";
 }
@@ -158,8 +160,8 @@ RunOutcome simulate(HarvestState &state, const RunParameters &p)
     run->HarvestRate = p.H;
     run->NOriginal[0] = p.n0;
     run->NHarvested[0] = p.n0;
-    const ModelOutcome model = exponential ? Exponential(*run, p.r, p.runLength)
-                                           : Logistic(*run, p.runLength);
+    const ModelOutcome model
+        = exponential ? Exponential(*run, p.r, p.runLength) : Logistic(*run, p.runLength);
     if (model.firstOutOfRange != 0) {
         outcome.refusal = RunRefusal::OutOfRange;
         outcome.longestRunLength = std::max(0, static_cast<int>(model.firstOutOfRange) - 2);

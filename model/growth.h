@@ -14,8 +14,8 @@
 
 struct ModelOutcome
 {
-    bool extinct = false;      // the harvested population died out
-    double lastStep = 0;       // the run length after the run (lowered on extinction)
+    bool extinct = false;       // the harvested population died out
+    double lastStep = 0;        // the run length after the run (lowered on extinction)
     double firstOutOfRange = 0; // first step with a value that is not finite, 0 if none
 };
 
@@ -41,19 +41,19 @@ struct RunParameters
 
 enum class RunRefusal {
     None,
-    NegativeN0,       // N(0) below 0
-    NegativeRate,     // r below 0
-    NegativeHarvest,  // H below 0
-    NoCapacity,       // logistic model with K not above 0
-    OutOfRange,       // a value of the run is too large for a double
+    NegativeN0,      // N(0) below 0
+    NegativeRate,    // r below 0
+    NegativeHarvest, // H below 0
+    NoCapacity,      // logistic model with K not above 0
+    OutOfRange,      // a value of the run is too large for a double
 };
 
 struct RunOutcome
 {
     RunRefusal refusal = RunRefusal::None;
     bool extinct = false;
-    double lastStep = 0;        // SimuT after the run
-    int longestRunLength = 0;   // with OutOfRange: the longest run that stays in range
+    double lastStep = 0;      // SimuT after the run
+    int longestRunLength = 0; // with OutOfRange: the longest run that stays in range
 };
 
 // Runs the chosen model on the shared state: sets SimuT and the parameters, fills

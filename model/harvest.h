@@ -16,22 +16,22 @@ using Series = std::array<double, SeriesLength>;
 struct HarvestState
 {
     // Model and parameters of the last run.
-    std::string GrowthModel;       // "Logistic" or "Exponential"
-    double SimuT = 0;              // run length: the last time step of the run
-    double CurrentT = 0;           // time-step counter of the running loop
-    double IntrinsicRate = 0;      // r, per time interval
-    double CarryingCapacity = 0;   // K, individuals (0 after an exponential run)
-    double HarvestRate = 0;        // H, individuals harvested per time interval
-    std::string ParameterCaption;  // " [N(0)=100, K=500, r=0.2, H=10.]"
+    std::string GrowthModel;      // "Logistic" or "Exponential"
+    double SimuT = 0;             // run length: the last time step of the run
+    double CurrentT = 0;          // time-step counter of the running loop
+    double IntrinsicRate = 0;     // r, per time interval
+    double CarryingCapacity = 0;  // K, individuals (0 after an exponential run)
+    double HarvestRate = 0;       // H, individuals harvested per time interval
+    std::string ParameterCaption; // " [N(0)=100, K=500, r=0.2, H=10.]"
 
     // Results; entry t belongs to time step t. Entries beyond a run keep the
     // values of earlier, longer runs.
-    Series NOriginal{};        // N(t) without harvest
-    Series NHarvested{};       // N(t) under the constant harvest H
-    Series dNOriginal{};       // NOriginal(t+1) - NOriginal(t)
-    Series dNHarvested{};      // NHarvested(t+1) - NHarvested(t)
-    Series dNperNOriginal{};   // dNOriginal(t) / NOriginal(t)
-    Series dNperNHarvested{};  // dNHarvested(t) / NHarvested(t)
+    Series NOriginal{};       // N(t) without harvest
+    Series NHarvested{};      // N(t) under the constant harvest H
+    Series dNOriginal{};      // NOriginal(t+1) - NOriginal(t)
+    Series dNHarvested{};     // NHarvested(t+1) - NHarvested(t)
+    Series dNperNOriginal{};  // dNOriginal(t) / NOriginal(t)
+    Series dNperNHarvested{}; // dNHarvested(t) / NHarvested(t)
 
     // Positions 0 to 8 of the chart cycles of the main and the large window.
     int GraphIndex = 0;

@@ -83,11 +83,11 @@ long long leadingExponent(std::string_view number)
 double convert(std::string_view number, bool &inRange)
 {
     const bool negative = number[0] == '-';
-    const std::string_view unsignedPart =
-        (number[0] == '+' || number[0] == '-') ? number.substr(1) : number;
+    const std::string_view unsignedPart
+        = (number[0] == '+' || number[0] == '-') ? number.substr(1) : number;
     double value = 0.0;
-    const auto result =
-        std::from_chars(unsignedPart.data(), unsignedPart.data() + unsignedPart.size(), value);
+    const auto result
+        = std::from_chars(unsignedPart.data(), unsignedPart.data() + unsignedPart.size(), value);
     inRange = result.ec == std::errc();
     if (!inRange) {
         value = leadingExponent(number) > 0 ? std::numeric_limits<double>::max() : 0.0;
@@ -137,8 +137,8 @@ std::string textOfNumber(double value)
 
     // Scientific form with 15 significant digits: "-d.dddddddddddddde+XX".
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, 14);
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const bool negative = scientific[0] == '-';
     const std::size_t e = scientific.find('e');

@@ -17,9 +17,9 @@
 #include <QApplication>
 #include <QChart>
 #include <QGroupBox>
-#include <QRadioButton>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>

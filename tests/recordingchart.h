@@ -38,8 +38,16 @@ public:
 
     void setSeriesKind2dXY() override { calls << "seriesKind"; }
     void setChartKind2dXY() override { calls << "chartKind"; }
-    void setColumnCount(int c) override { columns = c; calls << QStringLiteral("columns %1").arg(c); }
-    void setRowCount(int r) override { rows = r; calls << QStringLiteral("rows %1").arg(r); }
+    void setColumnCount(int c) override
+    {
+        columns = c;
+        calls << QStringLiteral("columns %1").arg(c);
+    }
+    void setRowCount(int r) override
+    {
+        rows = r;
+        calls << QStringLiteral("rows %1").arg(r);
+    }
     int columnCount() const override { return columns; }
     int rowCount() const override { return rows; }
     void setDataPoint(int row, int column, double value, bool isNull) override
@@ -47,22 +55,48 @@ public:
         cells[{row, column}] = Cell{value, isNull};
         ++dataWrites;
     }
-    void setLegendVisible(bool shown) override { legend = shown; calls << "legend"; }
+    void setLegendVisible(bool shown) override
+    {
+        legend = shown;
+        calls << "legend";
+    }
     void setLegendPosition(LegendPosition) override { calls << "legendPosition"; }
-    void setTitleFontSize(double points) override { titleSize = points; calls << "titleSize"; }
-    void setTitleFontName(const QString &family) override { titleFont = family; calls << "titleFont"; }
-    void setTitleText(const QString &text) override { title = text; calls << "title"; }
+    void setTitleFontSize(double points) override
+    {
+        titleSize = points;
+        calls << "titleSize";
+    }
+    void setTitleFontName(const QString &family) override
+    {
+        titleFont = family;
+        calls << "titleFont";
+    }
+    void setTitleText(const QString &text) override
+    {
+        title = text;
+        calls << "title";
+    }
     void setIndependentAxisScales(bool) override { calls << "independent"; }
     void setSeriesMarkersShown(int, bool) override {}
     void setSeriesMarkerAutomatic(int, bool) override {}
-    void setSeriesLineShown(int series, bool shown) override { lineShown[series] = shown; calls << QStringLiteral("series %1").arg(series); }
-    void setSeriesLegendText(int series, const QString &text) override { legendTexts[series] = text; }
+    void setSeriesLineShown(int series, bool shown) override
+    {
+        lineShown[series] = shown;
+        calls << QStringLiteral("series %1").arg(series);
+    }
+    void setSeriesLegendText(int series, const QString &text) override
+    {
+        legendTexts[series] = text;
+    }
     void setPointMarkerVisible(int series, bool v) override { markerVisible[series] = v; }
     void setPointMarkerStyle(int, MarkerStyle) override {}
     void setPointMarkerSize(int, int) override {}
     void setPointMarkerOutline(int, LinePattern, int, const QColor &) override {}
     void setPointMarkerFillRed(int, int) override {}
-    void setAxisScaleLinear(ChartAxis axis) override { calls << (axis == ChartAxis::X ? "xAxis" : "yAxis"); }
+    void setAxisScaleLinear(ChartAxis axis) override
+    {
+        calls << (axis == ChartAxis::X ? "xAxis" : "yAxis");
+    }
     void setAxisAutoRange(ChartAxis, bool) override {}
     void setAxisGridLine(ChartAxis, LinePattern, bool, const QColor &) override {}
     void setAxisTitleFontSize(ChartAxis, double) override {}
@@ -74,7 +108,11 @@ public:
     }
     void setChartVisible(bool v) override { visible = v; }
     bool isChartVisible() const override { return visible; }
-    void refresh() override { ++refreshes; calls << "refresh"; }
+    void refresh() override
+    {
+        ++refreshes;
+        calls << "refresh";
+    }
 
     int dataWrites = 0;
 

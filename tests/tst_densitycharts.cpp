@@ -57,7 +57,7 @@ private:
 void TestDensityCharts::pointCloudsCoverTheirSteps_data()
 {
     QTest::addColumn<double>("H");
-    QTest::addColumn<int>("dNRows");   // t = 0 to SimuT
+    QTest::addColumn<int>("dNRows");     // t = 0 to SimuT
     QTest::addColumn<int>("dNperNRows"); // t = 0 to L - 1
     QTest::addRow("defaults") << 10.0 << 66 << 65;
     QTest::addRow("extinct at t=4") << 40.0 << 4 << 3;
@@ -152,8 +152,10 @@ void TestDensityCharts::theoryEquilibria()
     setParameters(*state, r, K, H);
     RecordingChart chart;
     ShowalldNvsN(chart, *state);
-    QVERIFY2(near(state->NUnstable, unstable, 1e-4), qPrintable(QString::number(state->NUnstable, 'g', 17)));
-    QVERIFY2(near(state->NStable, stable, 1e-4), qPrintable(QString::number(state->NStable, 'g', 17)));
+    QVERIFY2(near(state->NUnstable, unstable, 1e-4),
+             qPrintable(QString::number(state->NUnstable, 'g', 17)));
+    QVERIFY2(near(state->NStable, stable, 1e-4),
+             qPrintable(QString::number(state->NStable, 'g', 17)));
     QCOMPARE(chart.writtenRows(7).size(), 51);
     QCOMPARE(chart.writtenRows(9).size(), 51);
     QVERIFY(!chart.title.contains(QLatin1String("no equilibrium")));
@@ -164,7 +166,8 @@ void TestDensityCharts::theoryWithoutEquilibrium_data()
     QTest::addColumn<double>("r");
     QTest::addColumn<double>("H");
     QTest::addColumn<QString>("title");
-    QTest::addRow("H above rK/4") << 0.2 << 26.0 << "Theoretical dN vs. N: no equilibrium, H > rK/4";
+    QTest::addRow("H above rK/4") << 0.2 << 26.0
+                                  << "Theoretical dN vs. N: no equilibrium, H > rK/4";
     QTest::addRow("no growth") << 0.0 << 10.0 << "Theoretical dN vs. N: no equilibrium, r = 0";
 }
 

@@ -73,7 +73,7 @@ void TestEconomicsCharts::netProfitWithDefaults()
     QVERIFY(chart.point(1, 26)->y() == 1000);  // p/e = 50 at N = 250
     QCOMPARE(chart.point(1, 23)->y(), 1012.0); // N = 220 and N = 230 give the most on the grid
     QCOMPARE(chart.point(1, 24)->y(), 1012.0);
-    QVERIFY(chart.point(5, 26)->y() == 0);     // p/e = 10 breaks exactly even at N = 250
+    QVERIFY(chart.point(5, 26)->y() == 0); // p/e = 10 breaks exactly even at N = 250
     // p/e = 5 earns -N^2/K and is never positive.
     for (int row = 1; row <= 65; ++row) {
         const double N = chart.point(7, row)->x();
@@ -110,7 +110,8 @@ void TestEconomicsCharts::logisticEconomicsNeedACapacity_data()
 {
     QTest::addColumn<bool>("profit");
     QTest::addColumn<QString>("title");
-    QTest::addRow("cost and revenue") << false << "Cost and Revenue vs. N: not defined unless K > 0";
+    QTest::addRow("cost and revenue")
+        << false << "Cost and Revenue vs. N: not defined unless K > 0";
     QTest::addRow("net profit") << true << "Net profit vs. N: not defined unless K > 0";
 }
 

@@ -125,18 +125,20 @@ void TestForm1Commands::chartCycleUnderBothModels_data()
 {
     QTest::addColumn<bool>("exponential");
     QTest::addColumn<QStringList>("titles");
-    const QStringList common = {"dN(t) vs. time", "dN vs. N", "lnN(t) vs. time",
-                                "N and dN(t) vs. time", "dN/N vs. N"};
+    const QStringList common
+        = {"dN(t) vs. time", "dN vs. N", "lnN(t) vs. time", "N and dN(t) vs. time", "dN/N vs. N"};
     QTest::addRow("logistic") << false
-                              << common + QStringList{"Theoretical dN vs. N (logistic model)",
-                                                      "Cost and Revenue vs. N",
-                                                      "Net profit vs. N (p/e = 50, 20, 10, 5)",
+                              << common
+                                     + QStringList{"Theoretical dN vs. N (logistic model)",
+                                                   "Cost and Revenue vs. N",
+                                                   "Net profit vs. N (p/e = 50, 20, 10, 5)",
+                                                   "N(t) vs. time"};
+    QTest::addRow("exponential") << true
+                                 << common
+                                        + QStringList{"Theoretical dN vs. N (exponential model)",
+                                                      "Cost and Revenue vs. N (exponential model)",
+                                                      "Net profit vs. N (exponential model)",
                                                       "N(t) vs. time"};
-    QTest::addRow("exponential")
-        << true
-        << common + QStringList{"Theoretical dN vs. N (exponential model)",
-                                "Cost and Revenue vs. N (exponential model)",
-                                "Net profit vs. N (exponential model)", "N(t) vs. time"};
 }
 
 void TestForm1Commands::chartCycleUnderBothModels()
@@ -248,7 +250,8 @@ void TestForm1Commands::dateLabelFollowsTheClock()
     Form1 &form = program.startAtMainWindow();
     QCOMPARE(form.Timer1->interval(), 500);
     QVERIFY(form.Timer1->isActive());
-    const auto shortDate = [](QDate d) { return QLocale::system().toString(d, QLocale::ShortFormat); };
+    const auto shortDate
+        = [](QDate d) { return QLocale::system().toString(d, QLocale::ShortFormat); };
     QCOMPARE(form.Label6->text(), shortDate(QDate(2031, 12, 31)));
     now = now.addMSecs(500); // past midnight: the next tick shows the new day
     form.Timer1_Timer();

@@ -93,10 +93,14 @@ void TestForm1Run::runLengthIsCheckedBeforeRunning_data()
 {
     QTest::addColumn<QString>("simut");
     QTest::addColumn<QString>("after");
-    QTest::addRow("fraction") << "12.5" << "50";
-    QTest::addRow("text") << "abc" << "50";
-    QTest::addRow("too long") << "9000" << "2000";
-    QTest::addRow("negative") << "-3" << "50";
+    QTest::addRow("fraction") << "12.5"
+                              << "50";
+    QTest::addRow("text") << "abc"
+                          << "50";
+    QTest::addRow("too long") << "9000"
+                              << "2000";
+    QTest::addRow("negative") << "-3"
+                              << "50";
 }
 
 void TestForm1Run::runLengthIsCheckedBeforeRunning()
@@ -130,11 +134,26 @@ void TestForm1Run::refusedRuns_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("detail");
-    QTest::addRow("K = 0") << "Kvalue" << "0" << "Not run: K is not above 0" << "Enter K greater than 0";
-    QTest::addRow("K empty") << "Kvalue" << "" << "Not run: K is not above 0" << "Enter K greater than 0";
-    QTest::addRow("N(0) negative") << "n0" << "-5" << "Not run: N(0) is negative" << "Enter N(0) of 0 or more";
-    QTest::addRow("r negative") << "rrate" << "-0.1" << "Not run: r is negative" << "Enter r of 0 or more";
-    QTest::addRow("H negative") << "Harvestrate" << "-1" << "Not run: H is negative" << "Enter H of 0 or more";
+    QTest::addRow("K = 0") << "Kvalue"
+                           << "0"
+                           << "Not run: K is not above 0"
+                           << "Enter K greater than 0";
+    QTest::addRow("K empty") << "Kvalue"
+                             << ""
+                             << "Not run: K is not above 0"
+                             << "Enter K greater than 0";
+    QTest::addRow("N(0) negative") << "n0"
+                                   << "-5"
+                                   << "Not run: N(0) is negative"
+                                   << "Enter N(0) of 0 or more";
+    QTest::addRow("r negative") << "rrate"
+                                << "-0.1"
+                                << "Not run: r is negative"
+                                << "Enter r of 0 or more";
+    QTest::addRow("H negative") << "Harvestrate"
+                                << "-1"
+                                << "Not run: H is negative"
+                                << "Enter H of 0 or more";
 }
 
 void TestForm1Run::refusedRuns()
@@ -184,13 +203,41 @@ void TestForm1Run::runNeverShowsNonsense_data()
     QTest::addColumn<QString>("K");
     QTest::addColumn<QString>("H");
     QTest::addColumn<QString>("T");
-    QTest::addRow("exponential overflow") << true << "100" << "0.4" << "" << "15" << "2000";
-    QTest::addRow("exponential r = 0") << true << "100" << "0" << "" << "15" << "10";
-    QTest::addRow("huge N(0)") << true << "1e308" << "1" << "" << "0" << "10";
-    QTest::addRow("logistic huge r") << false << "100" << "1e300" << "500" << "10" << "65";
-    QTest::addRow("logistic huge K") << false << "100" << "0.2" << "1e308" << "10" << "2000";
-    QTest::addRow("logistic tiny N(0)") << false << "1e-320" << "0.2" << "500" << "0" << "2000";
-    QTest::addRow("logistic all zero") << false << "0" << "0" << "500" << "0" << "10";
+    QTest::addRow("exponential overflow") << true << "100"
+                                          << "0.4"
+                                          << ""
+                                          << "15"
+                                          << "2000";
+    QTest::addRow("exponential r = 0") << true << "100"
+                                       << "0"
+                                       << ""
+                                       << "15"
+                                       << "10";
+    QTest::addRow("huge N(0)") << true << "1e308"
+                               << "1"
+                               << ""
+                               << "0"
+                               << "10";
+    QTest::addRow("logistic huge r") << false << "100"
+                                     << "1e300"
+                                     << "500"
+                                     << "10"
+                                     << "65";
+    QTest::addRow("logistic huge K") << false << "100"
+                                     << "0.2"
+                                     << "1e308"
+                                     << "10"
+                                     << "2000";
+    QTest::addRow("logistic tiny N(0)") << false << "1e-320"
+                                        << "0.2"
+                                        << "500"
+                                        << "0"
+                                        << "2000";
+    QTest::addRow("logistic all zero") << false << "0"
+                                       << "0"
+                                       << "500"
+                                       << "0"
+                                       << "10";
 }
 
 void TestForm1Run::runNeverShowsNonsense()
@@ -222,8 +269,8 @@ void TestForm1Run::runNeverShowsNonsense()
             QVERIFY(axis->min() < axis->max());
         }
     }
-    for (const QString &shown : {form.Text4->text(), form.Label12->text(), form.Label4->text(),
-                                 form.simut->text()}) {
+    for (const QString &shown :
+         {form.Text4->text(), form.Label12->text(), form.Label4->text(), form.simut->text()}) {
         QVERIFY2(!shown.contains(QLatin1String("nan"), Qt::CaseInsensitive), qPrintable(shown));
         QVERIFY2(!shown.contains(QLatin1String("inf"), Qt::CaseInsensitive), qPrintable(shown));
     }

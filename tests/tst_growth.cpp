@@ -83,18 +83,24 @@ void TestGrowth::workedValues_data()
     QTest::addColumn<int>("step");
     QTest::addColumn<QString>("original");
     QTest::addColumn<QString>("harvested");
-    QTest::addRow("logistic defaults, t=1") << logistic(100, 0.2, 500, 10, 65) << 1
-                                            << "116.961170659678" << "106";
-    QTest::addRow("logistic defaults, t=65") << logistic(100, 0.2, 500, 10, 65) << 65
-                                             << "499.995479382058" << "443.570191641478";
+    QTest::addRow("logistic defaults, t=1")
+        << logistic(100, 0.2, 500, 10, 65) << 1 << "116.961170659678"
+        << "106";
+    QTest::addRow("logistic defaults, t=65")
+        << logistic(100, 0.2, 500, 10, 65) << 65 << "499.995479382058"
+        << "443.570191641478";
     QTest::addRow("logistic without harvest differs, t=1")
-        << logistic(100, 0.2, 500, 0, 65) << 1 << "116.961170659678" << "116";
-    QTest::addRow("exponential defaults, t=1") << exponential(100, 0.2, 15, 10) << 1
-                                               << "122.140275816017" << "105.535068954004";
-    QTest::addRow("exponential defaults, t=10") << exponential(100, 0.2, 15, 10) << 10
-                                                << "738.905609893065" << "259.726402473266";
+        << logistic(100, 0.2, 500, 0, 65) << 1 << "116.961170659678"
+        << "116";
+    QTest::addRow("exponential defaults, t=1")
+        << exponential(100, 0.2, 15, 10) << 1 << "122.140275816017"
+        << "105.535068954004";
+    QTest::addRow("exponential defaults, t=10")
+        << exponential(100, 0.2, 15, 10) << 10 << "738.905609893065"
+        << "259.726402473266";
     QTest::addRow("exponential H=25 near its end, t=8")
-        << exponential(100, 0.2, 25, 10) << 8 << "495.303242439512" << "1.17418939012213";
+        << exponential(100, 0.2, 25, 10) << 8 << "495.303242439512"
+        << "1.17418939012213";
 }
 
 void TestGrowth::workedValues()
@@ -233,8 +239,8 @@ void TestGrowth::refusedRunsLeaveTheStateAlone_data()
     QTest::addRow("r<0") << exponential(100, -0.2, 15, 10) << RunRefusal::NegativeRate;
     QTest::addRow("H<0") << logistic(100, 0.2, 500, -1, 65) << RunRefusal::NegativeHarvest;
     QTest::addRow("e^(rt) overflows") << exponential(100, 0.4, 15, 2000) << RunRefusal::OutOfRange;
-    QTest::addRow("N(0) at the top of the range") << exponential(1e308, 1, 0, 10)
-                                                  << RunRefusal::OutOfRange;
+    QTest::addRow("N(0) at the top of the range")
+        << exponential(1e308, 1, 0, 10) << RunRefusal::OutOfRange;
 }
 
 void TestGrowth::refusedRunsLeaveTheStateAlone()
@@ -266,10 +272,10 @@ void TestGrowth::parameterCaption_data()
 {
     QTest::addColumn<RunParameters>("run");
     QTest::addColumn<QString>("caption");
-    QTest::addRow("logistic defaults") << logistic(100, 0.2, 500, 10, 65)
-                                       << " [N(0)=100, K=500, r=0.2, H=10.]";
-    QTest::addRow("exponential defaults") << exponential(100, 0.2, 15, 10)
-                                          << " [N(0)=100, r=0.2, H=15.]";
+    QTest::addRow("logistic defaults")
+        << logistic(100, 0.2, 500, 10, 65) << " [N(0)=100, K=500, r=0.2, H=10.]";
+    QTest::addRow("exponential defaults")
+        << exponential(100, 0.2, 15, 10) << " [N(0)=100, r=0.2, H=15.]";
     QTest::addRow("fractions") << logistic(12.5, 0.05, 1e16, 0.25, 5)
                                << " [N(0)=12.5, K=1E+16, r=0.05, H=0.25.]";
 }

@@ -126,7 +126,8 @@ void TestNumberText::textOfNumber_data()
     QTest::addRow("larger exponent") << 1e16 << "1E+16";
     QTest::addRow("three digit exponent") << 1.5e300 << "1.5E+300";
     QTest::addRow("largest double") << DBL_MAX << "1.79769313486232E+308";
-    QTest::addRow("smallest subnormal") << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
+    QTest::addRow("smallest subnormal")
+        << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
     QTest::addRow("nan has no text") << std::nan("") << "????";
     QTest::addRow("infinity has no text") << std::numeric_limits<double>::infinity() << "????";
 }
@@ -174,7 +175,8 @@ void TestNumberText::wholeNumbers_data()
     QTest::addRow("16-bit held above") << 40000.0 << 32767 << 40000;
     QTest::addRow("16-bit held below") << -40000.0 << -32768 << -40000;
     QTest::addRow("32-bit held") << 1e12 << 32767 << 2147483647;
-    QTest::addRow("infinity held") << std::numeric_limits<double>::infinity() << 32767 << 2147483647;
+    QTest::addRow("infinity held")
+        << std::numeric_limits<double>::infinity() << 32767 << 2147483647;
     QTest::addRow("nan gives 0") << std::nan("") << 0 << 0;
 }
 

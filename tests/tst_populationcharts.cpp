@@ -18,7 +18,7 @@ struct Chart
     const char *name;
     Procedure draw;
     int columns;
-    int extraRows; // the row count is L plus this
+    int extraRows;  // the row count is L plus this
     int lastOffset; // the last time step drawn is L plus this
 };
 
@@ -136,10 +136,10 @@ void TestPopulationCharts::setUpComesInItsFixedOrder()
     const std::string simut = run(*state, 100, 0.2, 500, 10, 65);
     RecordingChart chart;
     ShowNvsT(chart, *state, simut);
-    const QStringList expected = {"columns 4", "rows 66", "seriesKind", "chartKind", "legend",
-                                  "titleSize", "titleFont", "title", "legendPosition",
-                                  "independent", "series 1", "series 3", "yAxis", "xAxis",
-                                  "refresh"};
+    const QStringList expected
+        = {"columns 4", "rows 66",   "seriesKind", "chartKind",      "legend",
+           "titleSize", "titleFont", "title",      "legendPosition", "independent",
+           "series 1",  "series 3",  "yAxis",      "xAxis",          "refresh"};
     QCOMPARE(chart.calls, expected);
     QVERIFY(!chart.legend);
     QCOMPARE(chart.titleFont, QStringLiteral("Arial"));

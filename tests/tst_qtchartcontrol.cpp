@@ -105,15 +105,15 @@ private slots:
                                         << QList<Rows>{{{5, 1}, {1, 2}, {3, 3}}};
         QTest::addRow("two series") << 4 << 2 << QList<Rows>{{{0, 1}, {1, 2}}, {{0, -1}, {1, -2}}}
                                     << QList<Rows>{{{0, 1}, {1, 2}}, {{0, -1}, {1, -2}}};
-        QTest::addRow("odd last column") << 3 << 1 << QList<Rows>{{{1, 1}}}
-                                         << QList<Rows>{{{1, 1}}};
+        QTest::addRow("odd last column")
+            << 3 << 1 << QList<Rows>{{{1, 1}}} << QList<Rows>{{{1, 1}}};
         QTest::addRow("null cells") << 2 << 4 << QList<Rows>{{{1, 1}, {NaN, 2}, {3, NaN}, {4, 4}}}
                                     << QList<Rows>{{{1, 1}, {4, 4}}};
         QTest::addRow("non-finite cells")
-                << 4 << 3 << QList<Rows>{{{1, Inf}, {2, 2}, {-Inf, 3}}, {{1, 1}, {Inf, 5}, {3, 3}}}
-                << QList<Rows>{{{2, 2}}, {{1, 1}, {3, 3}}};
-        QTest::addRow("unwritten rows") << 2 << 5 << QList<Rows>{{{1, 1}, {2, 2}}}
-                                        << QList<Rows>{{{1, 1}, {2, 2}}};
+            << 4 << 3 << QList<Rows>{{{1, Inf}, {2, 2}, {-Inf, 3}}, {{1, 1}, {Inf, 5}, {3, 3}}}
+            << QList<Rows>{{{2, 2}}, {{1, 1}, {3, 3}}};
+        QTest::addRow("unwritten rows")
+            << 2 << 5 << QList<Rows>{{{1, 1}, {2, 2}}} << QList<Rows>{{{1, 1}, {2, 2}}};
     }
 
     void seriesFollowGrid()
@@ -245,7 +245,8 @@ private slots:
             const QStringList labels = tickLabels(axis);
             QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
             for (const QString &label : labels)
-                QVERIFY2(!label.contains(QLatin1String("inf")) && !label.contains(QLatin1String("nan")),
+                QVERIFY2(!label.contains(QLatin1String("inf"))
+                             && !label.contains(QLatin1String("nan")),
                          qPrintable(label));
         }
     }
@@ -290,7 +291,8 @@ private slots:
             for (int i = 0; i < labels.size(); ++i) {
                 const QString &label = labels.at(i);
                 const double value = label.toDouble();
-                QVERIFY2(std::abs(value - (axis->min() + i * step)) < step * 1e-6, qPrintable(label));
+                QVERIFY2(std::abs(value - (axis->min() + i * step)) < step * 1e-6,
+                         qPrintable(label));
                 QVERIFY2(value != 0 || !label.startsWith(QLatin1Char('-')), qPrintable(label));
                 QVERIFY2(high >= 1e6 || !label.contains(QLatin1Char('e')), qPrintable(label));
             }
@@ -326,7 +328,8 @@ private slots:
             QCOMPARE(series->markerSize(), qreal(marker.width()));
             QCOMPARE(marker.pixelColor(0, 0), QColor(Qt::black));
             QCOMPARE(marker.pixelColor(1, 1), QColor(255, 64, 192));
-            QCOMPARE(marker.pixelColor(marker.width() / 2, marker.height() / 2), QColor(255, 64, 192));
+            QCOMPARE(marker.pixelColor(marker.width() / 2, marker.height() / 2),
+                     QColor(255, 64, 192));
         } else {
             QCOMPARE(series->pen().widthF(), 2.0);
         }

@@ -171,7 +171,8 @@ void TestStartup::portraitSitsAtTheFramesRightEdge()
     const QRect image = form.Image1->geometry();
     QCOMPARE(image.size(), QSize(136, 180));
     const int rightGapTwips = (form.Frame4->width() - image.right() - 1) * TwipsPerPixel;
-    QVERIFY2(std::abs(rightGapTwips - 100) <= TwipsPerPixel, qPrintable(QString::number(rightGapTwips)));
+    QVERIFY2(std::abs(rightGapTwips - 100) <= TwipsPerPixel,
+             qPrintable(QString::number(rightGapTwips)));
     QVERIFY(std::abs(image.top() - (form.Frame4->height() - image.bottom() - 1)) <= 1);
 }
 
@@ -195,19 +196,19 @@ void TestStartup::layoutMatchesTheTwips()
     Form1 &form = program.start();
     auto *control = form.findChild<QWidget *>(name);
     QVERIFY(control);
-    QCOMPARE(control->geometry(),
-             twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(control->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
 }
 
 void TestStartup::everyControlCarriesItsName()
 {
     Form1 &form = program.start();
     for (const char *name :
-         {"Label15", "Label7", "Frame1", "Option1", "Option2", "Label10", "Label11", "Command9",
-          "Command12", "Command13", "Frame2", "Label1", "rrate", "Label2", "n0", "Label8",
-          "Kvalue", "Label5", "Harvestrate", "Label3", "simut", "Label13", "Label12", "Label4",
-          "Text4", "Frame3", "MSChart1", "Label16", "Label17", "Command2", "Command11",
-          "Command5", "Command10", "Command1", "Frame4", "Label9", "Label6", "Image1", "Timer1"})
+         {"Label15",  "Label7",    "Frame1",    "Option1",  "Option2",     "Label10",  "Label11",
+          "Command9", "Command12", "Command13", "Frame2",   "Label1",      "rrate",    "Label2",
+          "n0",       "Label8",    "Kvalue",    "Label5",   "Harvestrate", "Label3",   "simut",
+          "Label13",  "Label12",   "Label4",    "Text4",    "Frame3",      "MSChart1", "Label16",
+          "Label17",  "Command2",  "Command11", "Command5", "Command10",   "Command1", "Frame4",
+          "Label9",   "Label6",    "Image1",    "Timer1"})
         QVERIFY2(form.findChild<QObject *>(QLatin1String(name)), name);
     for (int i = 0; i < 8; ++i)
         QVERIFY(Windows::title().findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(i)));

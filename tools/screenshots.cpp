@@ -14,12 +14,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
-#include <QPainter>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
