@@ -73,14 +73,17 @@ ModelOutcome Logistic(HarvestState &s, double runLength)
         const int t = static_cast<int>(s.CurrentT);
         double v = 0.0; // a population of size 0 stays at 0
         if (N0 != 0.0) {
-            // v = K / (1 + e^(-rt) * ((K - N0) / N0))
+            // v = K / (1 + e^(-rt) * ((K - N0) / N0)). The steps keep this order on
+            // purpose: every result is pinned to its last digit, and another order
+            // rounds differently.
             const double e = std::exp(-r * t);
             double q = K - N0;
             q = q / N0;
             q = q * e;
             v = K / (1 + q);
         }
-        // w = h + rh(1 - h/K) - H, one step of the difference equation
+        // w = h + rh(1 - h/K) - H, one step of the difference equation, evaluated in
+        // this order (rh, h/K, 1 - h/K, product, plus h, minus H) for the same reason.
         const double h = s.NHarvested[t - 1];
         const double rh = r * h;
         const double hk = h / K;
@@ -106,7 +109,9 @@ ModelOutcome Exponential(HarvestState &s, double r, double runLength)
         const double v = N0 * std::exp(r * t);
         double w = 0.0;
         if (r != 0.0) {
-            // w = (1/r)(H + (rN0 - H)e^(rt)) = H/r + (N0 - H/r)e^(rt)
+            // w = (1/r)(H + (rN0 - H)e^(rt)) = H/r + (N0 - H/r)e^(rt), in this order
+            // (1/r, e^(rt), rN0, minus H, times e^(rt), plus H, times 1/r) so the
+            // last digits come out as pinned.
             const double inverse = 1 / r;
             const double e = std::exp(r * t);
             double a = r * N0;
@@ -129,18 +134,23 @@ void setParameterCaption(HarvestState &s)
     const std::string n0 = textOfNumber(s.NOriginal[0]);
     const std::string r = textOfNumber(s.IntrinsicRate);
     const std::string h = textOfNumber(s.HarvestRate);
-    if (s.GrowthModel == "Logistic")
+    if (s.RunModel == Growth::Logistic)
         s.ParameterCaption = " [N(0)=" + n0 + ", K=" + textOfNumber(s.CarryingCapacity) + ", r=" + r
                              + ", H=" + h + ".]";
-    else if (s.GrowthModel == "Exponential")
+    else
         s.ParameterCaption = " [N(0)=" + n0 + ", r=" + r + ", H=" + h + ".]";
 }
 
 RunOutcome simulate(HarvestState &state, const RunParameters &p)
 {
     RunOutcome outcome;
-    const bool exponential = p.growthModel == "Exponential";
-    if (p.n0 < 0)
+    const bool exponential = p.model == Growth::Exponential;
+    // The series hold one step beyond the run, so a run length must be a whole
+    // number that leaves room for it; whoever calls, nothing is indexed outside them.
+    if (!(p.runLength >= 1 && p.runLength <= MaxRunLength
+          && p.runLength == std::trunc(p.runLength)))
+        outcome.refusal = RunRefusal::RunLength;
+    else if (p.n0 < 0)
         outcome.refusal = RunRefusal::NegativeN0;
     else if (p.r < 0)
         outcome.refusal = RunRefusal::NegativeRate;
@@ -154,6 +164,7 @@ RunOutcome simulate(HarvestState &state, const RunParameters &p)
     // The run works on a copy, so that a run that leaves the range of a double
     // keeps the results of the last good run in place.
     auto run = std::make_unique<HarvestState>(state);
+    run->RunModel = p.model;
     run->SimuT = p.runLength;
     run->CarryingCapacity = p.K;
     run->IntrinsicRate = p.r;

@@ -31,16 +31,17 @@ ModelOutcome Exponential(HarvestState &state, double r, double runLength);
 // The numbers RUN reads from the five parameter boxes.
 struct RunParameters
 {
-    std::string growthModel; // "Logistic" or "Exponential"
-    double n0 = 0;           // N(0), individuals
-    double r = 0;            // intrinsic rate per time interval
-    double K = 0;            // carrying capacity, individuals
-    double H = 0;            // harvest per time interval, individuals
-    double runLength = 0;    // last time step T, a whole number from 1 to 2000
+    Growth model = Growth::Logistic;
+    double n0 = 0;        // N(0), individuals
+    double r = 0;         // intrinsic rate per time interval
+    double K = 0;         // carrying capacity, individuals
+    double H = 0;         // harvest per time interval, individuals
+    double runLength = 0; // last time step T, a whole number from 1 to MaxRunLength
 };
 
 enum class RunRefusal {
     None,
+    RunLength,       // the run length is not a whole number from 1 to MaxRunLength
     NegativeN0,      // N(0) below 0
     NegativeRate,    // r below 0
     NegativeHarvest, // H below 0
@@ -56,11 +57,11 @@ struct RunOutcome
     int longestRunLength = 0; // with OutOfRange: the longest run that stays in range
 };
 
-// Runs the chosen model on the shared state: sets SimuT and the parameters, fills
-// the six series and writes ParameterCaption. A run the models cannot compute is
-// refused and leaves the state exactly as it was.
+// Runs the chosen model on the shared state: sets SimuT, the parameters and the
+// model of the run, fills the six series and writes ParameterCaption. A run the
+// models cannot compute is refused and leaves the state exactly as it was.
 RunOutcome simulate(HarvestState &state, const RunParameters &parameters);
 
 // " [N(0)=100, K=500, r=0.2, H=10.]" for a logistic run, without K for an
-// exponential one; unchanged for any other model name.
+// exponential one: the parameters of the last run under the model it used.
 void setParameterCaption(HarvestState &state);

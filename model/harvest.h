@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The one record that every window shares: the model choice, the parameters and
 // results of the last run, the chart cycle positions, the working values of the
@@ -11,12 +12,32 @@
 
 inline constexpr int SeriesLength = 10002; // indexes 0 to 10001
 
+// A run computes one step beyond its length, so the longest run that fits the
+// series ends at step 10000.
+inline constexpr int MaxRunLength = SeriesLength - 2;
+
 using Series = std::array<double, SeriesLength>;
+
+// The two growth models under a constant harvest H.
+enum class Growth {
+    Logistic,    // dN/dt = rN(1 - N/K) - H
+    Exponential, // dN/dt = rN - H
+};
+
+// The model's name where it is shown as text: "Logistic" or "Exponential".
+constexpr std::string_view growthModelName(Growth model)
+{
+    return model == Growth::Exponential ? "Exponential" : "Logistic";
+}
 
 struct HarvestState
 {
+    // The model chosen with the option buttons; the next run and the charts that
+    // depend on the model follow it.
+    Growth GrowthModel = Growth::Logistic;
+
     // Model and parameters of the last run.
-    std::string GrowthModel;      // "Logistic" or "Exponential"
+    Growth RunModel = Growth::Logistic;
     double SimuT = 0;             // run length: the last time step of the run
     double CurrentT = 0;          // time-step counter of the running loop
     double IntrinsicRate = 0;     // r, per time interval

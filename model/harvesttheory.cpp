@@ -7,7 +7,8 @@ Equilibria logisticEquilibria(double r, double K, double H)
     Equilibria e;
     if (r == 0.0 || K == 0.0 || !std::isfinite(r) || !std::isfinite(K) || !std::isfinite(H))
         return e;
-    // s = sqrt(r^2 K^2 + (-4)HKr)
+    // s = sqrt(r^2 K^2 + (-4)HKr), with r^2 K^2 as (r r)(K K) and the harvest term as
+    // ((-4 H) K) r: the equilibria are pinned to their last digits in this order.
     const double square = (r * r) * (K * K);
     double discriminant = square + ((-4 * H) * K) * r;
     // A harvest of exactly rK/4 typed by the student can miss the touching point
@@ -25,6 +26,8 @@ Equilibria logisticEquilibria(double r, double K, double H)
 
 double logisticYield(double r, double K, double N)
 {
+    // rN first, then N/K and 1 - N/K, then the product: the charts' values are
+    // pinned to the last digit in this order.
     const double rN = r * N;
     const double fraction = N / K;
     const double room = 1 - fraction;

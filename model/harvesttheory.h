@@ -3,6 +3,9 @@
 // Growth and economics of a harvested population held at a constant size N,
 // shared by the charts of both chart windows.
 
+// The theoretical curves are drawn over this many equal steps of N, at 51 points.
+inline constexpr int CurveIntervals = 50;
+
 // Equilibria of the logistic model under a constant harvest: the roots of
 // rN(1 - N/K) = H. They exist for r and K not 0 and H at most rK/4.
 struct Equilibria

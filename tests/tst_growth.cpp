@@ -15,12 +15,12 @@ namespace {
 
 RunParameters logistic(double n0, double r, double K, double H, double T)
 {
-    return RunParameters{"Logistic", n0, r, K, H, T};
+    return RunParameters{Growth::Logistic, n0, r, K, H, T};
 }
 
 RunParameters exponential(double n0, double r, double H, double T)
 {
-    return RunParameters{"Exponential", n0, r, 0, H, T};
+    return RunParameters{Growth::Exponential, n0, r, 0, H, T};
 }
 
 QString text(double value) { return QString::fromStdString(textOfNumber(value)); }
@@ -72,6 +72,7 @@ private slots:
     void parameterCaption_data();
     void parameterCaption();
     void exponentialRunStoresNoCapacity();
+    void longestRunFillsTheSeriesToTheEnd();
 
 private:
     std::unique_ptr<HarvestState> state;
@@ -241,6 +242,17 @@ void TestGrowth::refusedRunsLeaveTheStateAlone_data()
     QTest::addRow("e^(rt) overflows") << exponential(100, 0.4, 15, 2000) << RunRefusal::OutOfRange;
     QTest::addRow("N(0) at the top of the range")
         << exponential(1e308, 1, 0, 10) << RunRefusal::OutOfRange;
+    // The series end at step 10001: a run is whole and at most 10000 steps long,
+    // whoever asks for it.
+    QTest::addRow("run length 20000")
+        << logistic(100, 0.2, 500, 10, 20000) << RunRefusal::RunLength;
+    QTest::addRow("run length 10001")
+        << logistic(100, 0.2, 500, 10, 10001) << RunRefusal::RunLength;
+    QTest::addRow("run length 12.5") << logistic(100, 0.2, 500, 10, 12.5) << RunRefusal::RunLength;
+    QTest::addRow("run length 0") << exponential(100, 0.2, 15, 0) << RunRefusal::RunLength;
+    QTest::addRow("run length -3") << exponential(100, 0.2, 15, -3) << RunRefusal::RunLength;
+    QTest::addRow("run length not a number")
+        << logistic(100, 0.2, 500, 10, std::nan("")) << RunRefusal::RunLength;
 }
 
 void TestGrowth::refusedRunsLeaveTheStateAlone()
@@ -284,14 +296,11 @@ void TestGrowth::parameterCaption()
 {
     QFETCH(RunParameters, run);
     QFETCH(QString, caption);
-    state->GrowthModel = run.growthModel;
+    // The option buttons may already name the other model: the caption follows
+    // the model the run used.
+    state->GrowthModel = run.model == Growth::Logistic ? Growth::Exponential : Growth::Logistic;
     simulate(*state, run);
-    QCOMPARE(QString::fromStdString(state->ParameterCaption), caption);
-
-    // Under any other model name the caption stays as it was.
-    state->GrowthModel = "Other";
-    state->HarvestRate = 99;
-    setParameterCaption(*state);
+    QVERIFY(state->RunModel == run.model);
     QCOMPARE(QString::fromStdString(state->ParameterCaption), caption);
 }
 
@@ -302,6 +311,17 @@ void TestGrowth::exponentialRunStoresNoCapacity()
     QVERIFY(state->CarryingCapacity == 0);
     QVERIFY(state->IntrinsicRate == 0.2);
     QVERIFY(state->HarvestRate == 15);
+}
+
+void TestGrowth::longestRunFillsTheSeriesToTheEnd()
+{
+    fillStale(*state);
+    QCOMPARE(simulate(*state, logistic(100, 0.2, 500, 10, MaxRunLength)).refusal, RunRefusal::None);
+    QVERIFY(state->SimuT == MaxRunLength);
+    QVERIFY(state->NOriginal[SeriesLength - 1] != Stale);
+    QVERIFY(state->NHarvested[SeriesLength - 1] != Stale);
+    QVERIFY(state->dNperNHarvested[MaxRunLength] != Stale);
+    QVERIFY(allFinite(*state, MaxRunLength));
 }
 
 QTEST_GUILESS_MAIN(TestGrowth)
