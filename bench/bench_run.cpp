@@ -1,5 +1,6 @@
 // How long the student waits: a run of the longest length, and a chart of it.
-#include "charts/populationcharts.h"
+#include "charts/chartcycle.h"
+#include "charts/mainwindowlooks.h"
 #include "charts/qtchartcontrol.h"
 #include "model/growth.h"
 
@@ -15,17 +16,21 @@ private slots:
     void longestLogisticRun()
     {
         auto state = std::make_unique<HarvestState>();
-        QBENCHMARK { simulate(*state, RunParameters{"Logistic", 100, 0.2, 500, 10, 2000}); }
+        QBENCHMARK { simulate(*state, RunParameters{Growth::Logistic, 100, 0.2, 500, 10, 2000}); }
     }
 
     void chartOfTheLongestRun()
     {
         auto state = std::make_unique<HarvestState>();
-        simulate(*state, RunParameters{"Logistic", 100, 0.2, 500, 10, 2000});
+        simulate(*state, RunParameters{Growth::Logistic, 100, 0.2, 500, 10, 2000});
         QtChartControl chart;
         chart.resize(473, 289);
         chart.show();
-        QBENCHMARK { ShowNanddNvsT(chart, *state, "2000"); }
+        QBENCHMARK
+        {
+            drawChart(Chart::NanddNvsT, chart, *state, ChartInputs{2000, 100},
+                      mainWindowLook(Chart::NanddNvsT));
+        }
     }
 
     void tenThousandPointsPerSeries()

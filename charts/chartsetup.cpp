@@ -4,53 +4,70 @@
 
 #include <algorithm>
 
-void standardSetUp(ChartControl &chart, const ChartFrame &frame)
+namespace {
+
+// Markers and outlines are given in twips, like every length of the layout.
+constexpr int MarkerSize = 100;
+constexpr int MarkerOutlineWidth = 5;
+constexpr int MarkerFillRed = 255;
+
+} // namespace
+
+void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style,
+                   const ChartLook &look)
 {
-    chart.setColumnCount(frame.columns);
-    chart.setRowCount(frame.rows);
+    chart.setColumnCount(columns);
+    chart.setRowCount(rows);
     chart.setSeriesKind2dXY();
     chart.setChartKind2dXY();
-    chart.setLegendVisible(frame.legend);
-    chart.setTitleFontSize(10);
-    chart.setTitleFontName(QStringLiteral("Arial"));
-    chart.setTitleText(frame.title);
+    chart.setLegendVisible(look.legend);
+    chart.setTitleFontSize(look.fontPoints);
+    chart.setTitleFontName(look.fontName);
+    chart.setTitleText(look.title);
     chart.setLegendPosition(LegendPosition::Right);
     chart.setIndependentAxisScales(true);
 
-    for (int k = 0; 2 * k + 1 < frame.columns; ++k) {
+    for (int k = 0; 2 * k + 1 < columns; ++k) {
         const int series = 2 * k + 1;
-        if (frame.legend && k < frame.legendTexts.size())
-            chart.setSeriesLegendText(series, frame.legendTexts.at(k));
-        if (frame.style == SeriesStyle::Line) {
+        if (look.legend && k < look.legendTexts.size())
+            chart.setSeriesLegendText(series, look.legendTexts.at(k));
+        if (style == SeriesStyle::Line) {
             chart.setSeriesMarkersShown(series, false);
             chart.setSeriesLineShown(series, true);
             chart.setPointMarkerVisible(series, false);
-            chart.setPointMarkerSize(series, 100);
-            chart.setPointMarkerFillRed(series, 255);
+            chart.setPointMarkerSize(series, MarkerSize);
+            chart.setPointMarkerFillRed(series, MarkerFillRed);
         } else {
             chart.setSeriesMarkerAutomatic(series, false);
             chart.setSeriesLineShown(series, false);
             chart.setPointMarkerVisible(series, true);
-            chart.setPointMarkerSize(series, 100);
+            chart.setPointMarkerSize(series, MarkerSize);
             chart.setPointMarkerStyle(series, MarkerStyle::FilledSquare);
-            chart.setPointMarkerOutline(series, LinePattern::Solid, 5, Qt::black);
-            chart.setPointMarkerFillRed(series, 255);
+            chart.setPointMarkerOutline(series, LinePattern::Solid, MarkerOutlineWidth, Qt::black);
+            chart.setPointMarkerFillRed(series, MarkerFillRed);
         }
     }
 
     chart.setAxisScaleLinear(ChartAxis::Y);
     chart.setAxisAutoRange(ChartAxis::Y, true);
     chart.setAxisGridLine(ChartAxis::Y, LinePattern::Solid, false, QColor(0, 0, 0));
-    chart.setAxisTitleFontSize(ChartAxis::Y, 10);
+    chart.setAxisTitleFontSize(ChartAxis::Y, look.fontPoints);
     chart.setAxisTitleVisible(ChartAxis::Y, true);
-    chart.setAxisTitleText(ChartAxis::Y, frame.yTitle);
-    chart.setAxisTitleFontName(ChartAxis::Y, QStringLiteral("Arial"));
+    chart.setAxisTitleText(ChartAxis::Y, look.yTitle);
+    chart.setAxisTitleFontName(ChartAxis::Y, look.fontName);
 
     chart.setAxisScaleLinear(ChartAxis::X);
-    chart.setAxisTitleFontSize(ChartAxis::X, 10);
-    chart.setAxisTitleFontName(ChartAxis::X, QStringLiteral("Arial"));
+    chart.setAxisTitleFontSize(ChartAxis::X, look.fontPoints);
+    chart.setAxisTitleFontName(ChartAxis::X, look.fontName);
     chart.setAxisTitleVisible(ChartAxis::X, true);
-    chart.setAxisTitleText(ChartAxis::X, frame.xTitle);
+    chart.setAxisTitleText(ChartAxis::X, look.xTitle);
+}
+
+ChartLook withReason(const ChartLook &look, const QString &reason)
+{
+    ChartLook explained = look;
+    explained.title = look.shortTitle + QStringLiteral(": ") + reason;
+    return explained;
 }
 
 void writePoint(ChartControl &chart, HarvestState &state, int series, double index, double x,
@@ -72,15 +89,19 @@ void emptyRows(ChartControl &chart, int series, int from, int to)
     }
 }
 
-double runLengthOf(std::string_view simutText, const HarvestState &state)
-{
-    const double length = textReadAsNumber(simutText).value_or(state.SimuT);
-    return std::clamp(length, -1.0, static_cast<double>(SeriesLength - 2));
-}
-
-double n0Of(std::string_view n0Text, const HarvestState &state)
-{
-    return textReadAsNumber(n0Text).value_or(state.NOriginal[0]);
-}
-
 int rowCountOf(double value) { return wholeNumber16(value); }
+
+double withinSeries(double step)
+{
+    if (!(step >= -1))
+        return -1; // below -1, or not a number at all
+    return std::min(step, static_cast<double>(SeriesLength - 1));
+}
+
+double lastPlottedStep(const HarvestState &state)
+{
+    const double end = withinSeries(state.SimuT);
+    const auto at = static_cast<std::size_t>(
+        std::clamp<std::int32_t>(wholeNumber32(end), 0, SeriesLength - 1));
+    return state.NHarvested[at] == 0 ? end - 1 : end;
+}

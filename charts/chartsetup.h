@@ -3,12 +3,12 @@
 #include "charts/chartcontrol.h"
 #include "model/harvest.h"
 
+#include <QString>
 #include <QStringList>
 
-#include <string_view>
-
-// The standard chart set-up shared by every chart procedure of both chart windows,
-// and the way every point reaches the chart.
+// What every chart procedure of both chart windows shares: the look a window asks
+// for, the numbers it passes, the standard set-up and the way every point reaches
+// the chart.
 
 enum class SeriesStyle {
     Line,  // a plain line through the points in row order, no markers
@@ -18,28 +18,32 @@ enum class SeriesStyle {
 // What differs between the two windows' versions of one chart.
 struct ChartLook
 {
-    QString title;           // the chart title when the chart is defined
-    QString stem;            // the title's start when the chart must say why it is empty
-    bool legend = false;     // legend at the right
-    QStringList legendTexts; // one per series, when the legend is shown
+    QString title;           // the chart title
+    QString shortTitle;      // the title's start, followed by the reason, when the chart
+                             // cannot show everything it is meant to
+    QString xTitle;          // x axis title
+    QString yTitle;          // y axis title
+    bool legend = false;     // a legend at the right
+    QStringList legendTexts; // its texts, one per series in series order
+    QString fontName = QStringLiteral("Arial"); // chart title and axis titles
+    double fontPoints = 10;
 };
 
-struct ChartFrame
+// The numbers a window reads for its charts. The procedures never read a window.
+struct ChartInputs
 {
-    int columns = 0;
-    int rows = 0;
-    QString title;
-    SeriesStyle style = SeriesStyle::Line;
-    QString yTitle;
-    QString xTitle;
-    bool legend = false;
-    QStringList legendTexts;
+    double runLength = 0; // L: the run length this chart covers
+    double n0 = 0;        // N(0) of the exponential model's theoretical curves
 };
 
 // Issues the set-up operations in their fixed order: counts, chart kind, legend,
-// title in Arial 10, independent scales, every series in its style, the y axis
-// with automatic range and black grid lines, then the x axis.
-void standardSetUp(ChartControl &chart, const ChartFrame &frame);
+// title, independent scales, every series in the style given, the y axis with
+// automatic range and black grid lines, then the x axis.
+void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style,
+                   const ChartLook &look);
+
+// The look with its title replaced by the short title and a reason.
+ChartLook withReason(const ChartLook &look, const QString &reason);
 
 // Writes the point with index `index` to row index + 1 of the series whose x column
 // is `series`: x column first, then y. The working values PointIndex, PointX and
@@ -50,14 +54,13 @@ void writePoint(ChartControl &chart, HarvestState &state, int series, double ind
 // Empties rows `from` to `to` of a series, so no point of an earlier chart stays.
 void emptyRows(ChartControl &chart, int series, int from, int to);
 
-// The run length in the run-length box's text, for the loop bounds of the main
-// window's charts; the run length of the last run when the text is not a number.
-// Never beyond the last index of the series.
-double runLengthOf(std::string_view simutText, const HarvestState &state);
-
-// N(0) for the exponential charts of the main window: the N(0) box's text when it
-// is a number, otherwise the N(0) that the last run read from it.
-double n0Of(std::string_view n0Text, const HarvestState &state);
-
 // A row count as the chart takes it: the nearest whole number as a 16-bit integer.
 int rowCountOf(double value);
+
+// A run length or last step as a chart loop may use it: at most the last index of
+// the series, at least -1 (nothing to draw), whatever a caller passed.
+double withinSeries(double step);
+
+// The last step the logarithm and N(t) charts draw: one before the end of the run
+// when the harvested population is 0 there (it started at 0), else the end.
+double lastPlottedStep(const HarvestState &state);

@@ -1,7 +1,8 @@
 #include "charts/densitycharts.h"
 
 #include "model/harvesttheory.h"
-#include "model/numbertext.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -14,56 +15,47 @@ void pointCloud(ChartControl &chart, HarvestState &state, int series, const Seri
     }
 }
 
-ChartFrame pointFrame(int rows, const char *title, const char *yTitle)
+// The points i = 0 to CurveIntervals of one curve: x = x(i), y = y(x, i).
+template <typename X, typename Y>
+void curve(ChartControl &chart, HarvestState &state, int series, X x, Y y)
 {
-    ChartFrame frame;
-    frame.columns = 4;
-    frame.rows = rows;
-    frame.title = QString::fromLatin1(title);
-    frame.style = SeriesStyle::Point;
-    frame.yTitle = QString::fromLatin1(yTitle);
-    frame.xTitle = QStringLiteral("N");
-    return frame;
+    for (double i = 0; i <= CurveIntervals; i += 1) {
+        const double at = x(i);
+        writePoint(chart, state, series, i, at, y(at, i));
+    }
 }
 
-ChartFrame theoryFrame(int columns, const QString &title, const ChartLook &look)
-{
-    ChartFrame frame;
-    frame.columns = columns;
-    frame.rows = 51;
-    frame.title = title;
-    frame.yTitle = QStringLiteral("dN");
-    frame.xTitle = QStringLiteral("N");
-    frame.legend = look.legend;
-    frame.legendTexts = look.legendTexts;
-    return frame;
-}
+constexpr int CurveRows = CurveIntervals + 1;
 
 } // namespace
 
-void ShowdNvsN(ChartControl &chart, HarvestState &state)
+void ShowdNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &, const ChartLook &look)
 {
-    const double last = std::min(state.SimuT, static_cast<double>(SeriesLength - 2));
-    standardSetUp(chart, pointFrame(rowCountOf(last + 1), "dN vs. N", "dN"));
+    const double last = withinSeries(state.SimuT);
+    standardSetUp(chart, 4, rowCountOf(last + 1), SeriesStyle::Point, look);
     pointCloud(chart, state, 1, state.NOriginal, state.dNOriginal, last);
     pointCloud(chart, state, 3, state.NHarvested, state.dNHarvested, last);
     chart.refresh();
 }
 
-void ShowdNperNvsN(ChartControl &chart, HarvestState &state, std::string_view simutText)
+void ShowdNperNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &inputs,
+                   const ChartLook &look)
 {
-    const double L = runLengthOf(simutText, state);
-    standardSetUp(chart, pointFrame(rowCountOf(L), "dN/N vs. N", "dN/N"));
+    const double L = withinSeries(inputs.runLength);
+    standardSetUp(chart, 4, rowCountOf(L), SeriesStyle::Point, look);
     pointCloud(chart, state, 1, state.NOriginal, state.dNperNOriginal, L - 1);
     pointCloud(chart, state, 3, state.NHarvested, state.dNperNHarvested, L - 1);
     chart.refresh();
 }
 
-void drawLogisticTheory(ChartControl &chart, HarvestState &state, const ChartLook &look)
+void ShowalldNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &,
+                  const ChartLook &look)
 {
     const double r = state.IntrinsicRate;
     const double K = state.CarryingCapacity;
     const double H = state.HarvestRate;
+    // The equilibria come before anything is drawn, so the title can say when
+    // there are none.
     const Equilibria equilibria = logisticEquilibria(r, K, H);
     if (equilibria.exist) {
         state.NUnstable = equilibria.unstable;
@@ -71,75 +63,58 @@ void drawLogisticTheory(ChartControl &chart, HarvestState &state, const ChartLoo
     }
 
     const bool curvesDefined = K > 0;
-    QString title = look.title;
+    ChartLook shown = look;
     if (!curvesDefined)
-        title = look.stem + QStringLiteral(": not defined unless K > 0");
+        shown = withReason(look, QStringLiteral("not defined unless K > 0"));
     else if (r == 0)
-        title = look.stem + QStringLiteral(": no equilibrium, r = 0");
+        shown = withReason(look, QStringLiteral("no equilibrium, r = 0"));
     else if (!equilibria.exist)
-        title = look.stem + QStringLiteral(": no equilibrium, H > rK/4");
-    standardSetUp(chart, theoryFrame(10, title, look));
+        shown = withReason(look, QStringLiteral("no equilibrium, H > rK/4"));
+    standardSetUp(chart, 10, CurveRows, SeriesStyle::Line, shown);
 
-    state.XStep = K / 50;
+    state.XStep = K / CurveIntervals;
+    const double step = state.XStep;
     if (curvesDefined) {
-        for (double i = 0; i <= 50; i += 1) {
-            const double x = i * state.XStep;
-            writePoint(chart, state, 1, i, x, logisticYield(r, K, x));
-        }
-        for (double i = 0; i <= 50; i += 1) {
-            const double x = state.XStep * i;
-            writePoint(chart, state, 3, i, x, logisticYield(r, K, x) - H);
-        }
-        for (double i = 0; i <= 50; i += 1)
-            writePoint(chart, state, 5, i, state.XStep * i, H);
+        curve(
+            chart, state, 1, [step](double i) { return i * step; },
+            [r, K](double x, double) { return logisticYield(r, K, x); });
+        curve(
+            chart, state, 3, [step](double i) { return step * i; },
+            [r, K, H](double x, double) { return logisticYield(r, K, x) - H; });
+        curve(
+            chart, state, 5, [step](double i) { return step * i; },
+            [H](double, double) { return H; });
     } else {
         for (int series : {1, 3, 5})
-            emptyRows(chart, series, 1, 51);
+            emptyRows(chart, series, 1, CurveRows);
     }
     if (curvesDefined && equilibria.exist) {
-        for (double i = 0; i <= 50; i += 1)
-            writePoint(chart, state, 7, i, state.NUnstable, H * i / 50);
-        for (double i = 0; i <= 50; i += 1)
-            writePoint(chart, state, 9, i, state.NStable, H * i / 50);
+        const double unstable = state.NUnstable;
+        const double stable = state.NStable;
+        curve(
+            chart, state, 7, [unstable](double) { return unstable; },
+            [H](double, double i) { return H * i / CurveIntervals; });
+        curve(
+            chart, state, 9, [stable](double) { return stable; },
+            [H](double, double i) { return H * i / CurveIntervals; });
     } else {
-        emptyRows(chart, 7, 1, 51);
-        emptyRows(chart, 9, 1, 51);
+        emptyRows(chart, 7, 1, CurveRows);
+        emptyRows(chart, 9, 1, CurveRows);
     }
     chart.refresh();
 }
 
-void ShowalldNvsN(ChartControl &chart, HarvestState &state)
-{
-    ChartLook look;
-    look.title = QStringLiteral("Theoretical dN vs. N (logistic model)");
-    look.stem = QStringLiteral("Theoretical dN vs. N");
-    drawLogisticTheory(chart, state, look);
-}
-
-void drawExponentialTheory(ChartControl &chart, HarvestState &state, double n0,
-                           const ChartLook &look)
+void ShowExponentdNandH(ChartControl &chart, HarvestState &state, const ChartInputs &inputs,
+                        const ChartLook &look)
 {
     const double r = state.IntrinsicRate;
     const double H = state.HarvestRate;
-    standardSetUp(chart, theoryFrame(6, look.title, look));
-    state.XStep = n0 * 2 / 50;
-    for (double i = 0; i <= 50; i += 1) {
-        const double x = state.XStep * i;
-        writePoint(chart, state, 1, i, x, r * x);
-    }
-    for (double i = 0; i <= 50; i += 1) {
-        const double x = state.XStep * i;
-        writePoint(chart, state, 3, i, x, r * x - H);
-    }
-    for (double i = 0; i <= 50; i += 1)
-        writePoint(chart, state, 5, i, state.XStep * i, H);
+    standardSetUp(chart, 6, CurveRows, SeriesStyle::Line, look);
+    state.XStep = inputs.n0 * 2 / CurveIntervals;
+    const double step = state.XStep;
+    const auto x = [step](double i) { return step * i; };
+    curve(chart, state, 1, x, [r](double at, double) { return r * at; });
+    curve(chart, state, 3, x, [r, H](double at, double) { return r * at - H; });
+    curve(chart, state, 5, x, [H](double, double) { return H; });
     chart.refresh();
-}
-
-void ShowExponentdNandH(ChartControl &chart, HarvestState &state, std::string_view n0Text)
-{
-    ChartLook look;
-    look.title = QStringLiteral("Theoretical dN vs. N (exponential model)");
-    look.stem = QStringLiteral("Theoretical dN vs. N");
-    drawExponentialTheory(chart, state, n0Of(n0Text, state), look);
 }

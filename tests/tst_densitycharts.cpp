@@ -1,6 +1,6 @@
 // Growth against population size: the simulated point clouds and the theoretical
 // curves with the harvest line and the equilibria.
-#include "charts/densitycharts.h"
+#include "mainwindowchart.h"
 #include "model/growth.h"
 #include "model/numbertext.h"
 #include "recordingchart.h"
@@ -12,11 +12,10 @@
 
 namespace {
 
-std::string run(HarvestState &state, double H, double T)
+double run(HarvestState &state, double H, double T)
 {
-    state.GrowthModel = "Logistic";
-    simulate(state, RunParameters{"Logistic", 100, 0.2, 500, H, T});
-    return textOfNumber(state.SimuT);
+    simulate(state, RunParameters{Growth::Logistic, 100, 0.2, 500, H, T});
+    return state.SimuT;
 }
 
 void setParameters(HarvestState &state, double r, double K, double H)
@@ -47,8 +46,6 @@ private slots:
     void theoryWithoutEquilibrium();
     void theoryUndefinedWithoutCapacity();
     void exponentialTheoryWithDefaults();
-    void exponentialTheoryReadsNZeroFromItsBox_data();
-    void exponentialTheoryReadsNZeroFromItsBox();
 
 private:
     std::unique_ptr<HarvestState> state;
@@ -68,10 +65,10 @@ void TestDensityCharts::pointCloudsCoverTheirSteps()
     QFETCH(double, H);
     QFETCH(int, dNRows);
     QFETCH(int, dNperNRows);
-    const std::string simut = run(*state, H, 65);
+    const double L = run(*state, H, 65);
     RecordingChart dN, perN;
-    ShowdNvsN(dN, *state);
-    ShowdNperNvsN(perN, *state, simut);
+    drawMainChart(Chart::dNvsN, dN, *state, L);
+    drawMainChart(Chart::dNperNvsN, perN, *state, L);
     QCOMPARE(dN.rows, dNRows);
     QCOMPARE(perN.rows, dNperNRows);
     for (int series : {1, 3}) {
@@ -92,7 +89,7 @@ void TestDensityCharts::pointCloudsUsePointStyle()
 {
     run(*state, 10, 65);
     RecordingChart chart;
-    ShowdNvsN(chart, *state);
+    drawMainChart(Chart::dNvsN, chart, *state, 65);
     for (int series : {1, 3}) {
         QVERIFY(!chart.lineShown.value(series, true));
         QVERIFY(chart.markerVisible.value(series));
@@ -103,7 +100,7 @@ void TestDensityCharts::theoryWithDefaults()
 {
     setParameters(*state, 0.2, 500, 10);
     RecordingChart chart;
-    ShowalldNvsN(chart, *state);
+    drawMainChart(Chart::LogisticTheory, chart, *state);
     // s = sqrt(6000): the equilibria lie at (100 -+ s) * 2.5.
     QVERIFY(near(state->NUnstable, (100 - std::sqrt(6000.0)) * 2.5, 1e-9));
     QVERIFY(near(state->NStable, (100 + std::sqrt(6000.0)) * 2.5, 1e-9));
@@ -151,7 +148,7 @@ void TestDensityCharts::theoryEquilibria()
     QFETCH(double, stable);
     setParameters(*state, r, K, H);
     RecordingChart chart;
-    ShowalldNvsN(chart, *state);
+    drawMainChart(Chart::LogisticTheory, chart, *state);
     QVERIFY2(near(state->NUnstable, unstable, 1e-4),
              qPrintable(QString::number(state->NUnstable, 'g', 17)));
     QVERIFY2(near(state->NStable, stable, 1e-4),
@@ -178,9 +175,9 @@ void TestDensityCharts::theoryWithoutEquilibrium()
     QFETCH(QString, title);
     RecordingChart chart;
     setParameters(*state, 0.2, 500, 10);
-    ShowalldNvsN(chart, *state); // leaves equilibrium segments in the grid
+    drawMainChart(Chart::LogisticTheory, chart, *state); // leaves equilibrium segments in the grid
     setParameters(*state, r, 500, H);
-    ShowalldNvsN(chart, *state);
+    drawMainChart(Chart::LogisticTheory, chart, *state);
     QCOMPARE(chart.title, title);
     // The three curves are drawn, the two equilibrium segments are not.
     for (int series : {1, 3, 5})
@@ -194,9 +191,9 @@ void TestDensityCharts::theoryUndefinedWithoutCapacity()
 {
     RecordingChart chart;
     setParameters(*state, 0.2, 500, 10);
-    ShowalldNvsN(chart, *state);
+    drawMainChart(Chart::LogisticTheory, chart, *state);
     setParameters(*state, 0.2, 0, 10);
-    ShowalldNvsN(chart, *state);
+    drawMainChart(Chart::LogisticTheory, chart, *state);
     QCOMPARE(chart.title, QStringLiteral("Theoretical dN vs. N: not defined unless K > 0"));
     for (int series = 1; series <= 9; series += 2)
         QVERIFY(chart.drawn(series).isEmpty());
@@ -206,7 +203,7 @@ void TestDensityCharts::exponentialTheoryWithDefaults()
 {
     setParameters(*state, 0.2, 0, 15);
     RecordingChart chart;
-    ShowExponentdNandH(chart, *state, "100");
+    drawMainChart(Chart::ExponentialTheory, chart, *state, 0, 100);
     QCOMPARE(chart.columns, 6);
     QCOMPARE(chart.rows, 51);
     QCOMPARE(chart.title, QStringLiteral("Theoretical dN vs. N (exponential model)"));
@@ -219,26 +216,6 @@ void TestDensityCharts::exponentialTheoryWithDefaults()
     QVERIFY(near(0.2 * 75 - 15, 0));
     for (int row = 1; row <= 51; ++row)
         QVERIFY(chart.point(5, row)->y() == 15);
-}
-
-void TestDensityCharts::exponentialTheoryReadsNZeroFromItsBox_data()
-{
-    QTest::addColumn<QString>("n0Text");
-    QTest::addColumn<double>("xStep");
-    QTest::addRow("a number") << " 50 " << 2.0;
-    QTest::addRow("not entirely a number: the run's N(0)") << "100abc" << 4.0;
-}
-
-void TestDensityCharts::exponentialTheoryReadsNZeroFromItsBox()
-{
-    QFETCH(QString, n0Text);
-    QFETCH(double, xStep);
-    setParameters(*state, 0.2, 0, 15);
-    state->NOriginal[0] = 100; // what RUN read leniently from "100abc"
-    RecordingChart chart;
-    ShowExponentdNandH(chart, *state, n0Text.toStdString());
-    QVERIFY(state->XStep == xStep);
-    QVERIFY(chart.point(1, 51)->x() == 50 * xStep);
 }
 
 QTEST_GUILESS_MAIN(TestDensityCharts)

@@ -1,5 +1,5 @@
 // Cost, revenue and net profit of a harvest from a population held at size N.
-#include "charts/economicscharts.h"
+#include "mainwindowchart.h"
 #include "recordingchart.h"
 
 #include <QTest>
@@ -41,7 +41,7 @@ void TestEconomicsCharts::costAndRevenueWithDefaults()
 {
     setParameters(*state, 0.2, 500);
     RecordingChart chart;
-    ShowCostandRevenue(chart, *state);
+    drawMainChart(Chart::CostAndRevenue, chart, *state);
     QCOMPARE(chart.title, QStringLiteral("Cost and Revenue vs. N"));
     QCOMPARE(chart.yTitle, QStringLiteral("C and R"));
     QCOMPARE(chart.columns, 10);
@@ -66,7 +66,7 @@ void TestEconomicsCharts::netProfitWithDefaults()
 {
     setParameters(*state, 0.2, 500);
     RecordingChart chart;
-    ShowNetProfit(chart, *state, "65");
+    drawMainChart(Chart::NetProfit, chart, *state, 65);
     QCOMPARE(chart.title, QStringLiteral("Net profit vs. N (p/e = 50, 20, 10, 5)"));
     QCOMPARE(chart.yTitle, QStringLiteral("Profit"));
     QCOMPARE(chart.columns, 8);
@@ -84,22 +84,24 @@ void TestEconomicsCharts::netProfitWithDefaults()
 
 void TestEconomicsCharts::netProfitPointsFollowTheRunLength_data()
 {
-    QTest::addColumn<QString>("simut");
+    QTest::addColumn<double>("L");
     QTest::addColumn<int>("points");
     QTest::addColumn<double>("lastN");
-    QTest::addRow("default run length") << "65" << 65 << 640.0;
-    QTest::addRow("51 points reach K") << "51" << 51 << 500.0;
-    QTest::addRow("one point") << "1" << 1 << 0.0;
+    QTest::addRow("default run length") << 65.0 << 65 << 640.0;
+    QTest::addRow("51 points reach K") << 51.0 << 51 << 500.0;
+    QTest::addRow("one point") << 1.0 << 1 << 0.0;
+    // A run length no run can have is held to the length of the series.
+    QTest::addRow("a billion points") << 1e9 << SeriesLength - 1 << 10000 * 10.0;
 }
 
 void TestEconomicsCharts::netProfitPointsFollowTheRunLength()
 {
-    QFETCH(QString, simut);
+    QFETCH(double, L);
     QFETCH(int, points);
     QFETCH(double, lastN);
     setParameters(*state, 0.2, 500);
     RecordingChart chart;
-    ShowNetProfit(chart, *state, simut.toStdString());
+    drawMainChart(Chart::NetProfit, chart, *state, L);
     QCOMPARE(chart.rows, points);
     for (int series = 1; series <= 7; series += 2)
         QCOMPARE(chart.writtenRows(series).size(), points);
@@ -121,9 +123,11 @@ void TestEconomicsCharts::logisticEconomicsNeedACapacity()
     QFETCH(QString, title);
     RecordingChart chart;
     setParameters(*state, 0.2, 500);
-    profit ? ShowNetProfit(chart, *state, "65") : ShowCostandRevenue(chart, *state);
+    profit ? drawMainChart(Chart::NetProfit, chart, *state, 65)
+           : drawMainChart(Chart::CostAndRevenue, chart, *state);
     setParameters(*state, 0.2, 0);
-    profit ? ShowNetProfit(chart, *state, "65") : ShowCostandRevenue(chart, *state);
+    profit ? drawMainChart(Chart::NetProfit, chart, *state, 65)
+           : drawMainChart(Chart::CostAndRevenue, chart, *state);
     QCOMPARE(chart.title, title);
     for (int series = 1; series < chart.columns; series += 2)
         QVERIFY(chart.drawn(series).isEmpty());
@@ -134,8 +138,8 @@ void TestEconomicsCharts::exponentialCounterparts()
     setParameters(*state, 0.2, 0);
     state->NOriginal[0] = 100;
     RecordingChart revenue, profit;
-    ShowExponentCostandRevenue(revenue, *state, "100");
-    ShowExponentNetProfit(profit, *state, "100");
+    drawMainChart(Chart::ExponentialCostAndRevenue, revenue, *state, 10, 100);
+    drawMainChart(Chart::ExponentialNetProfit, profit, *state, 10, 100);
     QCOMPARE(revenue.title, QStringLiteral("Cost and Revenue vs. N (exponential model)"));
     QCOMPARE(profit.title, QStringLiteral("Net profit vs. N (exponential model)"));
     QCOMPARE(revenue.rows, 51);

@@ -1,5 +1,5 @@
 // The main window's charts against time, read from a recording chart.
-#include "charts/populationcharts.h"
+#include "mainwindowchart.h"
 #include "model/growth.h"
 #include "model/numbertext.h"
 #include "recordingchart.h"
@@ -11,31 +11,34 @@
 
 namespace {
 
-using Procedure = void (*)(ChartControl &, HarvestState &, std::string_view);
-
-struct Chart
+struct TimeChart
 {
     const char *name;
-    Procedure draw;
+    Chart chart;
     int columns;
     int extraRows;  // the row count is L plus this
     int lastOffset; // the last time step drawn is L plus this
 };
 
-const Chart Charts[] = {
-    {"ShowNvsT", ShowNvsT, 4, 1, 0},
-    {"ShowdNvsT", ShowdNvsT, 4, 0, -1},
-    {"ShowlnNvsT", ShowlnNvsT, 4, 1, 0},
-    {"ShowNanddNvsT", ShowNanddNvsT, 8, 0, -1},
+const TimeChart Charts[] = {
+    {"ShowNvsT", Chart::NvsT, 4, 1, 0},
+    {"ShowdNvsT", Chart::dNvsT, 4, 0, -1},
+    {"ShowlnNvsT", Chart::lnNvsT, 4, 1, 0},
+    {"ShowNanddNvsT", Chart::NanddNvsT, 8, 0, -1},
 };
 
-// Runs the logistic model and returns the run-length text as the window shows it.
-std::string run(HarvestState &state, double n0, double r, double K, double H, double T,
-                const char *model = "Logistic")
+// Runs a model and returns the run length as the window reads it after the run.
+double run(HarvestState &state, double n0, double r, double K, double H, double T,
+           Growth model = Growth::Logistic)
 {
     state.GrowthModel = model;
     simulate(state, RunParameters{model, n0, r, K, H, T});
-    return textOfNumber(state.SimuT);
+    return state.SimuT;
+}
+
+void draw(Chart chart, ChartControl &control, HarvestState &state, double L)
+{
+    drawMainChart(chart, control, state, L);
 }
 
 QList<int> rowsUpTo(int last)
@@ -62,7 +65,8 @@ private slots:
     void workingValuesHoldTheLastPoint();
     void zeroPopulationDrawsOnePointAndNoLogarithm();
     void logarithmLeavesOutSizesThatAreNotPositive();
-    void unreadableRunLengthFallsBackToTheLastRun();
+    void runLengthBeyondTheSeriesIsHeld_data();
+    void runLengthBeyondTheSeriesIsHeld();
 
 private:
     std::unique_ptr<HarvestState> state;
@@ -87,12 +91,11 @@ void TestPopulationCharts::rowsWritten()
     QFETCH(double, H);
     QFETCH(double, T);
     QFETCH(int, L);
-    const Chart &c = Charts[chart];
-    const std::string simut = run(*state, 100, 0.2, 500, H, T);
-    QCOMPARE(simut, std::to_string(L));
+    const TimeChart &c = Charts[chart];
+    QVERIFY(run(*state, 100, 0.2, 500, H, T) == L);
 
     RecordingChart recording;
-    c.draw(recording, *state, simut);
+    draw(c.chart, recording, *state, L);
     QCOMPARE(recording.columns, c.columns);
     QCOMPARE(recording.rows, L + c.extraRows);
     const QList<int> expected = rowsUpTo(L + c.lastOffset + 1);
@@ -107,12 +110,12 @@ void TestPopulationCharts::rowsWritten()
 
 void TestPopulationCharts::valuesFollowTheSeries()
 {
-    const std::string simut = run(*state, 100, 0.2, 500, 10, 65);
+    const double L = run(*state, 100, 0.2, 500, 10, 65);
     RecordingChart n, dn, ln, both;
-    ShowNvsT(n, *state, simut);
-    ShowdNvsT(dn, *state, simut);
-    ShowlnNvsT(ln, *state, simut);
-    ShowNanddNvsT(both, *state, simut);
+    draw(Chart::NvsT, n, *state, L);
+    draw(Chart::dNvsT, dn, *state, L);
+    draw(Chart::lnNvsT, ln, *state, L);
+    draw(Chart::NanddNvsT, both, *state, L);
     QCOMPARE(n.title, QStringLiteral("N(t) vs. time"));
     QCOMPARE(dn.title, QStringLiteral("dN(t) vs. time"));
     QCOMPARE(ln.title, QStringLiteral("lnN(t) vs. time"));
@@ -133,9 +136,9 @@ void TestPopulationCharts::valuesFollowTheSeries()
 
 void TestPopulationCharts::setUpComesInItsFixedOrder()
 {
-    const std::string simut = run(*state, 100, 0.2, 500, 10, 65);
+    const double L = run(*state, 100, 0.2, 500, 10, 65);
     RecordingChart chart;
-    ShowNvsT(chart, *state, simut);
+    draw(Chart::NvsT, chart, *state, L);
     const QStringList expected
         = {"columns 4", "rows 66",   "seriesKind", "chartKind",      "legend",
            "titleSize", "titleFont", "title",      "legendPosition", "independent",
@@ -150,29 +153,29 @@ void TestPopulationCharts::setUpComesInItsFixedOrder()
 
 void TestPopulationCharts::workingValuesHoldTheLastPoint()
 {
-    const std::string simut = run(*state, 100, 0.2, 500, 10, 65);
+    const double L = run(*state, 100, 0.2, 500, 10, 65);
     RecordingChart chart;
-    ShowNvsT(chart, *state, simut);
+    draw(Chart::NvsT, chart, *state, L);
     QVERIFY(state->PointIndex == 65);
     QVERIFY(state->PointX == 65);
     QVERIFY(state->PointY == state->NHarvested[65]);
-    ShowlnNvsT(chart, *state, simut);
+    draw(Chart::lnNvsT, chart, *state, L);
     QVERIFY(state->LastPoint == 65);
     QVERIFY(state->PointY == std::log(state->NHarvested[65]));
 }
 
 void TestPopulationCharts::zeroPopulationDrawsOnePointAndNoLogarithm()
 {
-    const std::string simut = run(*state, 0, 0.2, 0, 15, 10, "Exponential");
-    QCOMPARE(simut, std::string("0"));
+    const double L = run(*state, 0, 0.2, 0, 15, 10, Growth::Exponential);
+    QVERIFY(L == 0);
     RecordingChart chart;
-    ShowNvsT(chart, *state, simut);
+    draw(Chart::NvsT, chart, *state, L);
     QCOMPARE(chart.rows, 1);
     QCOMPARE(chart.drawn(1), QList<QPointF>({QPointF(0, 0)}));
     QCOMPARE(chart.drawn(3), QList<QPointF>({QPointF(0, 0)}));
 
     // The logarithm chart has nothing to draw, and no point of the chart before it stays.
-    ShowlnNvsT(chart, *state, simut);
+    draw(Chart::lnNvsT, chart, *state, L);
     QVERIFY(state->LastPoint == -1);
     QCOMPARE(chart.rows, 1);
     QVERIFY(chart.drawn(1).isEmpty());
@@ -181,11 +184,11 @@ void TestPopulationCharts::zeroPopulationDrawsOnePointAndNoLogarithm()
 
 void TestPopulationCharts::logarithmLeavesOutSizesThatAreNotPositive()
 {
-    const std::string simut = run(*state, 100, 0.2, 500, 10, 5);
+    const double L = run(*state, 100, 0.2, 500, 10, 5);
     state->NOriginal[2] = 0;
     state->NHarvested[3] = -1;
     RecordingChart chart;
-    ShowlnNvsT(chart, *state, simut);
+    draw(Chart::lnNvsT, chart, *state, L);
     QCOMPARE(chart.writtenRows(1), QList<int>({1, 2, 4, 5, 6}));
     QCOMPARE(chart.writtenRows(3), QList<int>({1, 2, 3, 5, 6}));
     for (int series : {1, 3})
@@ -193,13 +196,34 @@ void TestPopulationCharts::logarithmLeavesOutSizesThatAreNotPositive()
             QVERIFY(std::isfinite(p.y()));
 }
 
-void TestPopulationCharts::unreadableRunLengthFallsBackToTheLastRun()
+void TestPopulationCharts::runLengthBeyondTheSeriesIsHeld_data()
 {
-    run(*state, 100, 0.2, 500, 10, 20);
-    RecordingChart chart;
-    ShowNvsT(chart, *state, "abc");
-    QCOMPARE(chart.rows, 21);
-    QCOMPARE(chart.writtenRows(1).size(), 21);
+    QTest::addColumn<int>("chart");
+    QTest::addColumn<double>("L");
+    QTest::addColumn<double>("SimuT");
+    for (int c = 0; c < 4; ++c) {
+        QTest::addRow("%s, L=20000", Charts[c].name) << c << 20000.0 << 65.0;
+        QTest::addRow("%s, SimuT=20000", Charts[c].name) << c << 65.0 << 20000.0;
+        QTest::addRow("%s, L=1e300", Charts[c].name) << c << 1e300 << 1e300;
+        QTest::addRow("%s, L=-7", Charts[c].name) << c << -7.0 << 65.0;
+    }
+}
+
+// Whatever a caller passes, no chart reads past the end of the series, and no
+// stale row of an earlier chart shows beyond what the chart writes.
+void TestPopulationCharts::runLengthBeyondTheSeriesIsHeld()
+{
+    QFETCH(int, chart);
+    QFETCH(double, L);
+    QFETCH(double, SimuT);
+    run(*state, 100, 0.2, 500, 10, 65);
+    state->SimuT = SimuT;
+    RecordingChart recording;
+    draw(Charts[chart].chart, recording, *state, L);
+    QVERIFY(recording.rows <= SeriesLength);
+    QVERIFY(state->PointIndex <= SeriesLength - 1);
+    for (int series = 1; series < Charts[chart].columns; series += 2)
+        QVERIFY(recording.writtenRows(series).size() <= SeriesLength);
 }
 
 QTEST_GUILESS_MAIN(TestPopulationCharts)

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "charts/chartsetup.h"
+
+// Every chart the program draws, the procedure behind each, and the cycle of nine
+// positions that a click on a chart steps through. Both chart windows use this one
+// table; each passes its own looks and moves the focus its own way.
+
+enum class Chart {
+    NvsT,                      // N(t) against time
+    dNvsT,                     // dN(t) against time
+    dNvsN,                     // dN against N
+    lnNvsT,                    // ln N(t) against time
+    NanddNvsT,                 // N and dN against time
+    dNperNvsN,                 // dN/N against N
+    LogisticTheory,            // growth, harvest line and equilibria of the logistic model
+    ExponentialTheory,         // growth and harvest line of the exponential model
+    CostAndRevenue,            // cost and revenue, logistic model
+    NetProfit,                 // net profit, logistic model
+    ExponentialCostAndRevenue, // cost and revenue, exponential model
+    ExponentialNetProfit,      // net profit, exponential model
+};
+
+inline constexpr int ChartCount = 12;
+
+// Positions 0 to 8 of a chart cycle.
+inline constexpr int ChartCyclePositions = 9;
+
+// The position after `position`: one further, and back to 0 after the last.
+int nextCyclePosition(int position);
+
+// The chart at a position of the cycle under a model; a position outside the
+// cycle counts as 0.
+Chart chartAtCyclePosition(int position, Growth model);
+
+// Draws a chart: the whole chart is replaced.
+void drawChart(Chart chart, ChartControl &control, HarvestState &state, const ChartInputs &inputs,
+               const ChartLook &look);
