@@ -20,7 +20,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Builds only the program itself, not the tests and tools.
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target tarnwick
 	@scripts/run-program $(BUILD)/tarnwick
 
 test: build

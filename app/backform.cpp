@@ -7,8 +7,8 @@
 #include <QScreen>
 
 Backform::Backform()
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint
-                           | Qt::WindowDoesNotAcceptFocus)
+    : ProgramWindow(Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint
+                    | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("Backform"));
     setWindowIcon(windowIcon());

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QWidget>
+#include "app/programwindow.h"
 
 // The blank full-screen backdrop behind every other window: navy while the title
 // shows, white while the proverb shows, black once the main window shows.
-class Backform : public QWidget
+class Backform : public ProgramWindow
 {
     Q_OBJECT
 public:
     Backform();
-    void load() {}
     void showMaximisedBehind();
     void setBackground(const QColor &colour);
     QColor background() const;

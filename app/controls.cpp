@@ -35,7 +35,7 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        emit keyPress(13);
+        emit keyPress(EnterKeyAscii);
     else if (!event->text().isEmpty())
         emit keyPress(event->text().at(0).unicode());
     QLineEdit::keyPressEvent(event);

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/programwindow.h"
+
 #include <QLabel>
 #include <QLineEdit>
-#include <QWidget>
+
+// The character code of the Enter key, as a text box reports it.
+inline constexpr int EnterKeyAscii = 13;
 
 // A label that reports clicks and double clicks, as the windows' labels and
 // pictures do.
@@ -43,11 +47,11 @@ protected:
 };
 
 // A window that any key or any click on it leaves: the title and the proverb window.
-class LeaveOnInputWindow : public QWidget
+class LeaveOnInputWindow : public ProgramWindow
 {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    using ProgramWindow::ProgramWindow;
 
 protected:
     virtual void windowKeyPressed() = 0;

@@ -1,17 +1,14 @@
 #include "app/form1.h"
 
 #include "app/artwork.h"
-#include "app/backform.h"
 #include "app/controls.h"
 #include "app/design.h"
 #include "app/seams.h"
-#include "app/titlform.h"
-#include "app/windows.h"
+#include "app/startup.h"
 #include "charts/qtchartcontrol.h"
 #include "model/harvest.h"
 #include "model/numbertext.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -23,8 +20,8 @@ constexpr int Frame4Height = 2895;
 } // namespace
 
 Form1::Form1()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : ProgramWindow(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                    | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Basic Tarnwick Theory"));
@@ -32,6 +29,7 @@ Form1::Form1()
     setClientTwips(this, 10200, 7416);
     setColours(this, Colours::Black, Colours::White);
     buildLayout();
+    setTabOrderAndNames();
     connectHandlers();
 }
 
@@ -62,17 +60,14 @@ QString Form1::instructionText()
 void Form1::load()
 {
     Label7->setText(noticeText(Seams::now().date().year()));
-    Windows::backform().showMaximisedBehind();
-    titlform &title = Windows::title();
-    title.show();
-    title.setWindowState(Qt::WindowNoState);
+    StartUp::showBackdropAndTitle();
     setVisible(false);
     Label16->setVisible(true);
     Label17->setVisible(true);
     Label9->setText(contactBlock());
     Label17->setText(instructionText());
     Harvest.SimuT = numberOfText(simut->text().toStdString());
-    Harvest.GrowthModel = "Logistic";
+    Harvest.GrowthModel = Growth::Logistic;
 
     // The portrait stands 100 twips inside the frame's right edge, centred in height.
     const int width = Image1->width() * TwipsPerPixel;
@@ -82,6 +77,10 @@ void Form1::load()
     Timer1_Timer();
     Timer1->start();
     centreOnScreen(this);
+
+    // Enter, Enter runs the model, as the instructions say: the window opens with
+    // the focus on RUN.
+    Command2->setFocus();
 }
 
 void Form1::showAndActivate()
@@ -91,11 +90,7 @@ void Form1::showAndActivate()
     activateWindow();
 }
 
-void Form1::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    Seams::endProgram();
-}
+void Form1::Form_Unload() { Seams::endProgram(); }
 
 void Form1::connectHandlers()
 {

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QDateTime>
-#include <QWidget>
+#include "app/programwindow.h"
+#include "charts/chartcycle.h"
+#include "model/parameterentry.h"
 
-#include <array>
+#include <QDateTime>
 
 class ClickLabel;
 class QGroupBox;
@@ -19,12 +20,12 @@ class TextBox;
 // confirm-by-Enter rule, RUN and its results, the chart with its click cycle of
 // nine charts, printing and the date label. Every other window is opened from here
 // and returns here; closing it ends the program.
-class Form1 : public QWidget
+class Form1 : public ProgramWindow
 {
     Q_OBJECT
 public:
     Form1();
-    void load();
+    void load() override;
     void showAndActivate();
 
     // Controls, named as in the layout.
@@ -96,33 +97,29 @@ public slots:
     void MSChart1_Click();
 
 public:
-    // The chart procedures of the main window; each ends with RUN disabled.
-    void ShowNvsT();
-    void ShowdNvsT();
-    void ShowlnNvsT();
-    void ShowNanddNvsT();
-    void ShowdNvsN();
-    void ShowdNperNvsN();
-    void ShowalldNvsN();
-    void ShowExponentdNandH();
-    void ShowCostandRevenue();
-    void ShowNetProfit();
-    void ShowExponentCostandRevenue();
-    void ShowExponentNetProfit();
+    // Draws a chart of the last run and disables RUN, as every chart of this
+    // window does.
+    void showChart(Chart chart);
 
     // Shows a short message in the date label for a few seconds.
     void showNotice(const QString &text);
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    // Closing the main window ends the program.
+    void Form_Unload() override;
 
 private:
     void buildLayout();
+    void setTabOrderAndNames();
     void connectHandlers();
-    void invalidateResults(const QString &text4Placeholder);
-    void confirmEntry(TextBox *box, bool valid, const QString &replacement);
-    bool checkRunLength();
-    void refuseRun(const QString &reason, const QString &detail);
+    TextBox *box(ParameterBox which) const;
+    void chooseModel(Growth model);
+    void invalidateResults(ParameterBox changed);
+    void confirmEntry(ParameterBox which, int keyAscii);
+    void checkRunLength();
+    ChartInputs chartInputs() const;
+    void disableRun();
+    void refuseRun(const QString &reason, const QString &detail, ParameterBox fix);
     QDateTime noticeUntil_;     // the date label shows a notice until then
     bool refusalShown_ = false; // the result fields explain a refused run
 };

@@ -5,26 +5,24 @@
 
 #include "app/controls.h"
 #include "charts/qtchartcontrol.h"
-#include "model/numbertext.h"
 
 #include <QPushButton>
 
-#include <cmath>
-
-namespace {
-
-constexpr int Enter = 13;
-
-std::optional<double> strictNumber(const QLineEdit *box)
+TextBox *Form1::box(ParameterBox which) const
 {
-    return textReadAsNumber(box->text().toStdString());
+    switch (which) {
+    case ParameterBox::N0: return n0;
+    case ParameterBox::Rate: return rrate;
+    case ParameterBox::Capacity: return Kvalue;
+    case ParameterBox::HarvestRate: return Harvestrate;
+    case ParameterBox::RunLength: return simut;
+    }
+    return n0;
 }
 
-} // namespace
-
-void Form1::invalidateResults(const QString &text4Placeholder)
+void Form1::invalidateResults(ParameterBox changed)
 {
-    Text4->setText(text4Placeholder);
+    Text4->setText(QString::fromLatin1(boxRule(changed).placeholder));
     Label12->setText(QStringLiteral("????"));
     MSChart1->setChartVisible(false);
     Command2->setEnabled(false);
@@ -36,71 +34,35 @@ void Form1::invalidateResults(const QString &text4Placeholder)
     }
 }
 
-void Form1::n0_Change() { invalidateResults(QStringLiteral("????")); }
-void Form1::rrate_Change() { invalidateResults(QStringLiteral("????")); }
-void Form1::Kvalue_Change() { invalidateResults(QStringLiteral("????")); }
-void Form1::Harvestrate_Change() { invalidateResults(QStringLiteral("????")); }
-void Form1::simut_Change() { invalidateResults(QStringLiteral("???")); }
+void Form1::n0_Change() { invalidateResults(ParameterBox::N0); }
+void Form1::rrate_Change() { invalidateResults(ParameterBox::Rate); }
+void Form1::Kvalue_Change() { invalidateResults(ParameterBox::Capacity); }
+void Form1::Harvestrate_Change() { invalidateResults(ParameterBox::HarvestRate); }
+void Form1::simut_Change() { invalidateResults(ParameterBox::RunLength); }
 
-void Form1::confirmEntry(TextBox *box, bool valid, const QString &replacement)
+void Form1::confirmEntry(ParameterBox which, int keyAscii)
 {
-    if (!valid)
-        box->setText(replacement); // runs the box's change handler when the text differs
+    if (keyAscii != EnterKeyAscii)
+        return;
+    TextBox *entry = box(which);
+    // A replacement is a change, so the box's change handler runs.
+    if (const auto corrected = correctedEntry(which, entry->text().toStdString()))
+        entry->setText(QString::fromStdString(*corrected));
     Command2->setEnabled(true);
     Command2->setFocus();
 }
 
-void Form1::n0_KeyPress(int keyAscii)
-{
-    if (keyAscii != Enter)
-        return;
-    const auto n = strictNumber(n0);
-    confirmEntry(n0, n && *n >= 0, QStringLiteral("100"));
-}
-
-void Form1::rrate_KeyPress(int keyAscii)
-{
-    if (keyAscii != Enter)
-        return;
-    const auto r = strictNumber(rrate);
-    confirmEntry(rrate, r && *r >= 0, QStringLiteral("0.2"));
-}
-
-void Form1::Kvalue_KeyPress(int keyAscii)
-{
-    if (keyAscii != Enter)
-        return;
-    const auto K = strictNumber(Kvalue);
-    confirmEntry(Kvalue, K && *K > 0, QStringLiteral("500"));
-}
-
+void Form1::n0_KeyPress(int keyAscii) { confirmEntry(ParameterBox::N0, keyAscii); }
+void Form1::rrate_KeyPress(int keyAscii) { confirmEntry(ParameterBox::Rate, keyAscii); }
+void Form1::Kvalue_KeyPress(int keyAscii) { confirmEntry(ParameterBox::Capacity, keyAscii); }
 void Form1::Harvestrate_KeyPress(int keyAscii)
 {
-    if (keyAscii != Enter)
-        return;
-    const auto H = strictNumber(Harvestrate);
-    confirmEntry(Harvestrate, H && *H >= 0, QStringLiteral("10"));
+    confirmEntry(ParameterBox::HarvestRate, keyAscii);
 }
+void Form1::simut_KeyPress(int keyAscii) { confirmEntry(ParameterBox::RunLength, keyAscii); }
 
-bool Form1::checkRunLength()
+void Form1::checkRunLength()
 {
-    const auto T = strictNumber(simut);
-    if (T && *T > 0) {
-        if (*T > 2000)
-            simut->setText(QStringLiteral("2000"));
-        const double read = numberOfText(simut->text().toStdString());
-        if (read == std::trunc(read))
-            return true;
-    }
-    simut->setText(QStringLiteral("50"));
-    return false;
-}
-
-void Form1::simut_KeyPress(int keyAscii)
-{
-    if (keyAscii != Enter)
-        return;
-    checkRunLength();
-    Command2->setEnabled(true);
-    Command2->setFocus();
+    if (const auto corrected = correctedEntry(ParameterBox::RunLength, simut->text().toStdString()))
+        simut->setText(QString::fromStdString(*corrected));
 }

@@ -63,11 +63,11 @@ QPushButton *button(QWidget *parent, const char *name, const char *caption, cons
     return b;
 }
 
-TextBox *parameterBox(QWidget *parent, const char *name, const char *text, int top,
-                      const QColor &colour)
+// A parameter box with its start text, named after its rule.
+TextBox *parameterBox(QWidget *parent, ParameterBox which, int top, const QColor &colour)
 {
-    auto *box = make<TextBox>(parent, name, 2640, top, 1215, 420);
-    box->setText(QString::fromLatin1(text));
+    auto *box = make<TextBox>(parent, boxRule(which).name, 2640, top, 1215, 420);
+    box->setText(QString::fromLatin1(startText(which)));
     box->setFont(designFont(Times, 12, true));
     setColours(box, colour, Colours::White);
     // A locked box (K under the exponential model) reads as locked.
@@ -119,19 +119,19 @@ void Form1::buildLayout()
     Frame2 = frame(this, "Frame2", "Parameters and data", 120, 3120, 3975, 4215);
     Label1 = label(Frame2, "Label1", QStringLiteral("Intrinsic rate (r):"), 120, 360, 2460, 375,
                    captionFont);
-    rrate = parameterBox(Frame2, "rrate", "0.2", 240, Colours::Blue);
+    rrate = parameterBox(Frame2, ParameterBox::Rate, 240, Colours::Blue);
     Label2 = label(Frame2, "Label2", QStringLiteral("Initial population size N(0):"), 120, 720,
                    2460, 375, captionFont);
-    n0 = parameterBox(Frame2, "n0", "100", 720, Colours::Blue);
+    n0 = parameterBox(Frame2, ParameterBox::N0, 720, Colours::Blue);
     Label8 = label(Frame2, "Label8", QStringLiteral("Carrying capacity (K):"), 120, 1200, 2460, 375,
                    captionFont);
-    Kvalue = parameterBox(Frame2, "Kvalue", "500", 1200, Colours::Blue);
+    Kvalue = parameterBox(Frame2, ParameterBox::Capacity, 1200, Colours::Blue);
     Label5 = label(Frame2, "Label5", QStringLiteral("Harvest rate/time interval:"), 120, 1680, 2460,
                    375, captionFont);
-    Harvestrate = parameterBox(Frame2, "Harvestrate", "10", 1680, Colours::Red);
+    Harvestrate = parameterBox(Frame2, ParameterBox::HarvestRate, 1680, Colours::Red);
     Label3 = label(Frame2, "Label3", QStringLiteral("Run for t = 1 to t ="), 120, 2160, 2460, 375,
                    captionFont);
-    simut = parameterBox(Frame2, "simut", "65", 2160, Colours::Blue);
+    simut = parameterBox(Frame2, ParameterBox::RunLength, 2160, Colours::Blue);
     Label13 = label(Frame2, "Label13", QStringLiteral("Final population size (harvested):"), 120,
                     2640, 3735, 375, captionFont);
     Label12 = label(Frame2, "Label12", QStringLiteral("????"), 120, 3000, 3735, 375,
@@ -188,4 +188,27 @@ void Form1::buildLayout()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
+}
+
+// The keyboard walks the window as it is read: the model frame, the parameter
+// boxes, the chart and its buttons. Every control has a name a screen reader can
+// say: a box its label's text, a picture what it means.
+void Form1::setTabOrderAndNames()
+{
+    const QList<QWidget *> order = {
+        Option1, Option2, Command9, Command12, Command13, rrate,    n0,        Kvalue,  Harvestrate,
+        simut,   Text4,   MSChart1, Command2,  Command11, Command5, Command10, Command1};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+
+    const std::pair<QLabel *, QWidget *> labelled[]
+        = {{Label1, rrate}, {Label2, n0}, {Label8, Kvalue}, {Label5, Harvestrate}, {Label3, simut}};
+    for (const auto &[label, box] : labelled) {
+        label->setBuddy(box);
+        box->setAccessibleName(label->text());
+    }
+    Text4->setAccessibleName(QStringLiteral("Final population size (without harvest)"));
+    Command13->setAccessibleName(Command13->toolTip());
+    Image1->setAccessibleName(Image1->toolTip());
+    Image1->setAccessibleDescription(QStringLiteral("Portrait of the author"));
 }

@@ -10,6 +10,8 @@
 
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 double numberIn(const QLineEdit *box) { return numberOfText(box->text().toStdString()); }
@@ -25,7 +27,7 @@ void Form1::Command2_Click()
     checkRunLength();
 
     RunParameters parameters;
-    parameters.growthModel = Harvest.GrowthModel;
+    parameters.model = Harvest.GrowthModel;
     parameters.K = numberIn(Kvalue);
     parameters.r = numberIn(rrate);
     parameters.H = numberIn(Harvestrate);
@@ -35,24 +37,30 @@ void Form1::Command2_Click()
 
     switch (outcome.refusal) {
     case RunRefusal::None: break;
+    case RunRefusal::RunLength:
+        return refuseRun(
+            QStringLiteral("Not run: t is not a whole number from 1 to %1").arg(MaxRunLengthEntry),
+            QStringLiteral("Enter a run length from 1 to %1").arg(MaxRunLengthEntry),
+            ParameterBox::RunLength);
     case RunRefusal::NegativeN0:
         return refuseRun(QStringLiteral("Not run: N(0) is negative"),
-                         QStringLiteral("Enter N(0) of 0 or more"));
+                         QStringLiteral("Enter N(0) of 0 or more"), ParameterBox::N0);
     case RunRefusal::NegativeRate:
         return refuseRun(QStringLiteral("Not run: r is negative"),
-                         QStringLiteral("Enter r of 0 or more"));
+                         QStringLiteral("Enter r of 0 or more"), ParameterBox::Rate);
     case RunRefusal::NegativeHarvest:
         return refuseRun(QStringLiteral("Not run: H is negative"),
-                         QStringLiteral("Enter H of 0 or more"));
+                         QStringLiteral("Enter H of 0 or more"), ParameterBox::HarvestRate);
     case RunRefusal::NoCapacity:
         return refuseRun(QStringLiteral("Not run: K is not above 0"),
-                         QStringLiteral("Enter K greater than 0"));
+                         QStringLiteral("Enter K greater than 0"), ParameterBox::Capacity);
     case RunRefusal::OutOfRange:
         return refuseRun(
             QStringLiteral("Not run: N(t) grows too large"),
             outcome.longestRunLength >= 1
                 ? QStringLiteral("Run for t = 1 to %1 at most").arg(outcome.longestRunLength)
-                : QStringLiteral("Use a smaller N(0) or r"));
+                : QStringLiteral("Use a smaller N(0) or r"),
+            outcome.longestRunLength >= 1 ? ParameterBox::RunLength : ParameterBox::Rate);
     }
 
     Label16->setVisible(false);
@@ -66,9 +74,11 @@ void Form1::Command2_Click()
     Text4->setText(text(Harvest.NOriginal[i]));
     Label12->setText(text(Harvest.NHarvested[i]));
 
-    ShowNvsT();
+    showChart(Chart::NvsT);
     MSChart1->setChartVisible(true);
-    Command2->setEnabled(false);
+    // The focus goes to the chart, so Enter steps on through the charts.
+    MSChart1->setFocus();
+    disableRun();
     Command5->setEnabled(true);
     Command11->setEnabled(true);
     Label4->setText(QStringLiteral("Without harvest, N(") + simut->text() + QStringLiteral(")="));
@@ -76,14 +86,20 @@ void Form1::Command2_Click()
 }
 
 // A run the models cannot compute changes nothing of the last run; the result
-// fields say why, and RUN waits for a corrected box confirmed with Enter.
-void Form1::refuseRun(const QString &reason, const QString &detail)
+// fields say why, the focus goes to the box to change, and RUN waits for an entry
+// confirmed with Enter.
+void Form1::refuseRun(const QString &reason, const QString &detail, ParameterBox fix)
 {
     Label12->setText(reason);
     Label4->setText(QStringLiteral("What to change:"));
     Text4->setText(detail);
     refusalShown_ = true;
     MSChart1->setChartVisible(false);
-    Command2->setEnabled(false);
+    TextBox *entry = box(fix);
+    if (!entry->isEnabled())
+        entry = rrate;
+    entry->setFocus();
+    entry->selectAll();
+    disableRun();
     Command5->setEnabled(false);
 }

@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tarnwick (Basic)"));
     prepareApplication();
 
-    Windows::form1(); // the main window is the start-up object: its load step starts the rest
+    Windows::get<Form1>(); // the main window is the start-up object: its load step starts the rest
     const int status = QApplication::exec();
     Windows::unloadAll();
     return status;

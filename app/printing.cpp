@@ -1,8 +1,12 @@
 #include "app/printing.h"
 
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QWidget>
 
 bool printWindowImage(QWidget *window, QPrinter &printer)
@@ -18,4 +22,22 @@ bool printWindowImage(QWidget *window, QPrinter &printer)
     painter.drawPixmap(QRect(QPoint(page.x() + (page.width() - size.width()) / 2, page.y()), size),
                        image);
     return painter.end();
+}
+
+QString proposedPdfPath(const QDate &date, const QString &folder)
+{
+    const QDir dir(folder);
+    const QString stem = QStringLiteral("tarnwick-") + date.toString(Qt::ISODate);
+    QString path = dir.filePath(stem + QStringLiteral(".pdf"));
+    for (int number = 2; QFileInfo::exists(path); ++number)
+        path = dir.filePath(stem + QStringLiteral("-%1.pdf").arg(number));
+    return path;
+}
+
+QString pdfFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
 }

@@ -1,8 +1,20 @@
 #pragma once
 
+#include <QString>
+
+class QDate;
 class QPrinter;
 class QWidget;
 
 // Prints an image of the whole window on one page, scaled to fit the page and
 // keeping its proportions. False when the printer could not be started.
 bool printWindowImage(QWidget *window, QPrinter &printer);
+
+// Where the print dialog proposes to save a PDF file: "tarnwick-<date>.pdf" in
+// `folder`, numbered "-2", "-3", … where that name is taken, so Enter in the dialog
+// saves at once and never over an earlier file.
+QString proposedPdfPath(const QDate &date, const QString &folder);
+
+// The folder for that file: the documents folder, or the home folder where there
+// is none.
+QString pdfFolder();

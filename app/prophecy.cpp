@@ -1,16 +1,13 @@
 #include "app/prophecy.h"
 
 #include "app/artwork.h"
-#include "app/backform.h"
 #include "app/controls.h"
 #include "app/design.h"
-#include "app/form1.h"
-#include "app/titlform.h"
-#include "app/windows.h"
+#include "app/startup.h"
 
 #include <QKeyEvent>
 
-Prophecy::Prophecy() : LeaveOnInputWindow(nullptr, Qt::Tool | Qt::FramelessWindowHint)
+Prophecy::Prophecy() : LeaveOnInputWindow(Qt::Tool | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Prophecy"));
     setWindowTitle(QStringLiteral("Prophecy"));
@@ -44,17 +41,10 @@ void Prophecy::showCentred()
     raise();
 }
 
-void Prophecy::leave()
-{
-    hide();
-    Windows::form1().showAndActivate();
-    Windows::backform().setBackground(Colours::Black);
-}
-
-void Prophecy::Form_Click() { leave(); }
-void Prophecy::Form_KeyPress() { leave(); }
-void Prophecy::Picture1_Click() { leave(); }
-void Prophecy::Picture1_KeyPress() { leave(); }
+void Prophecy::Form_Click() { StartUp::proverbLeft(); }
+void Prophecy::Form_KeyPress() { StartUp::proverbLeft(); }
+void Prophecy::Picture1_Click() { StartUp::proverbLeft(); }
+void Prophecy::Picture1_KeyPress() { StartUp::proverbLeft(); }
 
 bool Prophecy::eventFilter(QObject *watched, QEvent *event)
 {

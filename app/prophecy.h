@@ -25,7 +25,4 @@ protected:
     void windowKeyPressed() override { Form_KeyPress(); }
     void windowClicked() override { Form_Click(); }
     void showEvent(QShowEvent *event) override;
-
-private:
-    void leave();
 };

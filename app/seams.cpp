@@ -1,5 +1,7 @@
 #include "app/seams.h"
 
+#include "app/printing.h"
+
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -55,6 +57,9 @@ std::unique_ptr<QPrinter> choosePrinter(QWidget *parent)
     if (choosePrinterFunction())
         return choosePrinterFunction()(parent);
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Without a printer the dialog saves a PDF file; it proposes a real file name,
+    // not a folder, so Enter saves straight away.
+    printer->setOutputFileName(proposedPdfPath(now().date(), pdfFolder()));
     QPrintDialog dialog(printer.get(), parent);
     dialog.setWindowTitle(QStringLiteral("Print"));
     if (dialog.exec() != QDialog::Accepted)

@@ -1,12 +1,9 @@
 #include "app/titlform.h"
 
 #include "app/artwork.h"
-#include "app/backform.h"
 #include "app/controls.h"
 #include "app/design.h"
-#include "app/form1.h"
-#include "app/prophecy.h"
-#include "app/windows.h"
+#include "app/startup.h"
 #include "model/harvest.h"
 
 #include <QApplication>
@@ -49,7 +46,7 @@ QString symbolFontText(const QString &latin)
     return greek;
 }
 
-titlform::titlform() : LeaveOnInputWindow(nullptr, Qt::Window | Qt::FramelessWindowHint)
+titlform::titlform() : LeaveOnInputWindow(Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("titlform"));
     setWindowTitle(Caption);
@@ -84,19 +81,16 @@ titlform::titlform() : LeaveOnInputWindow(nullptr, Qt::Window | Qt::FramelessWin
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
-    // A click on Label2 waits for the double-click interval, so that a double
-    // click can take its own way straight to the main window.
-    pendingLabel2Click_ = new QTimer(this);
-    pendingLabel2Click_->setSingleShot(true);
-
     for (int i = 0; i < 8; ++i)
         connect(Label1[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
                 [this, i] { Label1_Click(i); });
+    // A click on Label2 waits for the double-click interval, so that a double
+    // click can take its own way straight to the main window. Leaving the title
+    // any other way in the meantime cancels the wait.
     connect(Label2, &ClickLabel::clicked, this,
-            [this] { pendingLabel2Click_->start(QApplication::doubleClickInterval()); });
-    connect(pendingLabel2Click_, &QTimer::timeout, this, &titlform::Label2_Click);
+            [this] { callLater(QApplication::doubleClickInterval(), [this] { Label2_Click(); }); });
     connect(Label2, &ClickLabel::doubleClicked, this, [this] {
-        pendingLabel2Click_->stop();
+        cancelPendingCalls();
         Label2_DblClick();
     });
     connect(Timer1, &QTimer::timeout, this, &titlform::Timer1_Timer);
@@ -105,7 +99,7 @@ titlform::titlform() : LeaveOnInputWindow(nullptr, Qt::Window | Qt::FramelessWin
 void titlform::load()
 {
     centreOnScreen(this);
-    Timer1->setInterval(200);
+    Timer1->setInterval(TitleTickMilliseconds);
     Timer1->start();
 }
 
@@ -113,33 +107,20 @@ void titlform::Timer1_Timer()
 {
     HarvestState &h = Harvest;
     h.TitleTick = static_cast<std::int16_t>(h.TitleTick + 1);
-    if (h.TitleTick > 12)
+    if (h.TitleTick > TitleLastTick)
         h.TitleTick = 0;
-    if (h.TitleTick <= 7) {
+    if (h.TitleTick <= TitleLargestLabel) {
         Label1[static_cast<std::size_t>(h.TitleShown)]->setVisible(false);
         Label1[static_cast<std::size_t>(h.TitleTick)]->setVisible(true);
         h.TitleShown = h.TitleTick;
     }
 }
 
-void titlform::leave()
-{
-    hide();
-    Windows::prophecy().showCentred();
-    Windows::backform().setBackground(Colours::White);
-}
-
-void titlform::Form_KeyPress() { leave(); }
-void titlform::Form_Click() { leave(); }
-void titlform::Label1_Click(int) { leave(); }
-void titlform::Label2_Click() { leave(); }
-
-void titlform::Label2_DblClick()
-{
-    hide();
-    Windows::form1().showAndActivate();
-    Windows::backform().setBackground(Colours::White);
-}
+void titlform::Form_KeyPress() { StartUp::titleLeft(); }
+void titlform::Form_Click() { StartUp::titleLeft(); }
+void titlform::Label1_Click(int) { StartUp::titleLeft(); }
+void titlform::Label2_Click() { StartUp::titleLeft(); }
+void titlform::Label2_DblClick() { StartUp::titleDoubleClicked(); }
 
 void titlform::showEvent(QShowEvent *event)
 {

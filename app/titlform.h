@@ -3,6 +3,7 @@
 #include "app/controls.h"
 
 #include <array>
+#include <cstdint>
 
 class QTimer;
 
@@ -32,11 +33,14 @@ protected:
     void windowKeyPressed() override { Form_KeyPress(); }
     void windowClicked() override { Form_Click(); }
     void showEvent(QShowEvent *event) override;
-
-private:
-    void leave();
-    QTimer *pendingLabel2Click_ = nullptr;
 };
+
+// The animation: a tick every 200 ms; the caption grows over the labels 1 to 7,
+// rests at the top until the tick counter passes 12, shows once in Greek (label 0)
+// and starts again, 13 ticks in all.
+inline constexpr int TitleTickMilliseconds = 200;
+inline constexpr std::int16_t TitleLastTick = 12;
+inline constexpr std::int16_t TitleLargestLabel = 7;
 
 // The caption as the Symbol font draws it: Latin letters become the Greek letters
 // on the same keys (T becomes Tau, a alpha, r rho, w omega, c chi, ...).

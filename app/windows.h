@@ -1,27 +1,48 @@
 #pragma once
 
-class Backform;
-class Form1;
-class Prophecy;
-class titlform;
+#include <QPointer>
+#include <QWidget>
 
 // Every window is one process-wide instance, created (loaded) on first use and
 // then only hidden and shown. A window closed with its close box is unloaded: the
-// instance goes, and the next use builds it afresh.
+// instance goes, and the next use builds it afresh. A window class needs nothing
+// but a default constructor and a load() step to be used here.
 namespace Windows {
 
-Form1 &form1();
-Backform &backform();
-titlform &title();
-Prophecy &prophecy();
+namespace detail {
+template <typename Window>
+QPointer<Window> &slot()
+{
+    static QPointer<Window> window;
+    return window;
+}
+// Keeps the window in the list that unloadAll() empties.
+void remember(QWidget *window);
+} // namespace detail
 
-// Whether the window exists now, without creating it.
-Form1 *loadedForm1();
-titlform *loadedTitle();
-Prophecy *loadedProphecy();
-Backform *loadedBackform();
+// The window, loaded first if it is not loaded.
+template <typename Window>
+Window &get()
+{
+    QPointer<Window> &window = detail::slot<Window>();
+    if (!window) {
+        // Known before its load step runs, so a window that refers to itself
+        // while loading finds itself.
+        window = new Window;
+        detail::remember(window);
+        window->load();
+    }
+    return *window;
+}
 
-// Deletes every window; the next use loads each again.
+// The window if it is loaded now, without loading it.
+template <typename Window>
+Window *loaded()
+{
+    return detail::slot<Window>().data();
+}
+
+// Unloads every window, the most recently loaded first.
 void unloadAll();
 
 } // namespace Windows

@@ -46,15 +46,15 @@ struct ProgramFixture
         Harvest = HarvestState{};
         ended = false;
         Seams::setEndProgram([this] { ended = true; });
-        return Windows::form1();
+        return Windows::get<Form1>();
     }
 
     // Leaves the title and the proverb window, as the student does.
     Form1 &startAtMainWindow()
     {
         Form1 &form = start();
-        Windows::title().Form_Click();
-        Windows::prophecy().Form_Click();
+        Windows::get<titlform>().Form_Click();
+        Windows::get<Prophecy>().Form_Click();
         return form;
     }
 

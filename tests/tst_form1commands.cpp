@@ -53,6 +53,7 @@ private slots:
     void nineClicksComeBackAndRunDoesNotReset();
     void aClickOnTheChartAdvancesTheCycle();
     void exponentialTheoryMovesTheFocus();
+    void theoryReadsNZeroAsTheRunDid();
     void printWritesOnePage();
     void printWithoutPrinterUsesTheDialog();
     void printFailureIsReported();
@@ -65,7 +66,7 @@ void TestForm1Commands::exponentialOptionSetsItsBoxes()
     form.Command2_Click();
     ChangeCounter changes(form);
     QTest::mouseClick(form.Option1, Qt::LeftButton, {}, QPoint(8, form.Option1->height() / 2));
-    QCOMPARE(QString::fromStdString(Harvest.GrowthModel), QStringLiteral("Exponential"));
+    QVERIFY(Harvest.GrowthModel == Growth::Exponential);
     QCOMPARE(form.Kvalue->text(), QString());
     QVERIFY(!form.Kvalue->isEnabled());
     QCOMPARE(form.rrate->text(), QStringLiteral("0.2"));
@@ -88,7 +89,7 @@ void TestForm1Commands::logisticOptionRestoresItsBoxes()
     form.Option1->click();
     ChangeCounter changes(form);
     form.Option2->click();
-    QCOMPARE(QString::fromStdString(Harvest.GrowthModel), QStringLiteral("Logistic"));
+    QVERIFY(Harvest.GrowthModel == Growth::Logistic);
     QVERIFY(form.Kvalue->isEnabled());
     QCOMPARE(form.Kvalue->text(), QStringLiteral("500"));
     QCOMPARE(form.Harvestrate->text(), QStringLiteral("10"));
@@ -192,6 +193,21 @@ void TestForm1Commands::exponentialTheoryMovesTheFocus()
     Harvest.GraphIndex = 5;
     form.MSChart1_Click();
     QCOMPARE(form.focusWidget(), form.Command5);
+}
+
+// RUN reads "50 fish" as 50; the theory chart wants the whole text to be a number
+// and, where it is not, takes the N(0) of the run.
+void TestForm1Commands::theoryReadsNZeroAsTheRunDid()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Option1->click();
+    form.n0->setText(QStringLiteral("50 fish"));
+    pressEnter(form.rrate);
+    form.Command2_Click();
+    Harvest.GraphIndex = 5;
+    form.MSChart1_Click();
+    QCOMPARE(chartTitle(form), QStringLiteral("Theoretical dN vs. N (exponential model)"));
+    QCOMPARE(chartPoints(form, 0).last().x(), 100.0);
 }
 
 void TestForm1Commands::printWritesOnePage()

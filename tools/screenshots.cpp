@@ -92,8 +92,8 @@ int main(int argc, char *argv[])
     QDir().mkpath(outputDir);
     Seams::setEndProgram([] {});
 
-    Form1 &form = Windows::form1();
-    titlform &title = Windows::title();
+    Form1 &form = Windows::get<Form1>();
+    titlform &title = Windows::get<titlform>();
     title.Timer1->stop();
     title.Timer1_Timer();
     save(&title, QStringLiteral("titlform-tick1"));
@@ -104,13 +104,13 @@ int main(int argc, char *argv[])
         title.Timer1_Timer();
     save(&title, QStringLiteral("titlform-greek"));
 
-    Backform &back = Windows::backform();
+    Backform &back = Windows::get<Backform>();
     back.resize(320, 200);
     save(&back, QStringLiteral("backform-navy"));
 
     title.Form_Click();
-    save(&Windows::prophecy(), QStringLiteral("prophecy"));
-    Windows::prophecy().Form_Click();
+    save(&Windows::get<Prophecy>(), QStringLiteral("prophecy"));
+    Windows::get<Prophecy>().Form_Click();
     save(&form, QStringLiteral("form1-start"));
 
     chartCycle(form, "logistic");

@@ -1,0 +1,49 @@
+// The main window's chart: the chart of each cycle position, the click that steps
+// through them, and where the keyboard focus goes after a chart.
+#include "app/form1.h"
+
+#include "app/controls.h"
+#include "charts/mainwindowlooks.h"
+#include "charts/qtchartcontrol.h"
+#include "model/harvest.h"
+#include "model/numbertext.h"
+
+#include <QPushButton>
+
+// The charts read the run length and N(0) from the boxes; a text that is not a
+// number stands for the value the last run read.
+ChartInputs Form1::chartInputs() const
+{
+    ChartInputs inputs;
+    inputs.runLength = textReadAsNumber(simut->text().toStdString()).value_or(Harvest.SimuT);
+    inputs.n0 = textReadAsNumber(n0->text().toStdString()).value_or(Harvest.NOriginal[0]);
+    return inputs;
+}
+
+void Form1::showChart(Chart chart)
+{
+    drawChart(chart, *MSChart1, Harvest, chartInputs(), mainWindowLook(chart));
+    // The exponential model's theory hands over to the population and change
+    // chart of the same run.
+    if (chart == Chart::ExponentialTheory)
+        Command5->setFocus();
+    disableRun();
+}
+
+// Qt would pass the focus of a disabled RUN on to the next button, " Print"; the
+// chart takes it instead, so that Enter goes on stepping through the charts and
+// never prints.
+void Form1::disableRun()
+{
+    if (Command2->hasFocus())
+        MSChart1->setFocus();
+    Command2->setEnabled(false);
+}
+
+void Form1::Command5_Click() { showChart(Chart::NanddNvsT); }
+
+void Form1::MSChart1_Click()
+{
+    Harvest.GraphIndex = nextCyclePosition(Harvest.GraphIndex);
+    showChart(chartAtCyclePosition(Harvest.GraphIndex, Harvest.GrowthModel));
+}

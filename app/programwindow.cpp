@@ -1,0 +1,51 @@
+#include "app/programwindow.h"
+
+#include <QCloseEvent>
+#include <QHideEvent>
+#include <QTimer>
+
+ProgramWindow::ProgramWindow(Qt::WindowFlags flags) : QWidget(nullptr, Qt::Window | flags) {}
+
+bool ProgramWindow::hasPendingCalls() const
+{
+    for (const QPointer<QTimer> &timer : pending_)
+        if (timer && timer->isActive())
+            return true;
+    return false;
+}
+
+void ProgramWindow::callLater(int milliseconds, std::function<void()> call)
+{
+    auto *timer = new QTimer(this);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, [this, timer, call = std::move(call)] {
+        pending_.removeAll(timer);
+        timer->deleteLater();
+        call();
+    });
+    pending_.append(timer);
+    timer->start(milliseconds);
+}
+
+void ProgramWindow::cancelPendingCalls()
+{
+    for (const QPointer<QTimer> &timer : std::as_const(pending_))
+        delete timer.data();
+    pending_.clear();
+}
+
+void ProgramWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    cancelPendingCalls();
+    Form_Unload();
+    deleteLater();
+}
+
+void ProgramWindow::hideEvent(QHideEvent *event)
+{
+    // A window minimised by the system is not left; one the program hides is.
+    if (!event->spontaneous())
+        cancelPendingCalls();
+    QWidget::hideEvent(event);
+}

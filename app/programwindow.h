@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QTimer;
+
+// What every window of the program shares. A window is loaded once by the window
+// registry (load() is its load step), then only hidden and shown; its close box
+// unloads it: Form_Unload() runs, the window goes, and the next use loads a fresh
+// one. Leaving a window, by hiding it or unloading it, cancels every call it still
+// has pending, so nothing of it happens behind the student's back later on.
+class ProgramWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ProgramWindow(Qt::WindowFlags flags);
+
+    virtual void load() {}
+
+    // Whether a call made with callLater() is still waiting.
+    bool hasPendingCalls() const;
+
+protected:
+    // What the close box does before the window goes.
+    virtual void Form_Unload() {}
+
+    // Makes `call` after `milliseconds`, unless the window is left before.
+    void callLater(int milliseconds, std::function<void()> call);
+    void cancelPendingCalls();
+
+    void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    QList<QPointer<QTimer>> pending_;
+};

@@ -1,0 +1,242 @@
+// The main window with the keyboard alone, as the instruction label tells the
+// student: Enter, Enter runs, further Enters step through the charts; and the
+// start-up windows leave nothing pending behind them.
+#include "programfixture.h"
+
+#include <QAccessible>
+#include <QPrinter>
+
+namespace {
+
+// The widget the keyboard talks to now.
+QWidget *focused(Form1 &form)
+{
+    QWidget *widget = QApplication::focusWidget();
+    return widget ? widget : form.focusWidget();
+}
+
+void pressOnFocus(Form1 &form, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget *target = focused(form);
+    QVERIFY(target);
+    QTest::keyClick(target, key, modifiers);
+    QCoreApplication::processEvents(); // a chart answers a key through the event loop
+}
+
+QString accessibleName(QWidget *widget)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+class TestForm1Keyboard : public ProgramTest
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void mainWindowOpensWithTheFocusOnRun();
+    void enterRunsThenStepsThroughTheCharts_data();
+    void enterRunsThenStepsThroughTheCharts();
+    void spaceOnTheChartStepsToo();
+    void enterInABoxThenEnterRuns();
+    void refusedRunHandsTheFocusToTheBoxToChange();
+    void tabFollowsTheLayout();
+    void everyControlHasAName();
+
+    void pendingTitleClickIsCancelledByLeaving();
+    void modifierKeysDoNotLeaveTheTitle_data();
+    void modifierKeysDoNotLeaveTheTitle();
+
+private:
+    int prints = 0;
+};
+
+void TestForm1Keyboard::init()
+{
+    // Any print would count here; the keyboard path must never print.
+    prints = 0;
+    Seams::setPrinters(
+        [this] {
+            ++prints;
+            return std::unique_ptr<QPrinter>();
+        },
+        [this](QWidget *) {
+            ++prints;
+            return std::unique_ptr<QPrinter>();
+        });
+}
+
+void TestForm1Keyboard::mainWindowOpensWithTheFocusOnRun()
+{
+    Form1 &form = program.startAtMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), form.Command2);
+}
+
+void TestForm1Keyboard::enterRunsThenStepsThroughTheCharts_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers();
+    QTest::addRow("keypad Enter") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+}
+
+void TestForm1Keyboard::enterRunsThenStepsThroughTheCharts()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    Form1 &form = program.startAtMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    pressOnFocus(form, key, modifiers);
+    QVERIFY(form.MSChart1->isChartVisible());
+    QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time"));
+    QCOMPARE(QApplication::focusWidget(), form.MSChart1);
+
+    QStringList titles;
+    for (int enter = 0; enter < 9; ++enter) {
+        pressOnFocus(form, key, modifiers);
+        titles << chartTitle(form);
+        QCOMPARE(QApplication::focusWidget(), form.MSChart1);
+    }
+    QCOMPARE(titles.first(), QStringLiteral("dN(t) vs. time"));
+    QCOMPARE(titles.last(), QStringLiteral("N(t) vs. time"));
+    QCOMPARE(Harvest.GraphIndex, 0);
+    QCOMPARE(prints, 0);
+}
+
+void TestForm1Keyboard::spaceOnTheChartStepsToo()
+{
+    Form1 &form = program.startAtMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    pressOnFocus(form, Qt::Key_Return);
+    pressOnFocus(form, Qt::Key_Space);
+    QCOMPARE(Harvest.GraphIndex, 1);
+    QCOMPARE(chartTitle(form), QStringLiteral("dN(t) vs. time"));
+}
+
+void TestForm1Keyboard::enterInABoxThenEnterRuns()
+{
+    Form1 &form = program.startAtMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    pressOnFocus(form, Qt::Key_Return); // a first run
+    type(form.Kvalue, QStringLiteral("400"));
+    pressOnFocus(form, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(QApplication::focusWidget(), form.Command2);
+    pressOnFocus(form, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(Harvest.CarryingCapacity == 400);
+    QVERIFY(form.MSChart1->isChartVisible());
+    QCOMPARE(QApplication::focusWidget(), form.MSChart1);
+    pressOnFocus(form, Qt::Key_Return);
+    QCOMPARE(Harvest.GraphIndex, 1);
+    QCOMPARE(prints, 0);
+}
+
+void TestForm1Keyboard::refusedRunHandsTheFocusToTheBoxToChange()
+{
+    Form1 &form = program.startAtMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    type(form.Kvalue, QStringLiteral("0"));
+    pressOnFocus(form, Qt::Key_Tab); // leaves K unconfirmed
+    form.rrate->setFocus();
+    pressOnFocus(form, Qt::Key_Return); // confirms r, RUN takes the focus
+    pressOnFocus(form, Qt::Key_Return); // RUN refuses
+    QCOMPARE(form.Label12->text(), QStringLiteral("Not run: K is not above 0"));
+    QCOMPARE(QApplication::focusWidget(), form.Kvalue);
+    QCOMPARE(form.Kvalue->selectedText(), QStringLiteral("0"));
+    pressOnFocus(form, Qt::Key_Return); // Enter on K puts 500 back, then RUN
+    QCOMPARE(form.Kvalue->text(), QStringLiteral("500"));
+    pressOnFocus(form, Qt::Key_Return);
+    QVERIFY(form.MSChart1->isChartVisible());
+    QCOMPARE(prints, 0);
+}
+
+void TestForm1Keyboard::tabFollowsTheLayout()
+{
+    Form1 &form = program.startAtMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    pressOnFocus(form, Qt::Key_Return); // the chart is shown and Print, Quit enabled
+    pressEnter(form.rrate);             // RUN enabled again
+    // Of the two model options, the chosen one takes part; the arrow keys switch.
+    form.Option2->setFocus();
+    QStringList visited;
+    for (int tab = 0; tab < 16; ++tab) {
+        visited << QApplication::focusWidget()->objectName();
+        pressOnFocus(form, Qt::Key_Tab);
+    }
+    const QStringList expected
+        = {"Option2",   "Command9",    "Command12", "Command13", "rrate",    "n0",
+           "Kvalue",    "Harvestrate", "simut",     "Text4",     "MSChart1", "Command2",
+           "Command11", "Command5",    "Command10", "Command1"};
+    QCOMPARE(visited, expected);
+}
+
+void TestForm1Keyboard::everyControlHasAName()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    const std::pair<QWidget *, QString> named[] = {
+        {form.rrate, "Intrinsic rate (r):"},
+        {form.n0, "Initial population size N(0):"},
+        {form.Kvalue, "Carrying capacity (K):"},
+        {form.Harvestrate, "Harvest rate/time interval:"},
+        {form.simut, "Run for t = 1 to t ="},
+        {form.Command13, "Quiz"},
+        {form.Image1, "How to"},
+        {form.MSChart1, "N(t) vs. time"},
+        {form.Command2, "RUN"},
+    };
+    for (const auto &[widget, name] : named)
+        QCOMPARE(accessibleName(widget), name);
+    for (QWidget *widget : form.findChildren<QWidget *>())
+        if (widget->focusPolicy() & Qt::TabFocus)
+            QVERIFY2(!accessibleName(widget).trimmed().isEmpty(), qPrintable(widget->objectName()));
+    form.MSChart1_Click();
+    QCOMPARE(accessibleName(form.MSChart1), QStringLiteral("dN(t) vs. time"));
+}
+
+void TestForm1Keyboard::pendingTitleClickIsCancelledByLeaving()
+{
+    Form1 &form = program.start();
+    titlform &title = Windows::get<titlform>();
+    // A single click on the start label waits out the double-click time; two
+    // quick keys leave the title and the proverb before it is over.
+    QTest::mouseClick(title.Label2, Qt::LeftButton);
+    QVERIFY(title.hasPendingCalls());
+    QTest::keyClick(&title, Qt::Key_A);
+    QVERIFY(!title.hasPendingCalls());
+    QTest::keyClick(Windows::get<Prophecy>().Picture1, Qt::Key_B);
+    QVERIFY(form.isVisible());
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    QVERIFY(!Windows::get<Prophecy>().isVisible());
+    QVERIFY(form.isVisible());
+    QCOMPARE(Windows::get<Backform>().background(), QColor(0, 0, 0));
+}
+
+void TestForm1Keyboard::modifierKeysDoNotLeaveTheTitle_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addRow("Shift") << Qt::Key_Shift;
+    QTest::addRow("Control") << Qt::Key_Control;
+    QTest::addRow("Alt") << Qt::Key_Alt;
+    QTest::addRow("Caps Lock") << Qt::Key_CapsLock;
+}
+
+void TestForm1Keyboard::modifierKeysDoNotLeaveTheTitle()
+{
+    QFETCH(Qt::Key, key);
+    program.start();
+    titlform &title = Windows::get<titlform>();
+    QTest::keyClick(&title, key);
+    QVERIFY(title.isVisible());
+    QVERIFY(!Windows::loaded<Prophecy>());
+    QTest::keyClick(&title, Qt::Key_Space); // a real key still leaves
+    QVERIFY(!title.isVisible());
+}
+
+QTEST_MAIN(TestForm1Keyboard)
+#include "tst_form1keyboard.moc"
