@@ -2,7 +2,11 @@
 // and the chart click cycle.
 #include "programfixture.h"
 
+#include "app/printing.h"
+
 #include <QFile>
+#include <QDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -57,6 +61,8 @@ private slots:
     void printWritesOnePage();
     void printWithoutPrinterUsesTheDialog();
     void printFailureIsReported();
+    void printDialogProposesAFile();
+    void proposedFileNeverOverwrites();
     void dateLabelFollowsTheClock();
 };
 
@@ -257,6 +263,53 @@ void TestForm1Commands::printFailureIsReported()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
     form.Command10_Click();
     QCOMPARE(form.Label6->text(), QStringLiteral("Printing failed"));
+}
+
+// Without a printer the standard dialog saves a PDF file. It opens with a real file
+// name, not a folder, so Enter in it is all it takes.
+void TestForm1Commands::printDialogProposesAFile()
+{
+    Seams::setNow([] { return QDateTime(QDate(2031, 3, 4), QTime(10, 0)); });
+    Form1 &form = program.startAtMainWindow();
+    bool answered = false;
+    bool stayedOpen = false;
+    QTimer::singleShot(0, &form, [&answered] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog,
+                        Qt::Key_Return);
+        answered = true;
+    });
+    // A dialog that did not take the Enter (a complaint about a folder, say) is
+    // closed, so the test fails instead of waiting for ever.
+    QTimer::singleShot(1000, &form, [&stayedOpen] {
+        while (auto *open = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            stayedOpen = true;
+            open->reject();
+        }
+    });
+    const std::unique_ptr<QPrinter> printer = Seams::choosePrinter(&form);
+    QVERIFY(answered);
+    QVERIFY(!stayedOpen);
+    QVERIFY(printer);
+    QCOMPARE(printer->outputFormat(), QPrinter::PdfFormat);
+    QCOMPARE(printer->outputFileName(), proposedPdfPath(QDate(2031, 3, 4), pdfFolder()));
+    QVERIFY(printer->outputFileName().endsWith(QLatin1String("/tarnwick-2031-03-04.pdf"))
+            || printer->outputFileName().contains(QLatin1String("/tarnwick-2031-03-04-")));
+    QVERIFY(QFileInfo(QFileInfo(printer->outputFileName()).path()).isDir());
+}
+
+void TestForm1Commands::proposedFileNeverOverwrites()
+{
+    QTemporaryDir dir;
+    const QDate day(2031, 3, 4);
+    const QString first = proposedPdfPath(day, dir.path());
+    QCOMPARE(first, dir.filePath(QStringLiteral("tarnwick-2031-03-04.pdf")));
+    QFile(first).open(QIODevice::WriteOnly);
+    const QString second = proposedPdfPath(day, dir.path());
+    QCOMPARE(second, dir.filePath(QStringLiteral("tarnwick-2031-03-04-2.pdf")));
+    QFile(second).open(QIODevice::WriteOnly);
+    QCOMPARE(proposedPdfPath(day, dir.path()), dir.filePath(QStringLiteral("tarnwick-2031-03-04-3.pdf")));
 }
 
 void TestForm1Commands::dateLabelFollowsTheClock()
