@@ -4,8 +4,8 @@
 
 #include "app/printing.h"
 
-#include <QFile>
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
@@ -309,7 +309,8 @@ void TestForm1Commands::proposedFileNeverOverwrites()
     const QString second = proposedPdfPath(day, dir.path());
     QCOMPARE(second, dir.filePath(QStringLiteral("tarnwick-2031-03-04-2.pdf")));
     QFile(second).open(QIODevice::WriteOnly);
-    QCOMPARE(proposedPdfPath(day, dir.path()), dir.filePath(QStringLiteral("tarnwick-2031-03-04-3.pdf")));
+    QCOMPARE(proposedPdfPath(day, dir.path()),
+             dir.filePath(QStringLiteral("tarnwick-2031-03-04-3.pdf")));
 }
 
 void TestForm1Commands::dateLabelFollowsTheClock()
