@@ -293,23 +293,16 @@ void QtChartControl::setPointMarkerVisible(int series, bool visible)
         s->pointMarkerVisible = visible;
 }
 
-void QtChartControl::setPointMarkerStyle(int series, MarkerStyle style)
-{
-    if (SeriesSettings *s = seriesSettings(series))
-        s->markerStyle = style;
-}
-
 void QtChartControl::setPointMarkerSize(int series, int size)
 {
     if (SeriesSettings *s = seriesSettings(series))
         s->markerSizeTwips = std::clamp(size, 0, 12 * MaxMarkerPixels);
 }
 
-void QtChartControl::setPointMarkerOutline(int series, LinePattern pattern, int width,
-                                           const QColor &colour)
+// Every outline is solid, the only pattern there is.
+void QtChartControl::setPointMarkerOutline(int series, LinePattern, int width, const QColor &colour)
 {
     if (SeriesSettings *s = seriesSettings(series)) {
-        s->outlinePattern = pattern;
         s->outlineWidthTwips = std::clamp(width, 0, 12 * MaxOutlinePixels);
         s->outlineColour = colour;
     }
@@ -321,12 +314,12 @@ void QtChartControl::setPointMarkerFillRed(int series, int red)
         s->fillRed = std::clamp(red, 0, 255);
 }
 
-void QtChartControl::setAxisGridLine(ChartAxis axis, LinePattern pattern, bool automaticColour,
+// Grid lines are solid, the only pattern there is.
+void QtChartControl::setAxisGridLine(ChartAxis axis, LinePattern, bool automaticColour,
                                      const QColor &colour)
 {
     AxisSettings &s = axisSettings(axis);
     s.gridSet = true;
-    s.gridPattern = pattern;
     s.gridAutomaticColour = automaticColour;
     s.gridColour = colour;
 }

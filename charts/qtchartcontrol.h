@@ -51,15 +51,16 @@ public:
     void setTitleFontSize(double points) override { m_titleFontPoints = points; }
     void setTitleFontName(const QString &family) override { m_titleFontName = family; }
     void setTitleText(const QString &text) override { m_titleText = text; }
-    // One x and one y axis serve every series, so the flag is only kept.
-    void setIndependentAxisScales(bool independent) override { m_independentScales = independent; }
+    // One x and one y axis serve every series, so there is nothing to choose.
+    void setIndependentAxisScales(bool) override {}
 
     void setSeriesMarkersShown(int series, bool shown) override;
     void setSeriesMarkerAutomatic(int series, bool automatic) override;
     void setSeriesLineShown(int series, bool shown) override;
     void setSeriesLegendText(int series, const QString &text) override;
     void setPointMarkerVisible(int series, bool visible) override;
-    void setPointMarkerStyle(int series, MarkerStyle style) override;
+    // The filled square is the only marker there is.
+    void setPointMarkerStyle(int, MarkerStyle) override {}
     void setPointMarkerSize(int series, int size) override;
     void setPointMarkerOutline(int series, LinePattern pattern, int width,
                                const QColor &colour) override;
@@ -67,10 +68,7 @@ public:
 
     // Both axes are always linear, and their ranges always follow the data.
     void setAxisScaleLinear(ChartAxis) override {}
-    void setAxisAutoRange(ChartAxis axis, bool automatic) override
-    {
-        axisSettings(axis).autoRange = automatic;
-    }
+    void setAxisAutoRange(ChartAxis, bool) override {}
     void setAxisGridLine(ChartAxis axis, LinePattern pattern, bool automaticColour,
                          const QColor &colour) override;
     void setAxisTitleFontSize(ChartAxis axis, double points) override
@@ -116,9 +114,7 @@ private:
         bool markerAutomatic = true;
         bool lineShown = true;
         bool pointMarkerVisible = false;
-        MarkerStyle markerStyle = MarkerStyle::FilledSquare;
-        int markerSizeTwips = 0; // 0: never set, draw the usual size
-        LinePattern outlinePattern = LinePattern::Solid;
+        int markerSizeTwips = 0;    // 0: never set, draw the usual size
         int outlineWidthTwips = 12; // one pixel
         QColor outlineColour = Qt::black;
         int fillRed = -1; // -1: keep the red of the series' own colour
@@ -133,10 +129,8 @@ private:
         QString titleFontName = QStringLiteral("Arial");
         double titleFontPoints = 10.0;
         bool gridSet = false;
-        LinePattern gridPattern = LinePattern::Solid;
         bool gridAutomaticColour = true;
         QColor gridColour = Qt::black;
-        bool autoRange = true;
         QValueAxis *axis = nullptr;
     };
 
@@ -168,7 +162,6 @@ private:
     QString m_titleFontName = QStringLiteral("Arial");
     double m_titleFontPoints = 10.0;
     bool m_legendVisible = false;
-    bool m_independentScales = false;
 
     // Smallest and largest x, then y, of the points drawn by the last refresh;
     // kept so the ticks can be fitted again when the control is resized.
