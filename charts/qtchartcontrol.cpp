@@ -391,6 +391,7 @@ void QtChartControl::updateAxisRanges()
         request.lo = m_extent[2 * i];
         request.hi = m_extent[2 * i + 1];
         request.markerRoom = m_markersDrawn;
+        request.wholeNumbers = m_axes[i].wholeNumbers;
         request.length = lengths[i];
         request.horizontal = i == 0;
         const AxisScale::Scale scale = AxisScale::axisScale(request, measure);

@@ -87,6 +87,10 @@ public:
     {
         axisSettings(axis).titleText = text;
     }
+    void setAxisWholeNumbers(ChartAxis axis, bool wholeNumbers) override
+    {
+        axisSettings(axis).wholeNumbers = wholeNumbers;
+    }
 
     void setChartVisible(bool visible) override { setVisible(visible); }
     // The widget's own flag, so the answer holds before the window is first shown.
@@ -131,6 +135,7 @@ private:
         bool gridSet = false;
         bool gridAutomaticColour = true;
         QColor gridColour = Qt::black;
+        bool wholeNumbers = false;
         QValueAxis *axis = nullptr;
     };
 

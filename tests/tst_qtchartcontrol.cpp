@@ -512,6 +512,35 @@ private slots:
         QVERIFY(!chart.grab().isNull());
     }
 
+    // Whole numbers are kept per axis, over refreshes and set-ups, until set again.
+    void wholeNumberAxis()
+    {
+        QtChartControl chart;
+        showAndWait(chart);
+        const Rows run{{0, 0.0}, {1, 1.5}, {2, 2.5}, {3, 3.0}};
+        setUp(chart, 2, 4, false);
+        writeRows(chart, 1, run);
+        chart.setAxisWholeNumbers(ChartAxis::X, true);
+        chart.refresh();
+        const QStringList whole{"0", "1", "2", "3"};
+        QCOMPARE(tickLabels(axisOf(chart, Qt::Horizontal)), whole);
+        QVERIFY(tickLabels(axisOf(chart, Qt::Vertical)).contains(QStringLiteral("0.5")));
+
+        // Points keep clear of the ends by a whole step.
+        setUp(chart, 2, 4, true);
+        chart.refresh();
+        QCOMPARE(tickLabels(axisOf(chart, Qt::Horizontal)).first(), QStringLiteral("-1"));
+
+        setUp(chart, 2, 4, false);
+        chart.refresh();
+        chart.resize(2 * MainSize); // the ticks are fitted again, still whole
+        QCOMPARE(tickLabels(axisOf(chart, Qt::Horizontal)), whole);
+
+        chart.setAxisWholeNumbers(ChartAxis::X, false);
+        chart.refresh();
+        QVERIFY(tickLabels(axisOf(chart, Qt::Horizontal)).contains(QStringLiteral("0.5")));
+    }
+
     void refreshIsFast()
     {
         constexpr int PointCount = 10'000;
