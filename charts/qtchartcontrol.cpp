@@ -6,11 +6,13 @@
 
 #include <QChart>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -48,6 +50,9 @@ constexpr double TitleLines = 1.5;
 constexpr double ShortestXAxis = 60;
 constexpr double ShortestYAxis = 40;
 
+// The focus frame: wide enough to see at a glance, inside the control's edge.
+constexpr int FocusFramePixels = 2;
+
 // Sizes are kept between 4 and 72 points, whatever the caller passed.
 QFont fontOf(const QString &family, double points)
 {
@@ -83,6 +88,8 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     }
 
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Chart"));
     setBackgroundBrush(Qt::white);
     setRenderHint(QPainter::Antialiasing, true);
     setRubberBand(QChartView::NoRubberBand);
@@ -322,6 +329,8 @@ void QtChartControl::refresh()
 {
     QChart *c = chart();
     c->removeAllSeries();
+    // A screen reader names the chart by what it shows.
+    setAccessibleName(m_titleText.isEmpty() ? tr("Chart") : m_titleText);
 
     applyChartSettings();
     applyAxisSettings(m_axes[0], true);
@@ -431,11 +440,8 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton) {
             const bool inside = viewport()->rect().contains(mouse->position().toPoint());
-            if (m_pressInside && inside) {
-                // Queued, so whoever rebuilds the chart on a click does so after
-                // this event has left the view.
-                QMetaObject::invokeMethod(this, &QtChartControl::clicked, Qt::QueuedConnection);
-            }
+            if (m_pressInside && inside)
+                queueClick();
             m_pressInside = false;
         }
         return true;
@@ -443,4 +449,62 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove: return true;
     default: return QChartView::eventFilter(watched, event);
     }
+}
+
+// Queued, so whoever rebuilds the chart on a click does so after the event has
+// left the view; dropped if the chart has gone from the screen meanwhile, so
+// leaving a window cancels a click still on its way.
+void QtChartControl::queueClick()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible())
+                emit clicked();
+        },
+        Qt::QueuedConnection);
+}
+
+void QtChartControl::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (modifiers != Qt::NoModifier
+        || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+        // Not ours: the window around the chart may want it.
+        event->ignore();
+        return;
+    }
+    // A key held down clicks once, as a button held down does.
+    if (!event->isAutoRepeat())
+        queueClick();
+    event->accept();
+}
+
+void QtChartControl::paintEvent(QPaintEvent *event)
+{
+    QChartView::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Drawn over the chart, inside the edge, where only the chart's margin lies.
+    QPainter painter(viewport());
+    QPen pen(palette().color(QPalette::Highlight), FocusFramePixels);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = FocusFramePixels / 2.0;
+    painter.drawRect(QRectF(viewport()->rect()).adjusted(inset, inset, -inset, -inset));
+}
+
+// The frame comes and goes with the focus; the viewport is where it is drawn.
+void QtChartControl::focusInEvent(QFocusEvent *event)
+{
+    QChartView::focusInEvent(event);
+    viewport()->update();
+}
+
+void QtChartControl::focusOutEvent(QFocusEvent *event)
+{
+    QChartView::focusOutEvent(event);
+    viewport()->update();
 }

@@ -21,7 +21,9 @@ class QLineSeries;
 //
 // The chart takes no mouse interaction of its own: a left click anywhere on it
 // raises clicked(), delivered through the event loop so that the receiver may
-// rebuild the chart straight away.
+// rebuild the chart straight away. It takes the keyboard focus, shows it with a
+// frame, and Space or Enter on it count as a click; a screen reader names it by
+// its title.
 class QtChartControl : public QChartView, public ChartControl
 {
     Q_OBJECT
@@ -108,6 +110,10 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // Markers are drawn when the point marker is visible, or when automatic
@@ -149,6 +155,7 @@ private:
     QString legendText(int seriesIndex) const;
     QLineSeries *buildSeries(int seriesIndex);
     void updateAxisRanges();
+    void queueClick();
     static QColor markerFill(const SeriesSettings &settings, const QColor &seriesColour);
     static int outlinePixels(const SeriesSettings &settings);
     static QImage markerImage(const SeriesSettings &settings, const QColor &seriesColour);
