@@ -285,27 +285,6 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(labelText(value, decimals)), text);
     }
-
-    void decimalsOfStep_data()
-    {
-        QTest::addColumn<double>("step");
-        QTest::addColumn<int>("decimals");
-        QTest::addRow("500") << 500.0 << 0;
-        QTest::addRow("1") << 1.0 << 0;
-        QTest::addRow("0.5") << 0.5 << 1;
-        QTest::addRow("0.1+0.2") << 0.1 + 0.2 << 1;
-        QTest::addRow("0.05") << 0.05 << 2;
-        QTest::addRow("1e-6") << 1e-6 << 6;
-        QTest::addRow("1e-7") << 1e-7 << -1;
-        QTest::addRow("0.0123456789") << 0.0123456789 << -1;
-    }
-
-    void decimalsOfStep()
-    {
-        QFETCH(double, step);
-        QFETCH(int, decimals);
-        QCOMPARE(decimalsFor(step), decimals);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAxisScale)
