@@ -74,6 +74,9 @@ public:
     virtual void setAxisTitleFontName(ChartAxis axis, const QString &family) = 0;
     virtual void setAxisTitleVisible(ChartAxis axis, bool visible) = 0;
     virtual void setAxisTitleText(ChartAxis axis, const QString &text) = 0;
+    // The axis shows whole numbers only, such as time steps: its ticks are a whole
+    // number apart (at least 1) and its labels carry no decimals. Off by default.
+    virtual void setAxisWholeNumbers(ChartAxis axis, bool wholeNumbers) = 0;
 
     virtual void setChartVisible(bool visible) = 0;
     virtual bool isChartVisible() const = 0;

@@ -1,14 +1,18 @@
 #include "charts/qtchartcontrol.h"
 
+#include "charts/axisscale.h"
+
 #include "model/units.h"
 
 #include <QChart>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -19,7 +23,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <optional>
+#include <string>
 
 namespace {
 
@@ -33,150 +37,21 @@ constexpr int MinMarkerPixels = 5;
 constexpr int MaxMarkerPixels = 16;
 constexpr int MaxOutlinePixels = 3;
 
-// Past this magnitude the axis arithmetic can overflow to infinity, so such
-// ranges are shown as they are, without rounding to nice numbers.
-constexpr double HugeMagnitude = 1e300;
-// Coordinates are kept within this bound, so that no difference the chart
-// computes between a point and an axis end can overflow.
-constexpr double MaxCoordinate = 4e307;
-// More ticks than this crowd even the large chart window.
-constexpr int MostTicks = 11;
+// The plot area is not known until the chart is laid out, so the axis lengths are
+// estimated from the control's size. The y axis' labels and the chart margins take
+// about a fifth of the width; a legend its widest text and its swatch; the x
+// axis' labels two lines of text and a little gap; a title one and a half lines.
+constexpr double PlotWidthShare = 0.82;
+constexpr double LegendSwatchPixels = 40;
+constexpr double LabelLinesBelowPlot = 2;
+constexpr double GapBelowPlotPixels = 12;
+constexpr double TitleLines = 1.5;
+// However small the control, an axis is fitted as if at least this long.
+constexpr double ShortestXAxis = 60;
+constexpr double ShortestYAxis = 40;
 
-struct Range
-{
-    double min;
-    double max;
-};
-
-// Turns the extent of the drawn values into a range an axis can show: never
-// empty, never of zero width, always finite. `lo > hi` means there are no values.
-Range widenedRange(double lo, double hi)
-{
-    if (!(lo <= hi))
-        return {0.0, 1.0};
-    const double magnitude = std::max(std::abs(lo), std::abs(hi));
-    const double span = hi - lo;
-    if (span <= magnitude * 1e-9 || span < 1e-200) {
-        // A constant: centre it in a band wide enough to read. The halves avoid
-        // overflow next to the largest doubles.
-        const double centre = lo / 2 + hi / 2;
-        const double half = std::max(1.0, std::abs(centre) * 0.1);
-        return {centre - half, centre + half};
-    }
-    return {lo, hi};
-}
-
-// Decimals needed to write every multiple of `step` exactly, or -1 when more
-// than a handful would be needed.
-int decimalsFor(double step)
-{
-    double scaled = step;
-    for (int decimals = 0; decimals <= 6; ++decimals) {
-        if (std::abs(scaled - std::round(scaled)) <= 1e-6 * std::abs(scaled))
-            return decimals;
-        scaled *= 10;
-    }
-    return -1;
-}
-
-// Plain fixed-point labels ("0", "250", "0.25") where they stay short; very
-// large, very small or irregular ranges fall back to three significant digits.
-QString labelFormatFor(double min, double max, int tickCount)
-{
-    if (tickCount >= 2) {
-        const double step = (max - min) / (tickCount - 1);
-        const double magnitude = std::max(std::abs(min), std::abs(max));
-        const int decimals = decimalsFor(step);
-        if (decimals >= 0 && magnitude < 1e7 && step > 0)
-            return QStringLiteral("%.%1f").arg(decimals);
-    }
-    return QStringLiteral("%.3g");
-}
-
-// What an axis shows: its range, its number of ticks and the format of their labels.
-struct Scale
-{
-    double min;
-    double max;
-    int ticks;
-    QString format;
-};
-
-// Rounds the range outwards to nice numbers, starting from `ticks` ticks, and
-// falls back to the plain range should the rounding not give a sound result.
-Scale niceScale(const Range &range, int ticks)
-{
-    // A detached axis does the rounding, so the chart's own axes change once
-    // and their series are laid out once.
-    QValueAxis rounding;
-    rounding.setTickCount(ticks);
-    rounding.setRange(range.min, range.max);
-    rounding.applyNiceNumbers();
-    // Adding zero turns a negative zero into a positive one, so no label reads "-0".
-    Scale scale{rounding.min() + 0.0, rounding.max() + 0.0, rounding.tickCount(), {}};
-    const bool sound = std::isfinite(scale.min) && std::isfinite(scale.max) && scale.min < scale.max
-                       && scale.ticks >= 2 && scale.ticks <= 25;
-    if (!sound)
-        scale = {range.min, range.max, ticks, {}};
-    scale.format = labelFormatFor(scale.min, scale.max, scale.ticks);
-    return scale;
-}
-
-// Whether the tick labels have room between the ticks: side by side on a
-// horizontal axis, one above the other on a vertical one.
-bool labelsFit(const Scale &scale, const QFont &font, double length, bool horizontal)
-{
-    const QFontMetricsF metrics(font);
-    double extent = metrics.height();
-    if (horizontal) {
-        const QByteArray format = scale.format.toLatin1();
-        extent = 0;
-        for (const double value : {scale.min, scale.max}) {
-            const QString label = QString::asprintf(format.constData(), value);
-            extent = std::max(extent, metrics.horizontalAdvance(label));
-        }
-    }
-    // Labels side by side need a clear gap to read as separate numbers; grid
-    // lines closer than two lines of text make the plot look ruled.
-    const double room = horizontal ? 1.5 * extent + 8 : 2 * extent;
-    return length / (scale.ticks - 1) >= room;
-}
-
-// The scale for the drawn values from `lo` to `hi`, rounded to nice numbers
-// with as many ticks as the axis' length holds without crowding the labels.
-Scale axisScale(double lo, double hi, const QFont &labelsFont, double length, bool horizontal)
-{
-    const Range range = widenedRange(lo, hi);
-    if (std::max(std::abs(range.min), std::abs(range.max)) >= HugeMagnitude)
-        return {range.min, range.max, 3, QStringLiteral("%.3g")};
-
-    // Rounding outwards depends on the tick count it starts from in no simple
-    // way, so every start is tried: the tightest range whose labels have room
-    // wins, and between equally tight ones the tick count nearest the axis' length.
-    const int target = std::clamp(int(length / (horizontal ? 50 : 40)) + 1, 3, MostTicks);
-    std::optional<Scale> best;
-    for (int ticks = 2; ticks <= MostTicks; ++ticks) {
-        const Scale scale = niceScale(range, ticks);
-        if (!labelsFit(scale, labelsFont, length, horizontal))
-            continue;
-        if (!best) {
-            best = scale;
-            continue;
-        }
-        const double span = scale.max - scale.min;
-        const double bestSpan = best->max - best->min;
-        const bool sameSpan = std::abs(span - bestSpan) <= 1e-9 * bestSpan;
-        if ((!sameSpan && span < bestSpan)
-            || (sameSpan && std::abs(scale.ticks - target) < std::abs(best->ticks - target)))
-            best = scale;
-    }
-    if (best)
-        return *best;
-    // Even the coarsest ticks are crowded: shorten the labels instead.
-    Scale coarse = niceScale(range, 2);
-    coarse.format = QStringLiteral("%.3g");
-    return coarse;
-}
+// The focus frame: wide enough to see at a glance, inside the control's edge.
+constexpr int FocusFramePixels = 2;
 
 // Sizes are kept between 4 and 72 points, whatever the caller passed.
 QFont fontOf(const QString &family, double points)
@@ -213,6 +88,8 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     }
 
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Chart"));
     setBackgroundBrush(Qt::white);
     setRenderHint(QPainter::Antialiasing, true);
     setRubberBand(QChartView::NoRubberBand);
@@ -293,23 +170,16 @@ void QtChartControl::setPointMarkerVisible(int series, bool visible)
         s->pointMarkerVisible = visible;
 }
 
-void QtChartControl::setPointMarkerStyle(int series, MarkerStyle style)
-{
-    if (SeriesSettings *s = seriesSettings(series))
-        s->markerStyle = style;
-}
-
 void QtChartControl::setPointMarkerSize(int series, int size)
 {
     if (SeriesSettings *s = seriesSettings(series))
         s->markerSizeTwips = std::clamp(size, 0, 12 * MaxMarkerPixels);
 }
 
-void QtChartControl::setPointMarkerOutline(int series, LinePattern pattern, int width,
-                                           const QColor &colour)
+// Every outline is solid, the only pattern there is.
+void QtChartControl::setPointMarkerOutline(int series, LinePattern, int width, const QColor &colour)
 {
     if (SeriesSettings *s = seriesSettings(series)) {
-        s->outlinePattern = pattern;
         s->outlineWidthTwips = std::clamp(width, 0, 12 * MaxOutlinePixels);
         s->outlineColour = colour;
     }
@@ -321,12 +191,12 @@ void QtChartControl::setPointMarkerFillRed(int series, int red)
         s->fillRed = std::clamp(red, 0, 255);
 }
 
-void QtChartControl::setAxisGridLine(ChartAxis axis, LinePattern pattern, bool automaticColour,
+// Grid lines are solid, the only pattern there is.
+void QtChartControl::setAxisGridLine(ChartAxis axis, LinePattern, bool automaticColour,
                                      const QColor &colour)
 {
     AxisSettings &s = axisSettings(axis);
     s.gridSet = true;
-    s.gridPattern = pattern;
     s.gridAutomaticColour = automaticColour;
     s.gridColour = colour;
 }
@@ -416,8 +286,8 @@ QList<QPointF> QtChartControl::seriesPoints(int seriesIndex)
         double y = cell(row, xColumn + 1);
         if (!std::isfinite(x) || !std::isfinite(y))
             continue;
-        x = std::clamp(x, -MaxCoordinate, MaxCoordinate);
-        y = std::clamp(y, -MaxCoordinate, MaxCoordinate);
+        x = std::clamp(x, -AxisScale::MaxCoordinate, AxisScale::MaxCoordinate);
+        y = std::clamp(y, -AxisScale::MaxCoordinate, AxisScale::MaxCoordinate);
         points.append(QPointF(x, y));
         m_extent[0] = std::min(m_extent[0], x);
         m_extent[1] = std::max(m_extent[1], x);
@@ -459,6 +329,8 @@ void QtChartControl::refresh()
 {
     QChart *c = chart();
     c->removeAllSeries();
+    // A screen reader names the chart by what it shows.
+    setAccessibleName(m_titleText.isEmpty() ? tr("Chart") : m_titleText);
 
     applyChartSettings();
     applyAxisSettings(m_axes[0], true);
@@ -500,8 +372,6 @@ void QtChartControl::refresh()
 
 void QtChartControl::updateAxisRanges()
 {
-    // The plot area is not known until the chart is laid out, so its size is
-    // estimated from the control's size and the room taken by the text around it.
     const QFontMetricsF labels(m_axes[1].axis->labelsFont());
     double legendWidth = 0;
     if (m_legendVisible) {
@@ -509,33 +379,38 @@ void QtChartControl::updateAxisRanges()
         const int seriesCount = std::min(m_columns / 2, MaxSeries);
         for (int i = 0; i < seriesCount; ++i)
             legendWidth = std::max(legendWidth, legendMetrics.horizontalAdvance(legendText(i)));
-        legendWidth += 40;
+        legendWidth += LegendSwatchPixels;
     }
-    const double xLength = width() * 0.82 - legendWidth;
-    double yLength = height() - 2 * labels.height() - 12;
+    const double xLength = width() * PlotWidthShare - legendWidth;
+    double yLength = height() - LabelLinesBelowPlot * labels.height() - GapBelowPlotPixels;
     if (!m_titleText.isEmpty())
-        yLength -= 1.5 * QFontMetricsF(chart()->titleFont()).height();
+        yLength -= TitleLines * QFontMetricsF(chart()->titleFont()).height();
     if (m_axes[0].axis->isTitleVisible())
-        yLength -= 1.5 * QFontMetricsF(m_axes[0].axis->titleFont()).height();
+        yLength -= TitleLines * QFontMetricsF(m_axes[0].axis->titleFont()).height();
 
-    const double lengths[2] = {std::max(xLength, 60.0), std::max(yLength, 40.0)};
+    const double lengths[2] = {std::max(xLength, ShortestXAxis), std::max(yLength, ShortestYAxis)};
     for (size_t i = 0; i < 2; ++i) {
         QValueAxis *axis = m_axes[i].axis;
-        double lo = m_extent[2 * i];
-        double hi = m_extent[2 * i + 1];
-        if (m_markersDrawn && lo < hi) {
-            // A marker on the end of an axis would be cut in half by the plot's
-            // edge, so the axis reaches a little beyond the outermost points.
-            const double room = 0.02 * (hi - lo);
-            lo -= room;
-            hi += room;
-        }
-        const Scale scale = axisScale(lo, hi, axis->labelsFont(), lengths[i], i == 0);
+        const QFontMetricsF metrics(axis->labelsFont());
+        const auto labelWidth = [&metrics](const std::string &label) {
+            return metrics.horizontalAdvance(QString::fromStdString(label));
+        };
+        const AxisScale::LabelMetrics measure{labelWidth, metrics.height()};
+        AxisScale::AxisRequest request;
+        request.lo = m_extent[2 * i];
+        request.hi = m_extent[2 * i + 1];
+        request.markerRoom = m_markersDrawn;
+        request.wholeNumbers = m_axes[i].wholeNumbers;
+        request.length = lengths[i];
+        request.horizontal = i == 0;
+        const AxisScale::Scale scale = AxisScale::axisScale(request, measure);
         // Only a real change, which relays every attached series out, is passed on.
         if (axis->min() != scale.min || axis->max() != scale.max)
             axis->setRange(scale.min, scale.max);
         axis->setTickCount(scale.ticks);
-        axis->setLabelFormat(scale.format);
+        axis->setLabelFormat(scale.decimals == AxisScale::Scale::SignificantDigits
+                                 ? QStringLiteral("%.3g")
+                                 : QStringLiteral("%.%1f").arg(scale.decimals));
     }
 }
 
@@ -565,11 +440,8 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton) {
             const bool inside = viewport()->rect().contains(mouse->position().toPoint());
-            if (m_pressInside && inside) {
-                // Queued, so whoever rebuilds the chart on a click does so after
-                // this event has left the view.
-                QMetaObject::invokeMethod(this, &QtChartControl::clicked, Qt::QueuedConnection);
-            }
+            if (m_pressInside && inside)
+                queueClick();
             m_pressInside = false;
         }
         return true;
@@ -577,4 +449,62 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove: return true;
     default: return QChartView::eventFilter(watched, event);
     }
+}
+
+// Queued, so whoever rebuilds the chart on a click does so after the event has
+// left the view; dropped if the chart has gone from the screen meanwhile, so
+// leaving a window cancels a click still on its way.
+void QtChartControl::queueClick()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isVisible())
+                emit clicked();
+        },
+        Qt::QueuedConnection);
+}
+
+void QtChartControl::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (modifiers != Qt::NoModifier
+        || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+        // Not ours: the window around the chart may want it.
+        event->ignore();
+        return;
+    }
+    // A key held down clicks once, as a button held down does.
+    if (!event->isAutoRepeat())
+        queueClick();
+    event->accept();
+}
+
+void QtChartControl::paintEvent(QPaintEvent *event)
+{
+    QChartView::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Drawn over the chart, inside the edge, where only the chart's margin lies.
+    QPainter painter(viewport());
+    QPen pen(palette().color(QPalette::Highlight), FocusFramePixels);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = FocusFramePixels / 2.0;
+    painter.drawRect(QRectF(viewport()->rect()).adjusted(inset, inset, -inset, -inset));
+}
+
+// The frame comes and goes with the focus; the viewport is where it is drawn.
+void QtChartControl::focusInEvent(QFocusEvent *event)
+{
+    QChartView::focusInEvent(event);
+    viewport()->update();
+}
+
+void QtChartControl::focusOutEvent(QFocusEvent *event)
+{
+    QChartView::focusOutEvent(event);
+    viewport()->update();
 }

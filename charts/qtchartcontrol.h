@@ -21,7 +21,9 @@ class QLineSeries;
 //
 // The chart takes no mouse interaction of its own: a left click anywhere on it
 // raises clicked(), delivered through the event loop so that the receiver may
-// rebuild the chart straight away.
+// rebuild the chart straight away. It takes the keyboard focus, shows it with a
+// frame, and Space or Enter on it count as a click; a screen reader names it by
+// its title.
 class QtChartControl : public QChartView, public ChartControl
 {
     Q_OBJECT
@@ -51,15 +53,16 @@ public:
     void setTitleFontSize(double points) override { m_titleFontPoints = points; }
     void setTitleFontName(const QString &family) override { m_titleFontName = family; }
     void setTitleText(const QString &text) override { m_titleText = text; }
-    // One x and one y axis serve every series, so the flag is only kept.
-    void setIndependentAxisScales(bool independent) override { m_independentScales = independent; }
+    // One x and one y axis serve every series, so there is nothing to choose.
+    void setIndependentAxisScales(bool) override {}
 
     void setSeriesMarkersShown(int series, bool shown) override;
     void setSeriesMarkerAutomatic(int series, bool automatic) override;
     void setSeriesLineShown(int series, bool shown) override;
     void setSeriesLegendText(int series, const QString &text) override;
     void setPointMarkerVisible(int series, bool visible) override;
-    void setPointMarkerStyle(int series, MarkerStyle style) override;
+    // The filled square is the only marker there is.
+    void setPointMarkerStyle(int, MarkerStyle) override {}
     void setPointMarkerSize(int series, int size) override;
     void setPointMarkerOutline(int series, LinePattern pattern, int width,
                                const QColor &colour) override;
@@ -67,10 +70,7 @@ public:
 
     // Both axes are always linear, and their ranges always follow the data.
     void setAxisScaleLinear(ChartAxis) override {}
-    void setAxisAutoRange(ChartAxis axis, bool automatic) override
-    {
-        axisSettings(axis).autoRange = automatic;
-    }
+    void setAxisAutoRange(ChartAxis, bool) override {}
     void setAxisGridLine(ChartAxis axis, LinePattern pattern, bool automaticColour,
                          const QColor &colour) override;
     void setAxisTitleFontSize(ChartAxis axis, double points) override
@@ -89,6 +89,10 @@ public:
     {
         axisSettings(axis).titleText = text;
     }
+    void setAxisWholeNumbers(ChartAxis axis, bool wholeNumbers) override
+    {
+        axisSettings(axis).wholeNumbers = wholeNumbers;
+    }
 
     void setChartVisible(bool visible) override { setVisible(visible); }
     // The widget's own flag, so the answer holds before the window is first shown.
@@ -106,6 +110,10 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // Markers are drawn when the point marker is visible, or when automatic
@@ -116,9 +124,7 @@ private:
         bool markerAutomatic = true;
         bool lineShown = true;
         bool pointMarkerVisible = false;
-        MarkerStyle markerStyle = MarkerStyle::FilledSquare;
-        int markerSizeTwips = 0; // 0: never set, draw the usual size
-        LinePattern outlinePattern = LinePattern::Solid;
+        int markerSizeTwips = 0;    // 0: never set, draw the usual size
         int outlineWidthTwips = 12; // one pixel
         QColor outlineColour = Qt::black;
         int fillRed = -1; // -1: keep the red of the series' own colour
@@ -133,10 +139,9 @@ private:
         QString titleFontName = QStringLiteral("Arial");
         double titleFontPoints = 10.0;
         bool gridSet = false;
-        LinePattern gridPattern = LinePattern::Solid;
         bool gridAutomaticColour = true;
         QColor gridColour = Qt::black;
-        bool autoRange = true;
+        bool wholeNumbers = false;
         QValueAxis *axis = nullptr;
     };
 
@@ -150,6 +155,7 @@ private:
     QString legendText(int seriesIndex) const;
     QLineSeries *buildSeries(int seriesIndex);
     void updateAxisRanges();
+    void queueClick();
     static QColor markerFill(const SeriesSettings &settings, const QColor &seriesColour);
     static int outlinePixels(const SeriesSettings &settings);
     static QImage markerImage(const SeriesSettings &settings, const QColor &seriesColour);
@@ -168,7 +174,6 @@ private:
     QString m_titleFontName = QStringLiteral("Arial");
     double m_titleFontPoints = 10.0;
     bool m_legendVisible = false;
-    bool m_independentScales = false;
 
     // Smallest and largest x, then y, of the points drawn by the last refresh;
     // kept so the ticks can be fitted again when the control is resized.

@@ -35,6 +35,8 @@ public:
     QMap<int, QString> legendTexts;
     bool visible = true;
     int refreshes = 0;
+    // Kept out of `calls`, which tests compare whole.
+    bool xWholeNumbers = false, yWholeNumbers = false;
 
     void setSeriesKind2dXY() override { calls << "seriesKind"; }
     void setChartKind2dXY() override { calls << "chartKind"; }
@@ -105,6 +107,10 @@ public:
     void setAxisTitleText(ChartAxis axis, const QString &text) override
     {
         (axis == ChartAxis::X ? xTitle : yTitle) = text;
+    }
+    void setAxisWholeNumbers(ChartAxis axis, bool wholeNumbers) override
+    {
+        (axis == ChartAxis::X ? xWholeNumbers : yWholeNumbers) = wholeNumbers;
     }
     void setChartVisible(bool v) override { visible = v; }
     bool isChartVisible() const override { return visible; }
