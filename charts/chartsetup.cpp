@@ -14,7 +14,7 @@ constexpr int MarkerFillRed = 255;
 } // namespace
 
 void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style,
-                   const ChartLook &look)
+                   const ChartLook &look, XAxis xAxis)
 {
     chart.setColumnCount(columns);
     chart.setRowCount(rows);
@@ -55,12 +55,14 @@ void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style
     chart.setAxisTitleVisible(ChartAxis::Y, true);
     chart.setAxisTitleText(ChartAxis::Y, look.yTitle);
     chart.setAxisTitleFontName(ChartAxis::Y, look.fontName);
+    chart.setAxisWholeNumbers(ChartAxis::Y, false);
 
     chart.setAxisScaleLinear(ChartAxis::X);
     chart.setAxisTitleFontSize(ChartAxis::X, look.fontPoints);
     chart.setAxisTitleFontName(ChartAxis::X, look.fontName);
     chart.setAxisTitleVisible(ChartAxis::X, true);
     chart.setAxisTitleText(ChartAxis::X, look.xTitle);
+    chart.setAxisWholeNumbers(ChartAxis::X, xAxis == XAxis::TimeSteps);
 }
 
 ChartLook withReason(const ChartLook &look, const QString &reason)

@@ -36,11 +36,16 @@ struct ChartInputs
     double n0 = 0;        // N(0) of the exponential model's theoretical curves
 };
 
+enum class XAxis {
+    Values,    // any value, such as a population size
+    TimeSteps, // whole time steps: the axis ticks at whole numbers
+};
+
 // Issues the set-up operations in their fixed order: counts, chart kind, legend,
 // title, independent scales, every series in the style given, the y axis with
 // automatic range and black grid lines, then the x axis.
 void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style,
-                   const ChartLook &look);
+                   const ChartLook &look, XAxis xAxis = XAxis::Values);
 
 // The look with its title replaced by the short title and a reason.
 ChartLook withReason(const ChartLook &look, const QString &reason);

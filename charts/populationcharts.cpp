@@ -8,7 +8,7 @@ namespace {
 // The set-up of a chart against time.
 void timeSetUp(ChartControl &chart, int columns, int rows, const ChartLook &look)
 {
-    standardSetUp(chart, columns, rows, SeriesStyle::Line, look);
+    standardSetUp(chart, columns, rows, SeriesStyle::Line, look, XAxis::TimeSteps);
 }
 
 // One series of values against time: t = 0 to `last`, the bound read once.

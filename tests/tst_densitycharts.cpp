@@ -89,11 +89,13 @@ void TestDensityCharts::pointCloudsUsePointStyle()
 {
     run(*state, 10, 65);
     RecordingChart chart;
+    drawMainChart(Chart::NvsT, chart, *state, 65); // a time chart before it
     drawMainChart(Chart::dNvsN, chart, *state, 65);
     for (int series : {1, 3}) {
         QVERIFY(!chart.lineShown.value(series, true));
         QVERIFY(chart.markerVisible.value(series));
     }
+    QVERIFY(!chart.xWholeNumbers); // population sizes need not be whole
 }
 
 void TestDensityCharts::theoryWithDefaults()

@@ -74,6 +74,12 @@ void TestForm1Run::extinctionLowersTheRunLength()
     QVERIFY(form.MSChart1->isChartVisible()); // the change handler of the rewrite is overruled
     QCOMPARE(chartPoints(form, 1).size(), 4);
     QVERIFY(form.Command5->isEnabled());
+    // A short run's time axis ticks at the whole steps 0, 1, 2, 3.
+    const auto *time
+        = qobject_cast<QValueAxis *>(form.MSChart1->chart()->axes(Qt::Horizontal).value(0));
+    QVERIFY(time->min() == 0 && time->max() == 3);
+    QCOMPARE(time->tickCount(), 4);
+    QCOMPARE(time->labelFormat(), QStringLiteral("%.0f"));
 }
 
 void TestForm1Run::zeroPopulationEndsAtOnce()

@@ -145,6 +145,8 @@ void TestPopulationCharts::setUpComesInItsFixedOrder()
            "series 1",  "series 3",  "yAxis",      "xAxis",          "refresh"};
     QCOMPARE(chart.calls, expected);
     QVERIFY(!chart.legend);
+    // Time steps are whole numbers, and so are the time axis' ticks.
+    QVERIFY(chart.xWholeNumbers && !chart.yWholeNumbers);
     QCOMPARE(chart.titleFont, QStringLiteral("Arial"));
     QVERIFY(chart.titleSize == 10);
     QVERIFY(chart.lineShown.value(1) && chart.lineShown.value(3));
