@@ -5,6 +5,8 @@
 #   make bench        build and run the benchmarks
 
 BUILD := build
+# The build runs make again underneath; its directory lines say nothing here.
+MAKEFLAGS += --no-print-directory
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps configure build run test screenshots bench clean
