@@ -3,6 +3,7 @@
 #include "app/artwork.h"
 #include "app/controls.h"
 #include "app/design.h"
+#include "app/layout.h"
 #include "app/seams.h"
 #include "app/startup.h"
 #include "charts/qtchartcontrol.h"
@@ -19,15 +20,10 @@ constexpr int Frame4Width = 5895;
 constexpr int Frame4Height = 2895;
 } // namespace
 
-Form1::Form1()
-    : ProgramWindow(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                    | Qt::MSWindowsFixedSizeDialogHint)
+Form1::Form1() : ProgramWindow(FixedSingleBorder)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Basic Tarnwick Theory"));
-    setWindowIcon(windowIcon());
-    setClientTwips(this, 10200, 7416);
-    setColours(this, Colours::Black, Colours::White);
+    prepareWindow(this, "Form1", QStringLiteral("Basic Tarnwick Theory"), 10200, 7416,
+                  Colours::White);
     buildLayout();
     setTabOrderAndNames();
     connectHandlers();
@@ -83,13 +79,6 @@ void Form1::load()
     Command2->setFocus();
 }
 
-void Form1::showAndActivate()
-{
-    show();
-    raise();
-    activateWindow();
-}
-
 void Form1::Form_Unload() { Seams::endProgram(); }
 
 void Form1::connectHandlers()
@@ -112,4 +101,10 @@ void Form1::connectHandlers()
     connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(MSChart1, &QtChartControl::clicked, this, &Form1::MSChart1_Click);
+
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(Image1, &ClickLabel::clicked, this, &Form1::Image1_Click);
+    connect(Label15, &ClickLabel::clicked, this, &Form1::Label15_Click);
+    connect(Command13, &QPushButton::clicked, this, &Form1::Command13_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }

@@ -4,6 +4,7 @@
 #include "app/artwork.h"
 #include "app/controls.h"
 #include "app/design.h"
+#include "app/layout.h"
 #include "charts/qtchartcontrol.h"
 
 #include <QGroupBox>
@@ -13,60 +14,22 @@
 
 namespace {
 
-const QString Times = QStringLiteral("Times New Roman");
-
-template <typename Control>
-Control *make(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    placeTwips(control, left, top, width, height);
-    return control;
-}
-
-QGroupBox *frame(QWidget *parent, const char *name, const char *caption, int left, int top,
-                 int width, int height)
-{
-    auto *box = make<QGroupBox>(parent, name, left, top, width, height);
-    box->setTitle(QString::fromLatin1(caption));
-    box->setFont(designFont(Times, 9.6, true));
-    setColours(box, Colours::Black, Colours::White);
-    // A classic frame: the border runs through the middle of the caption.
-    box->setStyleSheet(QStringLiteral(
-        "QGroupBox { background: white; border: 1px solid #8c8c8c; margin-top: 8px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-        " left: 8px; padding: 0 3px; background: white; }"));
-    return box;
-}
-
-template <typename Label = QLabel>
-Label *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
-             int height, const QFont &font)
-{
-    auto *l = make<Label>(parent, name, left, top, width, height);
-    l->setText(text);
-    l->setFont(font);
-    return l;
-}
+const QString &Times = TimesNewRoman;
 
 QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *tip,
                     int left, int top, int width, int height)
 {
-    auto *b = make<QPushButton>(parent, name, left, top, width, height);
-    b->setText(QString::fromLatin1(caption));
+    auto *b = makeButton(parent, name, QString::fromLatin1(caption), left, top, width, height,
+                         designFont(Times, 9.6, true));
     if (tip)
         b->setToolTip(QString::fromLatin1(tip));
-    b->setFont(designFont(Times, 9.6, true));
-    b->setCursor(handCursor());
-    // A focused button runs on Enter, so that Enter in a box and a second Enter run.
-    b->setAutoDefault(true);
     return b;
 }
 
 // A parameter box with its start text, named after its rule.
 TextBox *parameterBox(QWidget *parent, ParameterBox which, int top, const QColor &colour)
 {
-    auto *box = make<TextBox>(parent, boxRule(which).name, 2640, top, 1215, 420);
+    auto *box = makeControl<TextBox>(parent, boxRule(which).name, 2640, top, 1215, 420);
     box->setText(QString::fromLatin1(startText(which)));
     box->setFont(designFont(Times, 12, true));
     setColours(box, colour, Colours::White);
@@ -84,63 +47,64 @@ void Form1::buildLayout()
     const QFont captionFont = designFont(Times, 9.6, true);
     const QFont plainFont = designFont(Times, 9.6);
 
-    Label15 = label<ClickLabel>(this, "Label15", QStringLiteral("Tarnwick (Basic)"), 120, 120, 3975,
-                                615, designFont(Times, 20.4, true));
+    Label15 = makeLabel<ClickLabel>(this, "Label15", QStringLiteral("Tarnwick (Basic)"), 120, 120,
+                                    3975, 615, designFont(Times, 20.4, true));
     Label15->setAlignment(Qt::AlignCenter);
     setColours(Label15, Colours::Yellow, Colours::Red);
-    Label7 = label(this, "Label7", QString(), 120, 840, 3975, 375, plainFont);
+    Label7 = makeLabel(this, "Label7", QString(), 120, 840, 3975, 375, plainFont);
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setColours(Label7, Colours::Black, Colours::White);
 
     // Model choice.
-    Frame1 = frame(this, "Frame1", "Basis", 120, 1080, 3975, 1935);
-    Option1 = make<QRadioButton>(Frame1, "Option1", 120, 240, 3735, 375);
+    Frame1 = makeFrame(this, "Frame1", QStringLiteral("Basis"), 120, 1080, 3975, 1935);
+    Option1 = makeControl<QRadioButton>(Frame1, "Option1", 120, 240, 3735, 375);
     Option1->setText(QStringLiteral("Exponential growth: dN/dt=rN-H"));
-    Option2 = make<QRadioButton>(Frame1, "Option2", 120, 600, 3735, 375);
+    Option2 = makeControl<QRadioButton>(Frame1, "Option2", 120, 600, 3735, 375);
     Option2->setText(QStringLiteral("Logistic growth: dN/dt=rN(1-N/K)-H"));
     Option2->setChecked(true);
     for (QRadioButton *option : {Option1, Option2})
         option->setFont(captionFont);
-    Label10 = label(Frame1, "Label10", QStringLiteral("r: growth rate, K: carrying capacity"), 360,
-                    960, 3375, 255, plainFont);
-    Label11 = label(Frame1, "Label11", QStringLiteral("H: harvest rate per time interval"), 360,
-                    1200, 3375, 255, plainFont);
+    Label10 = makeLabel(Frame1, "Label10", QStringLiteral("r: growth rate, K: carrying capacity"),
+                        360, 960, 3375, 255, plainFont);
+    Label11 = makeLabel(Frame1, "Label11", QStringLiteral("H: harvest rate per time interval"), 360,
+                        1200, 3375, 255, plainFont);
     Command9 = button(Frame1, "Command9", "More ...", "Introduction", 360, 1440, 975, 375);
     Command9->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.6));
     Command12 = button(Frame1, "Command12", "Game", "Play game", 1680, 1440, 975, 375);
     Command12->setFont(designFont(QStringLiteral("MS Serif"), 9.6));
-    Command13 = make<QPushButton>(Frame1, "Command13", 3240, 1200, 615, 615);
+    Command13 = makeControl<QPushButton>(Frame1, "Command13", 3240, 1200, 615, 615);
     Command13->setToolTip(QStringLiteral("Quiz"));
     Command13->setIcon(quizIcon());
     Command13->setIconSize(QSize(40, 40));
     Command13->setAutoDefault(true);
 
     // Parameters and results.
-    Frame2 = frame(this, "Frame2", "Parameters and data", 120, 3120, 3975, 4215);
-    Label1 = label(Frame2, "Label1", QStringLiteral("Intrinsic rate (r):"), 120, 360, 2460, 375,
-                   captionFont);
+    Frame2
+        = makeFrame(this, "Frame2", QStringLiteral("Parameters and data"), 120, 3120, 3975, 4215);
+    Label1 = makeLabel(Frame2, "Label1", QStringLiteral("Intrinsic rate (r):"), 120, 360, 2460, 375,
+                       captionFont);
     rrate = parameterBox(Frame2, ParameterBox::Rate, 240, Colours::Blue);
-    Label2 = label(Frame2, "Label2", QStringLiteral("Initial population size N(0):"), 120, 720,
-                   2460, 375, captionFont);
+    Label2 = makeLabel(Frame2, "Label2", QStringLiteral("Initial population size N(0):"), 120, 720,
+                       2460, 375, captionFont);
     n0 = parameterBox(Frame2, ParameterBox::N0, 720, Colours::Blue);
-    Label8 = label(Frame2, "Label8", QStringLiteral("Carrying capacity (K):"), 120, 1200, 2460, 375,
-                   captionFont);
+    Label8 = makeLabel(Frame2, "Label8", QStringLiteral("Carrying capacity (K):"), 120, 1200, 2460,
+                       375, captionFont);
     Kvalue = parameterBox(Frame2, ParameterBox::Capacity, 1200, Colours::Blue);
-    Label5 = label(Frame2, "Label5", QStringLiteral("Harvest rate/time interval:"), 120, 1680, 2460,
-                   375, captionFont);
+    Label5 = makeLabel(Frame2, "Label5", QStringLiteral("Harvest rate/time interval:"), 120, 1680,
+                       2460, 375, captionFont);
     Harvestrate = parameterBox(Frame2, ParameterBox::HarvestRate, 1680, Colours::Red);
-    Label3 = label(Frame2, "Label3", QStringLiteral("Run for t = 1 to t ="), 120, 2160, 2460, 375,
-                   captionFont);
+    Label3 = makeLabel(Frame2, "Label3", QStringLiteral("Run for t = 1 to t ="), 120, 2160, 2460,
+                       375, captionFont);
     simut = parameterBox(Frame2, ParameterBox::RunLength, 2160, Colours::Blue);
-    Label13 = label(Frame2, "Label13", QStringLiteral("Final population size (harvested):"), 120,
-                    2640, 3735, 375, captionFont);
-    Label12 = label(Frame2, "Label12", QStringLiteral("????"), 120, 3000, 3735, 375,
-                    designFont(Times, 12, true));
+    Label13 = makeLabel(Frame2, "Label13", QStringLiteral("Final population size (harvested):"),
+                        120, 2640, 3735, 375, captionFont);
+    Label12 = makeLabel(Frame2, "Label12", QStringLiteral("????"), 120, 3000, 3735, 375,
+                        designFont(Times, 12, true));
     Label12->setAlignment(Qt::AlignCenter);
     setColours(Label12, Colours::Red, Colours::White);
-    Label4 = label(Frame2, "Label4", QStringLiteral("Population size :"), 120, 3360, 3735, 375,
-                   captionFont);
-    Text4 = make<QLineEdit>(Frame2, "Text4", 120, 3720, 3735, 405);
+    Label4 = makeLabel(Frame2, "Label4", QStringLiteral("Population size :"), 120, 3360, 3735, 375,
+                       captionFont);
+    Text4 = makeControl<QLineEdit>(Frame2, "Text4", 120, 3720, 3735, 405);
     Text4->setText(QStringLiteral("????"));
     Text4->setReadOnly(true);
     Text4->setAlignment(Qt::AlignCenter);
@@ -150,14 +114,15 @@ void Form1::buildLayout()
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Chart and commands.
-    Frame3 = frame(this, "Frame3", "Graph", 4200, 120, 5895, 4215);
-    MSChart1 = make<QtChartControl>(Frame3, "MSChart1", 120, 240, 5676, 3468);
+    Frame3 = makeFrame(this, "Frame3", QStringLiteral("Graph"), 4200, 120, 5895, 4215);
+    MSChart1 = makeControl<QtChartControl>(Frame3, "MSChart1", 120, 240, 5676, 3468);
     MSChart1->setChartVisible(false);
-    Label16 = label(Frame3, "Label16", QStringLiteral("Bonjour!"), 120, 240, 5655, 735,
-                    designFont(Times, 24, true));
+    Label16 = makeLabel(Frame3, "Label16", QStringLiteral("Bonjour!"), 120, 240, 5655, 735,
+                        designFont(Times, 24, true));
     Label16->setAlignment(Qt::AlignCenter);
     setColours(Label16, Colours::Yellow, Colours::Red);
-    Label17 = label(Frame3, "Label17", QString(), 120, 1080, 5655, 2535, designFont(Times, 13.8));
+    Label17
+        = makeLabel(Frame3, "Label17", QString(), 120, 1080, 5655, 2535, designFont(Times, 13.8));
     Label17->setAlignment(Qt::AlignCenter);
     Label17->setWordWrap(true);
     setColours(Label17, Colours::Yellow, Colours::Blue);
@@ -171,11 +136,12 @@ void Form1::buildLayout()
     Command1 = button(Frame3, "Command1", "Quit", "Quit this program", 5040, 3720, 735, 375);
 
     // Author.
-    Frame4 = frame(this, "Frame4", "Author", 4200, 4440, 5895, 2895);
-    Label9 = label(Frame4, "Label9", QString(), 120, 240, 3732, 2172, designFont(Times, 12));
+    Frame4 = makeFrame(this, "Frame4", QStringLiteral("Author"), 4200, 4440, 5895, 2895);
+    Label9 = makeLabel(Frame4, "Label9", QString(), 120, 240, 3732, 2172, designFont(Times, 12));
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColours(Label9, Colours::Black, Colours::White);
-    Label6 = label(Frame4, "Label6", QString(), 120, 2400, 3852, 372, designFont(Times, 12, true));
+    Label6
+        = makeLabel(Frame4, "Label6", QString(), 120, 2400, 3852, 372, designFont(Times, 12, true));
     Label6->setAlignment(Qt::AlignCenter);
     setColours(Label6, Colours::Black, Colours::Yellow);
     Image1 = new ClickLabel(Frame4);

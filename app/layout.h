@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/design.h"
+
+#include <QLabel>
+#include <QString>
+
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+// Building a window as it was laid out: every control placed in twips within its
+// parent and carrying its name.
+
+inline const QString TimesNewRoman = QStringLiteral("Times New Roman");
+
+// Names a top-level window, gives it its caption, the program's icon, a fixed client
+// area in twips and its background colour.
+void prepareWindow(QWidget *window, const char *name, const QString &caption, int clientWidth,
+                   int clientHeight, const QColor &background);
+
+template <typename Control>
+Control *makeControl(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    placeTwips(control, left, top, width, height);
+    return control;
+}
+
+template <typename Label = QLabel>
+Label *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top,
+                 int width, int height, const QFont &font)
+{
+    auto *label = makeControl<Label>(parent, name, left, top, width, height);
+    label->setText(text);
+    label->setFont(font);
+    return label;
+}
+
+// A classic frame, its border running through the middle of its caption; a frame
+// without a caption is a plain border.
+QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, int left, int top,
+                     int width, int height, const QColor &background = Colours::White);
+
+// A command button that runs on Enter while it has the focus and shows the hand
+// pointer.
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int left,
+                        int top, int width, int height, const QFont &font);
