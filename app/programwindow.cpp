@@ -6,6 +6,13 @@
 
 ProgramWindow::ProgramWindow(Qt::WindowFlags flags) : QWidget(nullptr, Qt::Window | flags) {}
 
+void ProgramWindow::showAndActivate()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
 bool ProgramWindow::hasPendingCalls() const
 {
     for (const QPointer<QTimer> &timer : pending_)
@@ -37,6 +44,7 @@ void ProgramWindow::cancelPendingCalls()
 void ProgramWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    unloaded_ = true;
     cancelPendingCalls();
     Form_Unload();
     deleteLater();

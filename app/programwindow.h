@@ -8,6 +8,11 @@
 
 class QTimer;
 
+// A window with a title bar and a close box, which the student cannot resize.
+inline constexpr Qt::WindowFlags FixedSingleBorder = Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                                     | Qt::WindowCloseButtonHint
+                                                     | Qt::MSWindowsFixedSizeDialogHint;
+
 // What every window of the program shares. A window is loaded once by the window
 // registry (load() is its load step), then only hidden and shown; its close box
 // unloads it: Form_Unload() runs, the window goes, and the next use loads a fresh
@@ -21,8 +26,15 @@ public:
 
     virtual void load() {}
 
+    // Shows the window in front, ready for the keyboard.
+    void showAndActivate();
+
     // Whether a call made with callLater() is still waiting.
     bool hasPendingCalls() const;
+
+    // Closed with its close box: the window goes as soon as the event loop lets it,
+    // and the next use loads a fresh one even before that.
+    bool isUnloaded() const { return unloaded_; }
 
 protected:
     // What the close box does before the window goes.
@@ -37,4 +49,5 @@ protected:
 
 private:
     QList<QPointer<QTimer>> pending_;
+    bool unloaded_ = false;
 };

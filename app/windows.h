@@ -6,7 +6,7 @@
 // Every window is one process-wide instance, created (loaded) on first use and
 // then only hidden and shown. A window closed with its close box is unloaded: the
 // instance goes, and the next use builds it afresh. A window class needs nothing
-// but a default constructor and a load() step to be used here.
+// but to derive from ProgramWindow, with a default constructor and a load() step.
 namespace Windows {
 
 namespace detail {
@@ -25,7 +25,7 @@ template <typename Window>
 Window &get()
 {
     QPointer<Window> &window = detail::slot<Window>();
-    if (!window) {
+    if (!window || window->isUnloaded()) {
         // Known before its load step runs, so a window that refers to itself
         // while loading finds itself.
         window = new Window;
@@ -39,7 +39,19 @@ Window &get()
 template <typename Window>
 Window *loaded()
 {
-    return detail::slot<Window>().data();
+    Window *window = detail::slot<Window>().data();
+    return window && !window->isUnloaded() ? window : nullptr;
+}
+
+// Leaves the window `from` for the window To: `from` is hidden, then To is shown
+// (loaded first if it is not loaded).
+template <typename To>
+To &switchTo(QWidget &from)
+{
+    from.hide();
+    To &to = get<To>();
+    to.showAndActivate();
+    return to;
 }
 
 // Unloads every window, the most recently loaded first.

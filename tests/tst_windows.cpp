@@ -60,13 +60,15 @@ private slots:
 
     void closeBoxUnloads()
     {
-        SomeWindow &window = Windows::get<SomeWindow>();
-        window.show();
-        QVERIFY(window.close());
+        QPointer<SomeWindow> window = &Windows::get<SomeWindow>();
+        window->show();
+        QVERIFY(window->close());
         QCOMPARE(unloads, 1);
-        QTRY_VERIFY(!Windows::loaded<SomeWindow>());
-        Windows::get<SomeWindow>(); // the next use loads a fresh one
+        QVERIFY(!Windows::loaded<SomeWindow>());
+        // The next use loads a fresh one, even before the closed one is gone.
+        QVERIFY(&Windows::get<SomeWindow>() != window.data());
         QCOMPARE(loads, 2);
+        QTRY_VERIFY(window.isNull());
     }
 
     void unloadAllLeavesNoWindow()
