@@ -16,6 +16,17 @@ QPixmap artwork(const QString &name, QSize size)
     return pixmap;
 }
 
+const QString QuizQuestions = QStringLiteral(
+    "1. What are the consequences of rearing a population and taking a harvest from it while "
+    "ignoring harvest theory? "
+    "2. To keep a culture of useful bacteria, should you use the exponential model, the logistic "
+    "model or another model? Explain why. "
+    "3. Which further factors, besides growth rate and carrying capacity, should a mass-rearing "
+    "and harvest model take into account?");
+
+const QString DedicationCaption = QStringLiteral(
+    "In loving memory of our teacher, who taught us to harvest only what nature gives again.");
+
 QIcon windowIcon()
 {
     QIcon icon;

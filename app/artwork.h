@@ -11,6 +11,10 @@
 // size when `size` is empty.
 QPixmap artwork(const QString &name, QSize size = QSize());
 
+// What the quiz sheet and the dedication picture say, for those who cannot see them.
+extern const QString QuizQuestions;
+extern const QString DedicationCaption;
+
 QIcon windowIcon();
 QIcon quizIcon();
 

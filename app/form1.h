@@ -26,7 +26,6 @@ class Form1 : public ProgramWindow
 public:
     Form1();
     void load() override;
-    void showAndActivate();
 
     // Controls, named as in the layout.
     ClickLabel *Label15 = nullptr; // clickable title "Tarnwick (Basic)"
@@ -95,6 +94,13 @@ public slots:
     void Command10_Click();
     void Timer1_Timer();
     void MSChart1_Click();
+
+    // The windows opened from here.
+    void Command9_Click();  // "More ...": the introduction
+    void Image1_Click();    // the portrait: how to use the program
+    void Label15_Click();   // the title: how to use the program
+    void Command13_Click(); // the quiz
+    void Command1_Click();  // "Quit": the citation window, then the dedication
 
 public:
     // Draws a chart of the last run and disables RUN, as every chart of this

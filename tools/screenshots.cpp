@@ -1,6 +1,6 @@
 // Renders every window of the program to PNG for visual review: the start-up
-// windows, the main window before and after a run, and each of the nine charts of
-// the main window's click cycle under both models.
+// windows, the main window before and after a run, each of the nine charts of the
+// main window's click cycle under both models, and the information windows.
 #include "app/backform.h"
 #include "app/controls.h"
 #include "app/design.h"
@@ -9,6 +9,12 @@
 #include "app/seams.h"
 #include "app/titlform.h"
 #include "app/windows.h"
+#include "info/copyrigh.h"
+#include "info/howto.h"
+#include "info/introfrm.h"
+#include "info/quiz.h"
+#include "info/referenc.h"
+#include "info/vater.h"
 #include "model/harvest.h"
 
 #include <QApplication>
@@ -133,6 +139,23 @@ int main(int argc, char *argv[])
     enter(form.simut, QStringLiteral("2000"));
     form.Command2_Click();
     save(&form, QStringLiteral("form1-refused-overflow"));
+
+    // The information windows and the way out.
+    form.Command9_Click();
+    save(&Windows::get<Introfrm>(), QStringLiteral("introfrm"));
+    Windows::get<Introfrm>().Command2_Click();
+    save(&Windows::get<Referenc>(), QStringLiteral("referenc"));
+    Windows::get<Referenc>().Command1_Click();
+    form.Label15_Click();
+    save(&Windows::get<Howto>(), QStringLiteral("howto"));
+    Windows::get<Howto>().Command1_Click();
+    form.Command13_Click();
+    save(&Windows::get<Quiz>(), QStringLiteral("quiz"));
+    Windows::get<Quiz>().Command1_Click();
+    form.Command1_Click();
+    save(&Windows::get<copyrigh>(), QStringLiteral("copyrigh"));
+    Windows::get<copyrigh>().Command1_Click();
+    save(&Windows::get<Vater>(), QStringLiteral("vater"));
 
     Windows::unloadAll();
     return 0;

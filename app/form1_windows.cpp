@@ -1,0 +1,26 @@
+// The windows the main window opens. Each hides the main window first and shows
+// the other; the quiz and the citation window are shown first, then the main
+// window hides.
+#include "app/form1.h"
+
+#include "app/windows.h"
+#include "info/copyrigh.h"
+#include "info/howto.h"
+#include "info/introfrm.h"
+#include "info/quiz.h"
+
+void Form1::Command9_Click() { Windows::switchTo<Introfrm>(*this); }
+void Form1::Image1_Click() { Windows::switchTo<Howto>(*this); }
+void Form1::Label15_Click() { Windows::switchTo<Howto>(*this); }
+
+void Form1::Command13_Click()
+{
+    Windows::get<Quiz>().showAndActivate();
+    hide();
+}
+
+void Form1::Command1_Click()
+{
+    Windows::get<copyrigh>().showAndActivate();
+    hide();
+}

@@ -1,0 +1,48 @@
+#include "info/howto.h"
+
+#include "app/form1.h"
+#include "app/layout.h"
+#include "app/windows.h"
+
+#include <QPushButton>
+
+Howto::Howto() : ProgramWindow(FixedSingleBorder)
+{
+    prepareWindow(this, "Howto", QStringLiteral("Howto"), 6570, 4890, Colours::Grey);
+    Label1
+        = makeLabel(this, "Label1", QString(), 240, 480, 6015, 3615, designFont(TimesNewRoman, 12));
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    setColours(Label1, Colours::Black, Colours::Grey);
+    Command1 = makeButton(this, "Command1", QStringLiteral("OK"), 2640, 4320, 1335, 495,
+                          designFont(TimesNewRoman, 12, true));
+    connect(Command1, &QPushButton::clicked, this, &Howto::Command1_Click);
+}
+
+QString Howto::instructionLines()
+{
+    return QStringList{
+        QStringLiteral("Click on the graph to change graph."),
+        QStringLiteral("Click on a parameter box to change the default value, ")
+            + QStringLiteral("then press Enter to confirm the change."),
+        QStringLiteral("Click Large graph to see large graph with legends."),
+        QStringLiteral(
+            "Click Game to play harvest game. (It tests your knowledge on harvesting theory.)"),
+        QStringLiteral("Click Print to print the screen. (If your printer is not ")
+            + QStringLiteral("connected to LPT1, you may encounter difficulty.)"),
+        QString(),
+        QStringLiteral("Comments and suggestions are welcome."),
+        QStringLiteral("Please send them by e-mail to tarnwick@example.org."),
+    }
+        .join(QLatin1Char('\n'));
+}
+
+void Howto::load()
+{
+    Label1->setText(instructionLines());
+    centreOnScreen(this);
+    Command1->setFocus();
+}
+
+void Howto::Command1_Click() { Windows::switchTo<Form1>(*this); }
+void Howto::Form_Unload() { Windows::switchTo<Form1>(*this); }

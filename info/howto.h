@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/programwindow.h"
+
+class QLabel;
+class QPushButton;
+
+// How to use the program, opened by a click on the main window's title or portrait.
+class Howto : public ProgramWindow
+{
+    Q_OBJECT
+public:
+    Howto();
+    void load() override;
+
+    QLabel *Label1 = nullptr;        // the instructions
+    QPushButton *Command1 = nullptr; // "OK"
+
+    static QString instructionLines();
+
+public slots:
+    void Command1_Click();
+
+protected:
+    void Form_Unload() override;
+};

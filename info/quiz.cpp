@@ -1,0 +1,37 @@
+#include "info/quiz.h"
+
+#include "app/artwork.h"
+#include "app/form1.h"
+#include "app/layout.h"
+#include "app/windows.h"
+
+#include <QPushButton>
+
+namespace {
+// Above the middle of the window, to leave room for the button below.
+constexpr int RaisedTwips = 400;
+} // namespace
+
+Quiz::Quiz() : ProgramWindow(FixedSingleBorder)
+{
+    prepareWindow(this, "Quiz", QStringLiteral("Quiz"), 9855, 7545, QColor(128, 255, 128));
+    Image1 = makeControl<QLabel>(this, "Image1", 0, 0, 6540, 2280);
+    Image1->setPixmap(artwork(QStringLiteral("quizsheet"), Image1->size()));
+    Image1->setAccessibleName(QStringLiteral("Quiz: three questions on harvest theory"));
+    Image1->setAccessibleDescription(QuizQuestions);
+    Command1 = makeButton(this, "Command1", QStringLiteral("Back to the mainform"), 3600, 6960,
+                          3015, 495, designFont(TimesNewRoman, 12, true));
+    connect(Command1, &QPushButton::clicked, this, &Quiz::Command1_Click);
+}
+
+void Quiz::load()
+{
+    // Centred across, and 400 twips above the middle.
+    Image1->move((width() - Image1->width()) / 2,
+                 (height() - Image1->height()) / 2 - twipsToPixels(RaisedTwips));
+    centreOnScreen(this);
+    Command1->setFocus();
+}
+
+void Quiz::Command1_Click() { Windows::switchTo<Form1>(*this); }
+void Quiz::Form_Unload() { Windows::switchTo<Form1>(*this); }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/programwindow.h"
+
+class QLabel;
+class QPushButton;
+
+// The quiz: a sheet of three questions on harvest theory.
+class Quiz : public ProgramWindow
+{
+    Q_OBJECT
+public:
+    Quiz();
+    void load() override;
+
+    QLabel *Image1 = nullptr;        // the question sheet
+    QPushButton *Command1 = nullptr; // "Back to the mainform"
+
+public slots:
+    void Command1_Click();
+
+protected:
+    void Form_Unload() override;
+};

@@ -1,0 +1,112 @@
+#include "info/referenc.h"
+
+#include "app/controls.h"
+#include "app/form1.h"
+#include "app/layout.h"
+#include "app/windows.h"
+
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+struct Entry
+{
+    const char *name;
+    int top;
+    int width;
+    int height;
+    const char *text;
+};
+
+// In order of publication year, each label as tall as its entry needs and 120
+// twips below the one before; most entries take two lines, so the tops run lower
+// than in the original layout, which had shorter entries. The last entry keeps
+// its place.
+constexpr Entry Entries[] = {
+    {"Label1(2)", 720, 8295, 555,
+     "Lewis, E. G. (1942). On the generation and growth of a population. Sankhy\u0101 6: "
+     "93\u201396."},
+    {"Label1(1)", 1395, 8415, 555,
+     "Leslie, P. H. (1945). On the use of matrices in certain population mathematics. "
+     "Biometrika 33: 183\u2013212."},
+    {"Label1(3)", 2070, 8415, 555,
+     "Gordon, H. S. (1954). The economic theory of a common-property resource: the fishery. "
+     "Journal of Political Economy 62: 124\u2013142."},
+    {"Label1(4)", 2745, 8415, 840,
+     "Schaefer, M. B. (1954). Some aspects of the dynamics of populations important to the "
+     "management of the commercial marine fisheries. Bulletin of the Inter-American Tropical "
+     "Tuna Commission 1: 27\u201356."},
+    {"Label1(5)", 3705, 8415, 375,
+     "Hardin, G. (1968). The tragedy of the commons. Science 162: 1243\u20131248."},
+    {"Label1(6)", 4200, 8415, 555,
+     "May, R. M., Beddington, J. R., Clark, C. W., Holt, S. J. & Laws, R. M. (1979). "
+     "Management of multispecies fisheries. Science 205: 267\u2013277."},
+    {"Label2", 5160, 8415, 555,
+     "Clark, C. W. (1990). Mathematical Bioeconomics: The Optimal Management of Renewable "
+     "Resources, 2nd edition. Wiley, New York."},
+};
+
+} // namespace
+
+Referenc::Referenc() : ProgramWindow(FixedSingleBorder)
+{
+    prepareWindow(this, "Referenc", QStringLiteral("References"), 8685, 6840, Colours::White);
+    const QFont font = designFont(TimesNewRoman, 12, true);
+
+    Label1[0] = makeLabel<ClickLabel>(this, "Label1(0)", QStringLiteral("References"), 240, 240,
+                                      6735, 255, font);
+    // The array's elements in the order of the entries: 2, 1, 3, 4, 5, 6.
+    constexpr int Elements[] = {2, 1, 3, 4, 5, 6};
+    for (std::size_t i = 0; i < std::size(Entries); ++i) {
+        const Entry &e = Entries[i];
+        auto *label = makeLabel<ClickLabel>(this, e.name, QString::fromUtf8(e.text), 240, e.top,
+                                            e.width, e.height, font);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (i < std::size(Elements))
+            Label1[std::size_t(Elements[i])] = label;
+        else
+            Label2 = label;
+    }
+    Command1 = makeButton(this, "Command1", QStringLiteral("OK"), 3960, 6240, 855, 495, font);
+
+    connect(Command1, &QPushButton::clicked, this, &Referenc::Command1_Click);
+    for (int i = 0; i < int(Label1.size()); ++i)
+        connect(Label1[std::size_t(i)], &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
+    // A click on the last entry does nothing: the label takes it, so it does not
+    // reach the window behind.
+}
+
+void Referenc::load()
+{
+    centreOnScreen(this);
+    Command1->setFocus();
+}
+
+void Referenc::Command1_Click() { Windows::switchTo<Form1>(*this); }
+void Referenc::Label1_Click(int) { Windows::switchTo<Form1>(*this); }
+void Referenc::Form_Unload() { Windows::switchTo<Form1>(*this); }
+
+// A click on the empty window: the main window comes first, then this one goes.
+void Referenc::Form_Click()
+{
+    Windows::get<Form1>().showAndActivate();
+    hide();
+}
+
+void Referenc::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Referenc::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        Form_Click();
+}

@@ -1,0 +1,33 @@
+#include "info/vater.h"
+
+#include "app/artwork.h"
+#include "app/layout.h"
+#include "app/seams.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+Vater::Vater() : ProgramWindow(Qt::Tool | FixedSingleBorder)
+{
+    prepareWindow(this, "Vater", QStringLiteral("Dedication"), 6960, 7956, Colours::White);
+    Frame1 = makeFrame(this, "Frame1", QString(), 360, 240, 6492, 6972);
+    Picture2 = makeControl<QLabel>(Frame1, "Picture2", 0, 0, 6048, 6708);
+    Picture2->setPixmap(artwork(QStringLiteral("dedication"), Picture2->size()));
+    Picture2->setAccessibleName(QStringLiteral("Memorial portrait of a teacher"));
+    Picture2->setAccessibleDescription(DedicationCaption);
+    Command1 = makeButton(this, "Command1", QStringLiteral("God rest his soul"), 1320, 7320, 4575,
+                          495, designFont(TimesNewRoman, 14.4, true));
+    connect(Command1, &QPushButton::clicked, this, &Vater::Command1_Click);
+}
+
+void Vater::load()
+{
+    // The picture sits in the middle of its frame.
+    Picture2->move((Frame1->width() - Picture2->width()) / 2,
+                   (Frame1->height() - Picture2->height()) / 2);
+    centreOnScreen(this);
+    Command1->setFocus();
+}
+
+void Vater::Command1_Click() { Seams::endProgram(); }
+void Vater::Form_Unload() { Seams::endProgram(); }
