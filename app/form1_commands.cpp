@@ -35,18 +35,7 @@ void Form1::chooseModel(Growth model)
 void Form1::Option1_Click() { chooseModel(Growth::Exponential); }
 void Form1::Option2_Click() { chooseModel(Growth::Logistic); }
 
-void Form1::Command10_Click()
-{
-    std::unique_ptr<QPrinter> printer = Seams::defaultPrinter();
-    if (!printer) // no printer on this system: the print dialog can still save a PDF file
-        printer = Seams::choosePrinter(this);
-    if (!printer) {
-        showNotice(QStringLiteral("No printer: nothing printed"));
-        return;
-    }
-    showNotice(printWindowImage(this, *printer) ? QStringLiteral("Printed")
-                                                : QStringLiteral("Printing failed"));
-}
+void Form1::Command10_Click() { showNotice(printWindow(this)); }
 
 void Form1::showNotice(const QString &text)
 {

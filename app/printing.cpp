@@ -1,5 +1,7 @@
 #include "app/printing.h"
 
+#include "app/seams.h"
+
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +24,17 @@ bool printWindowImage(QWidget *window, QPrinter &printer)
     painter.drawPixmap(QRect(QPoint(page.x() + (page.width() - size.width()) / 2, page.y()), size),
                        image);
     return painter.end();
+}
+
+QString printWindow(QWidget *window)
+{
+    std::unique_ptr<QPrinter> printer = Seams::defaultPrinter();
+    if (!printer) // no printer on this system: the print dialog can still save a PDF file
+        printer = Seams::choosePrinter(window);
+    if (!printer)
+        return QStringLiteral("No printer: nothing printed");
+    return printWindowImage(window, *printer) ? QStringLiteral("Printed")
+                                              : QStringLiteral("Printing failed");
 }
 
 QString proposedPdfPath(const QDate &date, const QString &folder)

@@ -10,6 +10,11 @@ class QWidget;
 // keeping its proportions. False when the printer could not be started.
 bool printWindowImage(QWidget *window, QPrinter &printer);
 
+// Prints the window on the default printer or, where there is none, on the
+// printer or PDF file the student picks in the print dialog. Says in a few words
+// what came of it: "Printed", "Printing failed" or "No printer: nothing printed".
+QString printWindow(QWidget *window);
+
 // Where the print dialog proposes to save a PDF file: "tarnwick-<date>.pdf" in
 // `folder`, numbered "-2", "-3", … where that name is taken, so Enter in the dialog
 // saves at once and never over an earlier file.
