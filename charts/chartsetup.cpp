@@ -72,6 +72,15 @@ ChartLook withReason(const ChartLook &look, const QString &reason)
     return explained;
 }
 
+QString whyNoLogisticCurves(const HarvestState &state)
+{
+    if (state.RunModel == Growth::Exponential)
+        return QStringLiteral("needs a run of the logistic model");
+    if (!(state.CarryingCapacity > 0))
+        return QStringLiteral("not defined unless K > 0");
+    return QString();
+}
+
 void writePoint(ChartControl &chart, HarvestState &state, int series, double index, double x,
                 double y)
 {

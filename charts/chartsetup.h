@@ -50,6 +50,10 @@ void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style
 // The look with its title replaced by the short title and a reason.
 ChartLook withReason(const ChartLook &look, const QString &reason);
 
+// Why the logistic model's curves cannot be drawn from the last run (an exponential
+// run, which has no K, or a K not above 0); empty when they can.
+QString whyNoLogisticCurves(const HarvestState &state);
+
 // Writes the point with index `index` to row index + 1 of the series whose x column
 // is `series`: x column first, then y. The working values PointIndex, PointX and
 // PointY of the shared record follow the point.

@@ -62,10 +62,11 @@ void ShowalldNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &,
         state.NStable = equilibria.stable;
     }
 
-    const bool curvesDefined = K > 0;
+    const QString missing = whyNoLogisticCurves(state);
+    const bool curvesDefined = missing.isEmpty();
     ChartLook shown = look;
     if (!curvesDefined)
-        shown = withReason(look, QStringLiteral("not defined unless K > 0"));
+        shown = withReason(look, missing);
     else if (r == 0)
         shown = withReason(look, QStringLiteral("no equilibrium, r = 0"));
     else if (!equilibria.exist)

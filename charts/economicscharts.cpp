@@ -47,9 +47,9 @@ void emptySeries(ChartControl &chart, int columns, int rows)
 }
 
 // The logistic yield divides by K: without a carrying capacity there is no curve.
-ChartLook logisticLook(const ChartLook &look, double K)
+ChartLook logisticLook(const ChartLook &look, const QString &missing)
 {
-    return K > 0 ? look : withReason(look, QStringLiteral("not defined unless K > 0"));
+    return missing.isEmpty() ? look : withReason(look, missing);
 }
 
 } // namespace
@@ -59,9 +59,10 @@ void ShowCostandRevenue(ChartControl &chart, HarvestState &state, const ChartInp
 {
     const double r = state.IntrinsicRate;
     const double K = state.CarryingCapacity;
-    standardSetUp(chart, 10, CurveRows, SeriesStyle::Line, logisticLook(look, K));
+    const QString missing = whyNoLogisticCurves(state);
+    standardSetUp(chart, 10, CurveRows, SeriesStyle::Line, logisticLook(look, missing));
     state.XStep = K / CurveIntervals;
-    if (K > 0)
+    if (missing.isEmpty())
         fillCostAndRevenue(chart, state, [r, K](double ratio, double x) {
             return logisticRevenue(ratio, r, K, x);
         });
@@ -78,9 +79,10 @@ void ShowNetProfit(ChartControl &chart, HarvestState &state, const ChartInputs &
     // As many points as the run is long; the bound keeps a runaway number in check.
     const double L = withinSeries(inputs.runLength);
     const int rows = rowCountOf(L);
-    standardSetUp(chart, 8, rows, SeriesStyle::Line, logisticLook(look, K));
+    const QString missing = whyNoLogisticCurves(state);
+    standardSetUp(chart, 8, rows, SeriesStyle::Line, logisticLook(look, missing));
     state.XStep = K / CurveIntervals;
-    if (K > 0)
+    if (missing.isEmpty())
         fillNetProfit(chart, state, L - 1,
                       [r, K](double ratio, double x) { return logisticNetProfit(ratio, r, K, x); });
     else
