@@ -107,4 +107,5 @@ void Form1::connectHandlers()
     connect(Label15, &ClickLabel::clicked, this, &Form1::Label15_Click);
     connect(Command13, &QPushButton::clicked, this, &Form1::Command13_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
 }

@@ -101,6 +101,11 @@ public slots:
     void Label15_Click();   // the title: how to use the program
     void Command13_Click(); // the quiz
     void Command1_Click();  // "Quit": the citation window, then the dedication
+    void Command11_Click(); // "Large graph"
+
+public:
+    // Opens the large graph window on its opening view of the last run.
+    void ShowLargeGraph();
 
 public:
     // Draws a chart of the last run and disables RUN, as every chart of this

@@ -8,6 +8,7 @@
 #include "info/howto.h"
 #include "info/introfrm.h"
 #include "info/quiz.h"
+#include "largegraph/larggraf.h"
 
 void Form1::Command9_Click() { Windows::switchTo<Introfrm>(*this); }
 void Form1::Image1_Click() { Windows::switchTo<Howto>(*this); }
@@ -23,4 +24,15 @@ void Form1::Command1_Click()
 {
     Windows::get<copyrigh>().showAndActivate();
     hide();
+}
+
+void Form1::Command11_Click() { ShowLargeGraph(); }
+
+// The chart is complete before the window shows.
+void Form1::ShowLargeGraph()
+{
+    larggraf &large = Windows::get<larggraf>();
+    large.drawOpeningView();
+    hide();
+    large.showAndActivate();
 }

@@ -15,6 +15,7 @@
 #include "info/quiz.h"
 #include "info/referenc.h"
 #include "info/vater.h"
+#include "largegraph/larggraf.h"
 #include "model/harvest.h"
 
 #include <QApplication>
@@ -88,6 +89,25 @@ void chartCycle(Form1 &form, const char *model)
     saveSheet(charts, QStringLiteral("form1-%1-charts").arg(QLatin1String(model)));
 }
 
+// The large window's opening view and the nine positions of its own cycle.
+void largeCycle(Form1 &form, const char *model)
+{
+    Harvest.LargeGraphIndex = 0;
+    form.ShowLargeGraph();
+    larggraf &large = Windows::get<larggraf>();
+    save(&large, QStringLiteral("larggraf-%1-open").arg(QLatin1String(model)));
+    QList<QPixmap> charts;
+    for (int click = 1; click <= 9; ++click) {
+        large.MSChart1_Click();
+        save(&large, QStringLiteral("larggraf-%1-%2").arg(QLatin1String(model)).arg(click % 9));
+        charts << large.Frame2->grab().scaled(large.Frame2->size() / 2, Qt::KeepAspectRatio,
+                                              Qt::SmoothTransformation);
+    }
+    charts.prepend(charts.takeLast()); // position 0 first
+    saveSheet(charts, QStringLiteral("larggraf-%1-charts").arg(QLatin1String(model)));
+    large.Command4_Click();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -120,6 +140,7 @@ int main(int argc, char *argv[])
     save(&form, QStringLiteral("form1-start"));
 
     chartCycle(form, "logistic");
+    largeCycle(form, "logistic");
 
     enter(form.Harvestrate, QStringLiteral("40"));
     form.Command2_Click();
@@ -134,6 +155,7 @@ int main(int argc, char *argv[])
     form.Option1->click();
     save(&form, QStringLiteral("form1-exponential-options"));
     chartCycle(form, "exponential");
+    largeCycle(form, "exponential");
 
     enter(form.rrate, QStringLiteral("0.4"));
     enter(form.simut, QStringLiteral("2000"));

@@ -1,0 +1,159 @@
+#include "largegraph/larggraf.h"
+
+#include "app/form1.h"
+#include "app/layout.h"
+#include "app/printing.h"
+#include "app/windows.h"
+#include "charts/qtchartcontrol.h"
+#include "info/copyrigh.h"
+#include "largegraph/largelooks.h"
+#include "model/harvest.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace {
+
+const QString Caption = QStringLiteral("Large graph");
+
+// How long a message stays in the window's caption.
+constexpr int NoticeMilliseconds = 5000;
+
+struct ButtonSpec
+{
+    QPushButton *larggraf::*member;
+    const char *name;
+    const char *caption;
+    int left;
+    int width;
+};
+
+// The row under the chart, left to right.
+constexpr ButtonSpec Buttons[] = {
+    {&larggraf::Command1, "Command1", "N vs. t", 120, 855},
+    {&larggraf::Command3, "Command3", "dN vs. t", 1080, 975},
+    {&larggraf::Command8, "Command8", "N, dN vs. t", 2160, 1095},
+    {&larggraf::Command2, "Command2", "dN vs. N", 3360, 975},
+    {&larggraf::Command9, "Command9", "lnN vs. t", 4440, 1095},
+    {&larggraf::Command7, "Command7", "dN/N vs. N", 5640, 1215},
+    {&larggraf::Command6, "Command6", "Print", 6960, 975},
+    {&larggraf::Command4, "Command4", "Main form", 8040, 1095},
+    {&larggraf::Command5, "Command5", "Quit", 9240, 735},
+};
+
+} // namespace
+
+larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
+{
+    prepareWindow(this, "larggraf", Caption, 10308, 7440, Colours::White);
+    Frame2 = makeFrame(this, "Frame2", QStringLiteral("Graph"), 120, 120, 10095, 7215);
+    MSChart1 = makeControl<QtChartControl>(Frame2, "MSChart1", 96, 192, 9900, 6444);
+
+    QWidget *previous = MSChart1;
+    const QFont font = designFont(TimesNewRoman, 9.6, true);
+    for (const ButtonSpec &b : Buttons) {
+        QPushButton *button = makeButton(Frame2, b.name, QString::fromLatin1(b.caption), b.left,
+                                         6720, b.width, 375, font);
+        this->*b.member = button;
+        setTabOrder(previous, button);
+        previous = button;
+    }
+
+    connect(Command1, &QPushButton::clicked, this, &larggraf::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &larggraf::Command3_Click);
+    connect(Command8, &QPushButton::clicked, this, &larggraf::Command8_Click);
+    connect(Command2, &QPushButton::clicked, this, &larggraf::Command2_Click);
+    connect(Command9, &QPushButton::clicked, this, &larggraf::Command9_Click);
+    connect(Command7, &QPushButton::clicked, this, &larggraf::Command7_Click);
+    connect(Command6, &QPushButton::clicked, this, &larggraf::Command6_Click);
+    connect(Command4, &QPushButton::clicked, this, &larggraf::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
+    connect(MSChart1, &QtChartControl::clicked, this, &larggraf::MSChart1_Click);
+}
+
+// The large window takes the run length from the run itself, never from the
+// main window's box: N(t) and ln N(t) end at the last step with a harvested
+// population, dN(t) one step later than in the main window.
+ChartInputs larggraf::inputsFor(Chart chart) const
+{
+    ChartInputs inputs;
+    inputs.n0 = Harvest.NOriginal[0];
+    switch (chart) {
+    case Chart::NvsT:
+    case Chart::lnNvsT: inputs.runLength = lastPlottedStep(Harvest); break;
+    case Chart::dNvsT: inputs.runLength = Harvest.SimuT + 1; break;
+    default: inputs.runLength = Harvest.SimuT; break;
+    }
+    return inputs;
+}
+
+// Each graph hands the keyboard to a button, so Enter leads on through the views.
+QPushButton *larggraf::focusAfter(Chart chart) const
+{
+    switch (chart) {
+    case Chart::NvsT:
+    case Chart::lnNvsT:
+    case Chart::CostAndRevenue:
+    case Chart::NetProfit:
+    case Chart::ExponentialCostAndRevenue:
+    case Chart::ExponentialNetProfit: return Command7;
+    case Chart::dNvsT: return Command8;
+    case Chart::dNvsN: return Command9;
+    case Chart::dNperNvsN: return Command1;
+    case Chart::LogisticTheory:
+    case Chart::ExponentialTheory: return Command5;
+    case Chart::NanddNvsT: return nullptr;
+    }
+    return nullptr;
+}
+
+void larggraf::drawOpeningView()
+{
+    ChartLook look = largeWindowLook(Chart::NvsT, QString::fromStdString(Harvest.ParameterCaption));
+    look.legend = false;
+    ChartInputs inputs;
+    inputs.runLength = Harvest.SimuT;
+    drawChart(Chart::NvsT, *MSChart1, Harvest, inputs, look);
+}
+
+void larggraf::showView(Chart chart)
+{
+    const ChartInputs inputs = inputsFor(chart);
+    if (chart == Chart::NvsT)
+        Harvest.LastPoint = inputs.runLength;
+    drawChart(chart, *MSChart1, Harvest, inputs,
+              largeWindowLook(chart, QString::fromStdString(Harvest.ParameterCaption)));
+    if (QPushButton *next = focusAfter(chart))
+        next->setFocus();
+}
+
+void larggraf::Command1_Click() { showView(Chart::NvsT); }
+void larggraf::Command3_Click() { showView(Chart::dNvsT); }
+void larggraf::Command8_Click() { showView(Chart::NanddNvsT); }
+void larggraf::Command2_Click() { showView(Chart::dNvsN); }
+void larggraf::Command9_Click() { showView(Chart::lnNvsT); }
+void larggraf::Command7_Click() { showView(Chart::dNperNvsN); }
+
+void larggraf::MSChart1_Click()
+{
+    Harvest.LargeGraphIndex = nextCyclePosition(Harvest.LargeGraphIndex);
+    showView(chartAtCyclePosition(Harvest.LargeGraphIndex, Harvest.GrowthModel));
+}
+
+// This window has no label of its own: a short message stands in its caption.
+void larggraf::showNotice(const QString &text)
+{
+    setWindowTitle(Caption + QStringLiteral(": ") + text);
+    callLater(NoticeMilliseconds, [this] { setWindowTitle(Caption); });
+}
+
+void larggraf::hideEvent(QHideEvent *event)
+{
+    setWindowTitle(Caption);
+    ProgramWindow::hideEvent(event);
+}
+
+void larggraf::Command6_Click() { showNotice(printWindow(this)); }
+void larggraf::Command4_Click() { Windows::switchTo<Form1>(*this); }
+void larggraf::Command5_Click() { Windows::switchTo<copyrigh>(*this); }
+void larggraf::Form_Unload() { Windows::switchTo<Form1>(*this); }

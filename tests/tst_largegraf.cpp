@@ -1,0 +1,382 @@
+// The large graph window: its opening view, the six population views with
+// legends, the theoretical and economic graphs, and its own chart cycle.
+#include "programfixture.h"
+
+#include "info/copyrigh.h"
+#include "largegraph/larggraf.h"
+
+#include <QLegend>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+namespace {
+
+const QString Caption = QStringLiteral(" [N(0)=100, K=500, r=0.2, H=10.]");
+
+larggraf &large() { return Windows::get<larggraf>(); }
+
+QString title() { return large().MSChart1->chart()->title(); }
+
+QList<QPointF> points(int seriesIndex)
+{
+    const auto series = large().MSChart1->chart()->series();
+    if (seriesIndex >= series.size())
+        return {};
+    return static_cast<QXYSeries *>(series.at(seriesIndex))->points();
+}
+
+QStringList legendTexts()
+{
+    QStringList texts;
+    for (QAbstractSeries *series : large().MSChart1->chart()->series())
+        texts << series->name();
+    return texts;
+}
+
+bool allFinite()
+{
+    for (QAbstractSeries *series : large().MSChart1->chart()->series())
+        for (const QPointF &p : static_cast<QXYSeries *>(series)->points())
+            if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
+                return false;
+    return true;
+}
+
+// The chart title at the moment the window is shown.
+class TitleAtShow : public QObject
+{
+public:
+    QString seen;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched == Windows::loaded<larggraf>())
+            seen = large().MSChart1->chart()->title();
+        return false;
+    }
+};
+
+} // namespace
+
+class TestLargeGraph : public ProgramTest
+{
+    Q_OBJECT
+
+private slots:
+    void openingViewBeforeTheWindowShows();
+    void views_data();
+    void views();
+    void cycleOrderDiffersFromTheButtons_data();
+    void cycleOrderDiffersFromTheButtons();
+    void buttonsDoNotMoveTheCycle();
+    void cycleSurvivesCloseReopenAndRuns();
+    void viewsReadTheRunNotTheBox();
+    void logisticGraphsWithoutEquilibriumOrRun_data();
+    void logisticGraphsWithoutEquilibriumOrRun();
+    void zeroPopulationDrawsNoLogarithm();
+    void leavingTheWindow_data();
+    void leavingTheWindow();
+    void printSaysWhatCameOfIt();
+    void keyboardStepsThroughTheCycle();
+
+private:
+    bool largeGraphWaited = false;
+    Form1 &openAfterRun(bool exponential = false)
+    {
+        Form1 &form = program.startAtMainWindow();
+        if (exponential)
+            form.Option1->click();
+        largeGraphWaited = !form.Command11->isEnabled(); // "Large graph" waits for a run
+        form.Command2_Click();
+        QTest::mouseClick(form.Command11, Qt::LeftButton);
+        return form;
+    }
+};
+
+void TestLargeGraph::openingViewBeforeTheWindowShows()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    TitleAtShow watch;
+    qApp->installEventFilter(&watch);
+    QTest::mouseClick(form.Command11, Qt::LeftButton);
+    qApp->removeEventFilter(&watch);
+    QVERIFY(!form.isVisible());
+    QVERIFY(large().isVisible());
+    QCOMPARE(large().windowTitle(), QStringLiteral("Large graph"));
+    // The literal ends in a blank and the caption begins with one.
+    QCOMPARE(watch.seen, QStringLiteral("The change of N(t) with t ") + Caption);
+    QVERIFY(!large().MSChart1->chart()->legend()->isVisible());
+    QCOMPARE(points(0).size(), 66);
+    QCOMPARE(points(1).size(), 66);
+    openAfterRun();
+    QVERIFY(largeGraphWaited);
+}
+
+void TestLargeGraph::views_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("legend");
+    QTest::addColumn<int>("pointsEach");
+    QTest::addColumn<QString>("focus"); // empty: the focus stays on the button
+    const QStringList populations = {"original", "harvested"};
+    QTest::addRow("N vs. t") << "Command1"
+                             << "The change of N(t) with t " + Caption << populations << 66
+                             << "Command7";
+    QTest::addRow("dN vs. t") << "Command3"
+                              << "The change of dN(t) with t " + Caption << populations << 66
+                              << "Command8";
+    QTest::addRow("N, dN vs. t") << "Command8"
+                                 << "N(t) and dN(t) at different t " + Caption
+                                 << QStringList{"N(t)", "dN(t)", "N(t) (harvested)",
+                                                "dN(t) (harvested)"}
+                                 << 65 << "";
+    QTest::addRow("dN vs. N") << "Command2"
+                              << "The change of dN(t)/dt with N(t) " + Caption << populations << 66
+                              << "Command9";
+    QTest::addRow("lnN vs. t") << "Command9"
+                               << "The change of N(t) (in logarithm) with t " + Caption
+                               << populations << 66 << "Command7";
+    QTest::addRow("dN/N vs. N") << "Command7"
+                                << "dN/N vs. N" << populations << 65 << "Command1";
+}
+
+void TestLargeGraph::views()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, title);
+    QFETCH(QStringList, legend);
+    QFETCH(int, pointsEach);
+    QFETCH(QString, focus);
+    openAfterRun();
+    auto *pressed = large().findChild<QPushButton *>(button);
+    pressed->setFocus();
+    QTest::mouseClick(pressed, Qt::LeftButton);
+    QCOMPARE(::title(), title);
+    QVERIFY(large().MSChart1->chart()->legend()->isVisible());
+    QCOMPARE(legendTexts(), legend);
+    for (int i = 0; i < legend.size(); ++i)
+        QCOMPARE(points(i).size(), pointsEach);
+    QCOMPARE(large().focusWidget()->objectName(), focus.isEmpty() ? button : focus);
+    QCOMPARE(Harvest.LargeGraphIndex, 0);
+}
+
+void TestLargeGraph::cycleOrderDiffersFromTheButtons_data()
+{
+    QTest::addColumn<bool>("exponential");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("theoryFocus");
+    const QStringList populations
+        = {"The change of dN(t) with t ", "The change of dN(t)/dt with N(t) ",
+           "The change of N(t) (in logarithm) with t ", "N(t) and dN(t) at different t ",
+           "dN/N vs. N"};
+    QTest::addRow("logistic")
+        << false
+        << populations
+               + QStringList{"Graph for theoretical analysis (logistic model)",
+                             "Cost and revenue at different price-expense (p/e) ratio",
+                             "Net profit of different price/expense ratio",
+                             "The change of N(t) with t "}
+        << "Command5";
+    QTest::addRow("exponential")
+        << true
+        << populations
+               + QStringList{"Graph for theoretical analysis (exponential model)",
+                             "Cost and revenue at different price-expense (p/e) ratio "
+                             "(exponential model)",
+                             "Net profit of different price/expense ratio (exponential model)",
+                             "The change of N(t) with t "}
+        << "Command5";
+}
+
+void TestLargeGraph::cycleOrderDiffersFromTheButtons()
+{
+    QFETCH(bool, exponential);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, theoryFocus);
+    openAfterRun(exponential);
+    QStringList shown;
+    for (int click = 0; click < 9; ++click) {
+        large().MSChart1_Click();
+        QVERIFY(allFinite());
+        shown << ::title();
+        if (click == 5)
+            QCOMPARE(large().focusWidget()->objectName(), theoryFocus);
+        if (click == 6 || click == 7)
+            QCOMPARE(large().focusWidget()->objectName(), QStringLiteral("Command7"));
+    }
+    // A title that ends in a blank is followed by the run's parameters.
+    const QString caption = QString::fromStdString(Harvest.ParameterCaption);
+    for (QString &t : titles)
+        if (t.endsWith(QLatin1Char(' ')))
+            t += caption;
+    QCOMPARE(shown, titles);
+    QCOMPARE(legendTexts(), QStringList({"original", "harvested"}));
+    QCOMPARE(Harvest.GraphIndex, 0); // the main window's cycle is its own
+}
+
+void TestLargeGraph::buttonsDoNotMoveTheCycle()
+{
+    openAfterRun();
+    for (int click = 0; click < 3; ++click)
+        large().MSChart1_Click();
+    QTest::mouseClick(large().Command2, Qt::LeftButton); // "dN vs. N"
+    large().MSChart1_Click();
+    QCOMPARE(Harvest.LargeGraphIndex, 4);
+    QVERIFY(::title().startsWith(QLatin1String("N(t) and dN(t) at different t ")));
+}
+
+void TestLargeGraph::cycleSurvivesCloseReopenAndRuns()
+{
+    Form1 &form = openAfterRun();
+    large().MSChart1_Click();
+    large().MSChart1_Click();
+    QVERIFY(large().close()); // unloaded
+    QVERIFY(form.isVisible());
+    QVERIFY(!Windows::loaded<larggraf>());
+    pressEnter(form.rrate);
+    form.Command2_Click(); // a new run
+    form.ShowLargeGraph(); // a fresh window on its opening view, with no legend
+    QVERIFY(!large().MSChart1->chart()->legend()->isVisible());
+    large().MSChart1_Click();
+    QCOMPARE(Harvest.LargeGraphIndex, 3);
+    QVERIFY(::title().startsWith(QLatin1String("The change of N(t) (in logarithm) with t ")));
+}
+
+// After an edit of the run-length box without a new run, the views show the last run.
+void TestLargeGraph::viewsReadTheRunNotTheBox()
+{
+    Form1 &form = openAfterRun();
+    large().Command4_Click();
+    form.simut->setText(QStringLiteral("10"));
+    form.ShowLargeGraph();
+    QCOMPARE(points(0).size(), 66);
+    large().Command3_Click();
+    QCOMPARE(points(1).size(), 66);
+    large().Command7_Click();
+    QCOMPARE(points(0).size(), 65);
+}
+
+void TestLargeGraph::logisticGraphsWithoutEquilibriumOrRun_data()
+{
+    QTest::addColumn<QString>("H");
+    QTest::addColumn<bool>("exponentialRun");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("curves"); // series with points
+    QTest::addRow("H above rK/4") << "26" << false
+                                  << "Graph for theoretical analysis: no equilibrium, H > rK/4"
+                                  << 3;
+    QTest::addRow("exponential run, logistic option")
+        << "15" << true << "Graph for theoretical analysis: needs a run of the logistic model" << 0;
+}
+
+void TestLargeGraph::logisticGraphsWithoutEquilibriumOrRun()
+{
+    QFETCH(QString, H);
+    QFETCH(bool, exponentialRun);
+    QFETCH(QString, title);
+    QFETCH(int, curves);
+    Form1 &form = program.startAtMainWindow();
+    if (exponentialRun)
+        form.Option1->click();
+    form.Harvestrate->setText(H);
+    pressEnter(form.Harvestrate);
+    form.Command2_Click();
+    if (exponentialRun)
+        form.Option2->click(); // the option says logistic, the run was exponential
+    form.ShowLargeGraph();
+    Harvest.LargeGraphIndex = 5;
+    large().MSChart1_Click();
+    QCOMPARE(::title(), title);
+    QVERIFY(allFinite());
+    int drawn = 0;
+    for (int i = 0; i < 5; ++i)
+        drawn += !points(i).isEmpty();
+    QCOMPARE(drawn, curves);
+    for (int position = 7; position <= 8; ++position) {
+        large().MSChart1_Click();
+        QVERIFY(allFinite());
+    }
+}
+
+void TestLargeGraph::zeroPopulationDrawsNoLogarithm()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Option1->click();
+    form.n0->setText(QStringLiteral("0"));
+    pressEnter(form.n0);
+    form.Command2_Click();
+    form.ShowLargeGraph();
+    large().Command1_Click(); // LastPoint is -1: nothing to draw
+    QVERIFY(Harvest.LastPoint == -1);
+    QVERIFY(points(0).isEmpty() && points(1).isEmpty());
+    large().Command9_Click();
+    QVERIFY(points(0).isEmpty() && points(1).isEmpty());
+    QVERIFY(allFinite());
+}
+
+void TestLargeGraph::leavingTheWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addRow("Main form") << "Command4" << QStringList{"Form1"};
+    QTest::addRow("Quit") << "Command5" << QStringList{"copyrigh"};
+    QTest::addRow("close box") << "" << QStringList{"Form1"};
+}
+
+void TestLargeGraph::leavingTheWindow()
+{
+    QFETCH(QString, how);
+    QFETCH(QStringList, shown);
+    Form1 &form = openAfterRun();
+    if (how.isEmpty())
+        QVERIFY(large().close());
+    else
+        QTest::mouseClick(large().findChild<QPushButton *>(how), Qt::LeftButton);
+    QCOMPARE(form.isVisible(), shown.contains(QLatin1String("Form1")));
+    QCOMPARE(Windows::loaded<copyrigh>() && Windows::loaded<copyrigh>()->isVisible(),
+             shown.contains(QLatin1String("copyrigh")));
+    QCOMPARE(Windows::loaded<larggraf>() != nullptr, !how.isEmpty()); // the close box unloads
+    if (Windows::loaded<larggraf>())
+        QVERIFY(!large().isVisible());
+    QVERIFY(!program.ended);
+}
+
+void TestLargeGraph::printSaysWhatCameOfIt()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.pdf"));
+    Seams::setPrinters(
+        [path] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(path);
+            return printer;
+        },
+        nullptr);
+    Form1 &form = openAfterRun();
+    QTest::mouseClick(large().Command6, Qt::LeftButton);
+    QVERIFY(QFileInfo(path).size() > 0);
+    QCOMPARE(large().windowTitle(), QStringLiteral("Large graph: Printed"));
+    large().Command4_Click();
+    form.ShowLargeGraph();
+    QCOMPARE(large().windowTitle(), QStringLiteral("Large graph"));
+}
+
+void TestLargeGraph::keyboardStepsThroughTheCycle()
+{
+    openAfterRun();
+    QVERIFY(QTest::qWaitForWindowActive(&large()));
+    QCOMPARE(QApplication::focusWidget(), large().MSChart1);
+    QTest::keyClick(large().MSChart1, Qt::Key_Space);
+    QTRY_COMPARE(Harvest.LargeGraphIndex, 1);
+    // dN against time hands the keyboard to "N, dN vs. t"; Enter there draws it.
+    QCOMPARE(QApplication::focusWidget(), large().Command8);
+    QTest::keyClick(large().Command8, Qt::Key_Return);
+    QVERIFY(::title().startsWith(QLatin1String("N(t) and dN(t) at different t ")));
+}
+
+QTEST_MAIN(TestLargeGraph)
+#include "tst_largegraf.moc"
