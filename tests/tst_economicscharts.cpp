@@ -111,23 +111,32 @@ void TestEconomicsCharts::netProfitPointsFollowTheRunLength()
 void TestEconomicsCharts::logisticEconomicsNeedACapacity_data()
 {
     QTest::addColumn<bool>("profit");
+    QTest::addColumn<bool>("exponentialRun");
     QTest::addColumn<QString>("title");
-    QTest::addRow("cost and revenue")
-        << false << "Cost and Revenue vs. N: not defined unless K > 0";
-    QTest::addRow("net profit") << true << "Net profit vs. N: not defined unless K > 0";
+    QTest::addRow("cost and revenue, K = 0")
+        << false << false << "Cost and Revenue vs. N: not defined unless K > 0";
+    QTest::addRow("net profit, K = 0")
+        << true << false << "Net profit vs. N: not defined unless K > 0";
+    // The last run was exponential and left no K behind.
+    QTest::addRow("cost and revenue, exponential run")
+        << false << true << "Cost and Revenue vs. N: needs a run of the logistic model";
+    QTest::addRow("net profit, exponential run")
+        << true << true << "Net profit vs. N: needs a run of the logistic model";
 }
 
 void TestEconomicsCharts::logisticEconomicsNeedACapacity()
 {
     QFETCH(bool, profit);
+    QFETCH(bool, exponentialRun);
     QFETCH(QString, title);
+    const Chart economics = profit ? Chart::NetProfit : Chart::CostAndRevenue;
     RecordingChart chart;
     setParameters(*state, 0.2, 500);
-    profit ? drawMainChart(Chart::NetProfit, chart, *state, 65)
-           : drawMainChart(Chart::CostAndRevenue, chart, *state);
+    drawMainChart(economics, chart, *state, 65);
     setParameters(*state, 0.2, 0);
-    profit ? drawMainChart(Chart::NetProfit, chart, *state, 65)
-           : drawMainChart(Chart::CostAndRevenue, chart, *state);
+    if (exponentialRun)
+        state->RunModel = Growth::Exponential;
+    drawMainChart(economics, chart, *state, 65);
     QCOMPARE(chart.title, title);
     for (int series = 1; series < chart.columns; series += 2)
         QVERIFY(chart.drawn(series).isEmpty());
