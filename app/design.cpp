@@ -40,8 +40,11 @@ QFont designFont(const QString &family, double points, bool bold, bool italic)
 void setColours(QWidget *widget, const QColor &text, const QColor &background)
 {
     QPalette palette = widget->palette();
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
+    // Disabled text keeps the style's own greyed colour, so a locked control reads
+    // as locked.
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, text);
     if (background.isValid()) {
         palette.setColor(QPalette::Window, background);
         palette.setColor(QPalette::Base, background);
