@@ -108,4 +108,5 @@ void Form1::connectHandlers()
     connect(Command13, &QPushButton::clicked, this, &Form1::Command13_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
+    connect(Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
 }

@@ -102,6 +102,7 @@ public slots:
     void Command13_Click(); // the quiz
     void Command1_Click();  // "Quit": the citation window, then the dedication
     void Command11_Click(); // "Large graph"
+    void Command12_Click(); // "Game"
 
 public:
     // Opens the large graph window on its opening view of the last run.

@@ -4,6 +4,7 @@
 #include "app/form1.h"
 
 #include "app/windows.h"
+#include "game/game.h"
 #include "info/copyrigh.h"
 #include "info/howto.h"
 #include "info/introfrm.h"
@@ -11,6 +12,7 @@
 #include "largegraph/larggraf.h"
 
 void Form1::Command9_Click() { Windows::switchTo<Introfrm>(*this); }
+void Form1::Command12_Click() { Windows::switchTo<Game>(*this); }
 void Form1::Image1_Click() { Windows::switchTo<Howto>(*this); }
 void Form1::Label15_Click() { Windows::switchTo<Howto>(*this); }
 

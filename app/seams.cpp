@@ -1,6 +1,7 @@
 #include "app/seams.h"
 
 #include "app/printing.h"
+#include "game/randomsource.h"
 
 #include <QApplication>
 #include <QPrintDialog>
@@ -26,6 +27,12 @@ std::function<std::unique_ptr<QPrinter>(QWidget *)> &choosePrinterFunction()
 {
     static std::function<std::unique_ptr<QPrinter>(QWidget *)> printer;
     return printer;
+}
+
+RandomSource *&randomOverride()
+{
+    static RandomSource *source = nullptr;
+    return source;
 }
 
 std::function<void()> &endFunction()
@@ -73,6 +80,14 @@ void setPrinters(std::function<std::unique_ptr<QPrinter>()> defaultPrinter,
     defaultPrinterFunction() = std::move(defaultPrinter);
     choosePrinterFunction() = std::move(choosePrinter);
 }
+
+RandomSource &random()
+{
+    static TwisterSource own;
+    return randomOverride() ? *randomOverride() : own;
+}
+
+void setRandom(RandomSource *source) { randomOverride() = source; }
 
 void endProgram()
 {

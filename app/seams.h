@@ -7,6 +7,7 @@
 
 class QPrinter;
 class QWidget;
+class RandomSource;
 
 // The program's few contacts with the world outside it: the clock, the printer
 // and the end of the process. Tests replace them to set the date, to print into a
@@ -23,6 +24,11 @@ std::unique_ptr<QPrinter> defaultPrinter();
 std::unique_ptr<QPrinter> choosePrinter(QWidget *parent);
 void setPrinters(std::function<std::unique_ptr<QPrinter>()> defaultPrinter,
                  std::function<std::unique_ptr<QPrinter>(QWidget *)> choosePrinter);
+
+// The random numbers of the game; a test puts in a source of its own (none: the
+// program's own source again).
+RandomSource &random();
+void setRandom(RandomSource *source);
 
 // Ends the program at once: every window goes and nothing is saved.
 void endProgram();

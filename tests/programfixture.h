@@ -64,6 +64,7 @@ struct ProgramFixture
         Seams::setEndProgram({});
         Seams::setNow({});
         Seams::setPrinters({}, {});
+        Seams::setRandom(nullptr);
     }
 };
 

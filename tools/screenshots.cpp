@@ -9,6 +9,7 @@
 #include "app/seams.h"
 #include "app/titlform.h"
 #include "app/windows.h"
+#include "game/game.h"
 #include "info/copyrigh.h"
 #include "info/howto.h"
 #include "info/introfrm.h"
@@ -161,6 +162,25 @@ int main(int argc, char *argv[])
     enter(form.simut, QStringLiteral("2000"));
     form.Command2_Click();
     save(&form, QStringLiteral("form1-refused-overflow"));
+
+    // The game: at start, each verdict (from the examples), and after "Random data".
+    form.Command12_Click();
+    Game &game = Windows::get<Game>();
+    save(&game, QStringLiteral("game-start"));
+    const std::pair<QRadioButton *, const char *> examples[] = {{game.EgRich, "rich"},
+                                                                {game.EgOk, "money"},
+                                                                {game.EgLoser, "loser"},
+                                                                {game.Egbroke, "broke"},
+                                                                {game.EgJail, "jail"}};
+    for (const auto &[example, name] : examples) {
+        example->click();
+        game.Command1_Click();
+        save(&game, QStringLiteral("game-%1").arg(QLatin1String(name)));
+    }
+    game.Option2->click();
+    game.Command2_Click();
+    save(&game, QStringLiteral("game-random-data"));
+    game.Command4_Click();
 
     // The information windows and the way out.
     form.Command9_Click();

@@ -1,0 +1,175 @@
+// The game window's entries and its run: the change and Enter handlers of the ten
+// boxes, "Run", "Random data" and the five examples.
+#include "game/game.h"
+
+#include "app/controls.h"
+#include "app/seams.h"
+#include "model/numbertext.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QString text(double value) { return QString::fromStdString(textOfNumber(value)); }
+QString whole(double value) { return QString::fromStdString(wholeNumberText(value)); }
+
+} // namespace
+
+// Any change of an input makes the results on show stale.
+void Game::boxChanged()
+{
+    hideVerdicts();
+    Command1->setEnabled(false);
+    for (QLineEdit *result : {FinalSimuT, FinalCapital, FinalN, Profit, GNP})
+        result->clear();
+}
+
+void Game::boxKeyPress(GameBox which, int keyAscii)
+{
+    if (keyAscii != EnterKeyAscii)
+        return;
+    TextBox *entry = box(which);
+    if (const auto corrected = correctedGameEntry(which, entry->text().toStdString()))
+        entry->setText(QString::fromStdString(*corrected));
+    const GameBoxRule &rule = gameBoxRule(which);
+    for (int i = 0; i < rule.neededCount; ++i)
+        if (box(rule.needed[std::size_t(i)])->text().isEmpty())
+            return; // "Run" waits until these are filled
+    Command1->setEnabled(true);
+    Command1->setFocus();
+}
+
+void Game::writeBoxes(const std::array<std::string, GameBoxCount> &texts)
+{
+    for (const GameBoxRule &rule : gameBoxRules())
+        box(rule.box)->setText(QString::fromStdString(texts[static_cast<std::size_t>(rule.box)]));
+}
+
+// Boxes drawn at random stay as drawn until the next run; the program may still
+// write them.
+void Game::setLocked(bool locked)
+{
+    for (GameBox which : RandomlyDrawn) {
+        box(which)->setReadOnly(locked);
+        box(which)->setToolTip(locked ? QStringLiteral("Drawn at random: fixed until the next run")
+                                      : QString());
+    }
+}
+
+// A run that cannot be made, or that had to stop early, says why in the panel.
+void Game::explain(const QString &why, GameBox fix)
+{
+    Label20->setText(why);
+    Frame4->setVisible(true);
+    box(fix)->setFocus();
+    box(fix)->selectAll();
+}
+
+void Game::Command1_Click()
+{
+    const Growth model = HarvestGame.GameModel;
+    int count = 0;
+    const auto needs = runNeeds(model, count);
+    for (int i = 0; i < count; ++i)
+        if (box(needs[std::size_t(i)])->text().isEmpty())
+            return; // nothing happens until every box holds something
+    Frame4->setVisible(false);
+
+    const auto number
+        = [this](GameBox which) { return numberOfText(box(which)->text().toStdString()); };
+    GameInputs inputs;
+    inputs.n0 = number(GameBox::InitN);
+    inputs.r = number(GameBox::GRate);
+    inputs.t = number(GameBox::SimutY);
+    inputs.P = number(GameBox::Price);
+    inputs.E = number(GameBox::CostPerInd);
+    inputs.A = number(GameBox::InitialCapital);
+    inputs.K = number(GameBox::CarryingK);
+    inputs.H = number(GameBox::DailyH);
+    inputs.L = number(GameBox::Lohn);
+    inputs.I = number(GameBox::InterestRate);
+    const GameOutcome outcome = playGame(HarvestGame, Harvest.CurrentT, inputs);
+
+    switch (outcome.refusal) {
+    case GameRefusal::None: break;
+    case GameRefusal::RunLength:
+        return explain(QStringLiteral("Not run: how long in business (t) must be from 0 to %1 "
+                                      "days.")
+                           .arg(MaxGameDays),
+                       GameBox::SimutY);
+    case GameRefusal::NoCapacity:
+        return explain(QStringLiteral("Not run: the logistic model needs a carrying capacity (K) "
+                                      "greater than 0."),
+                       GameBox::CarryingK);
+    }
+    showResults(outcome);
+    if (outcome.stoppedOutOfRange)
+        explain(QStringLiteral("The stock grew too large to count after day %1: the business "
+                               "stopped there.")
+                    .arg(text(HarvestGame.GameStopT)),
+                GameBox::SimutY);
+}
+
+void Game::showResults(const GameOutcome &outcome)
+{
+    const GameState &g = HarvestGame;
+    FinalSimuT->setText(text(g.GameStopT));
+    Profit->setText(whole(g.GameNetProfit));
+    FinalCapital->setText(whole(g.GameFinalCapital));
+    FinalN->setText(whole(g.GameN[static_cast<std::size_t>(outcome.shownDay)]));
+
+    QLabel *picture = nullptr;
+    switch (outcome.verdict) {
+    case Verdict::Jail: picture = Jail; break;
+    case Verdict::Broke: picture = Broke; break;
+    case Verdict::Loser: picture = Loser; break;
+    case Verdict::SomeMoney: picture = Makegeld; break;
+    case Verdict::Rich: picture = Richman; break;
+    case Verdict::Unchanged: break;
+    }
+    if (picture) {
+        hideVerdicts();
+        picture->setVisible(true);
+        picture->raise();
+    }
+    setLocked(false);
+    // For comparison only: what the student would have needed to live on.
+    GNP->setText(
+        text(minimumLivingExpense(g.GameSimuT, Seams::random(), Seams::now().time().second())));
+}
+
+void Game::Command2_Click()
+{
+    const auto texts
+        = randomBusiness(HarvestGame.GameModel, Seams::random(), Seams::now().time().second());
+    for (GameBox which : RandomlyDrawn)
+        box(which)->setText(QString::fromStdString(texts[static_cast<std::size_t>(which)]));
+    setLocked(true);
+    // The blue boxes are the student's to fill.
+    for (GameBox which : {GameBox::DailyH, GameBox::Lohn, GameBox::SimutY})
+        box(which)->clear();
+    FinalN->clear();
+    Profit->clear();
+    clearExamples();
+    hideVerdicts();
+    box(GameBox::DailyH)->setFocus();
+}
+
+void Game::loadExample(GameExample example)
+{
+    writeBoxes(exampleTexts(example, HarvestGame.GameModel));
+    for (QLineEdit *result : {FinalSimuT, FinalCapital, FinalN, Profit, GNP})
+        result->clear();
+    Command1->setEnabled(true);
+    hideVerdicts();
+    Command1->setFocus();
+}
+
+void Game::EgRich_Click() { loadExample(GameExample::Rich); }
+void Game::EgOk_Click() { loadExample(GameExample::Ok); }
+void Game::EgLoser_Click() { loadExample(GameExample::Loser); }
+void Game::Egbroke_Click() { loadExample(GameExample::Broke); }
+void Game::EgJail_Click() { loadExample(GameExample::Jail); }
