@@ -46,6 +46,7 @@ private slots:
     void enterChecksAndWaitsForTheListedBoxes();
     void randomDataLocksUntilTheNextRun();
     void refusedRunsSayWhy();
+    void hugeGrowthStopsAndSaysSo();
     void panelAndWayBack();
     void closeBoxRestoresTheStartValuesButKeepsTheGame();
     void keyboardRunsWithEnter();
@@ -257,6 +258,24 @@ void TestGame::refusedRunsSayWhy()
     // "How to" brings the instructions back.
     game.Command3_Click();
     QCOMPARE(game.Label20->text(), Game::instructionText());
+}
+
+void TestGame::hugeGrowthStopsAndSaysSo()
+{
+    Game &game = open();
+    for (const auto &[which, text] : {std::pair{GameBox::GRate, "1"}, {GameBox::SimutY, "10000"}})
+        game.box(which)->setText(QString::fromLatin1(text));
+    pressEnter(game.box(GameBox::InitN));
+    game.Command1_Click();
+    QVERIFY(game.Frame4->isVisible());
+    QVERIFY(game.Label20->text().contains(QLatin1String("too large to count")));
+    QVERIFY(game.FinalSimuT->text().toInt() > 1000);
+    for (QLineEdit *result :
+         {game.FinalSimuT, game.FinalN, game.FinalCapital, game.Profit, game.GNP})
+        QVERIFY2(!result->text().contains(QLatin1String("inf"), Qt::CaseInsensitive)
+                     && !result->text().contains(QLatin1String("nan"), Qt::CaseInsensitive),
+                 qPrintable(result->text()));
+    QVERIFY(game.shownVerdict());
 }
 
 void TestGame::panelAndWayBack()
