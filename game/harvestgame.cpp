@@ -15,7 +15,7 @@ namespace {
 
 // One day of the business, after the growth of the stock of the day before is
 // known. Returns false when the run ends on this day.
-bool trade(GameState &g, int t)
+bool trade(GameState &g, std::size_t t)
 {
     const double S = g.GameN[t - 1] + g.GameDN[t - 1];
     const double interest = g.GameInterestRate * g.GameLoan;
@@ -34,11 +34,11 @@ bool trade(GameState &g, int t)
     g.GameDailyProfit = g.GamePrice * S;
     g.GameRearingCost = g.GameCostPerInd * S;
     g.GameCapital = g.GameDailyProfit + ((g.GameCapital - g.GameRearingCost) - interest);
-    g.GameSimuT = t;
+    g.GameSimuT = static_cast<double>(t);
     return false;
 }
 
-bool finite(const GameState &g, int t)
+bool finite(const GameState &g, std::size_t t)
 {
     return std::isfinite(g.GameN[t]) && std::isfinite(g.GameDN[t - 1])
            && std::isfinite(g.GameCapital);
@@ -51,7 +51,7 @@ bool runDays(GameState &g, double &currentT, Growth growth)
     const double last = std::min(g.GameSimuT, static_cast<double>(MaxGameDays));
     bool inRange = true;
     for (currentT = 1; currentT <= last; currentT += 1) {
-        const int t = static_cast<int>(currentT);
+        const auto t = static_cast<std::size_t>(currentT);
         // Kept so the last day a double could count stands when this one cannot.
         const double n = g.GameN[t], dn = g.GameDN[t - 1], capital = g.GameCapital,
                      sales = g.GameDailyProfit, expense = g.GameRearingCost;
@@ -63,7 +63,7 @@ bool runDays(GameState &g, double &currentT, Growth growth)
             g.GameCapital = capital;
             g.GameDailyProfit = sales;
             g.GameRearingCost = expense;
-            g.GameSimuT = t - 1;
+            g.GameSimuT = static_cast<double>(t - 1);
             inRange = false;
             break;
         }

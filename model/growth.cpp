@@ -23,7 +23,7 @@ bool finite(double a, double b, double c)
 // new harvested size, both before rounding. Returns false once the harvested
 // population is extinct.
 template <typename GrowthRateAtZero>
-bool takeStep(HarvestState &s, int t, double v, double w, ModelOutcome &outcome,
+bool takeStep(HarvestState &s, std::size_t t, double v, double w, ModelOutcome &outcome,
               GrowthRateAtZero rateAtZero)
 {
     s.NOriginal[t] = roundThroughText(v);
@@ -43,18 +43,18 @@ bool takeStep(HarvestState &s, int t, double v, double w, ModelOutcome &outcome,
         // the run ends at the last step with a positive size, and the whole of
         // that population is lost in the final step.
         s.NHarvested[t] = 0;
-        s.SimuT = t - 1;
+        s.SimuT = static_cast<double>(t - 1);
         s.dNHarvested[t - 1] = 0 - s.NHarvested[t - 1];
         s.dNperNHarvested[t - 1]
             = s.NHarvested[t - 1] != 0.0 ? s.dNHarvested[t - 1] / s.NHarvested[t - 1] : -1.0;
         outcome.extinct = true;
-        outcome.lastStep = t - 1;
+        outcome.lastStep = s.SimuT;
     }
 
     if (outcome.firstOutOfRange == 0
         && !(finite(s.NOriginal[t], s.dNOriginal[t - 1], s.dNperNOriginal[t - 1])
              && finite(s.NHarvested[t], s.dNHarvested[t - 1], s.dNperNHarvested[t - 1])))
-        outcome.firstOutOfRange = t;
+        outcome.firstOutOfRange = static_cast<double>(t);
     return alive;
 }
 
@@ -70,13 +70,13 @@ ModelOutcome Logistic(HarvestState &s, double runLength)
     const double H = s.HarvestRate;
     const double bound = loopBound(runLength);
     for (s.CurrentT = 1; s.CurrentT <= bound; s.CurrentT += 1) {
-        const int t = static_cast<int>(s.CurrentT);
+        const auto t = static_cast<std::size_t>(s.CurrentT);
         double v = 0.0; // a population of size 0 stays at 0
         if (N0 != 0.0) {
             // v = K / (1 + e^(-rt) * ((K - N0) / N0)). The steps keep this order on
             // purpose: every result is pinned to its last digit, and another order
             // rounds differently.
-            const double e = std::exp(-r * t);
+            const double e = std::exp(-r * s.CurrentT);
             double q = K - N0;
             q = q / N0;
             q = q * e;
@@ -105,15 +105,15 @@ ModelOutcome Exponential(HarvestState &s, double r, double runLength)
     const double H = s.HarvestRate;
     const double bound = loopBound(runLength);
     for (s.CurrentT = 1; s.CurrentT <= bound; s.CurrentT += 1) {
-        const int t = static_cast<int>(s.CurrentT);
-        const double v = N0 * std::exp(r * t);
+        const auto t = static_cast<std::size_t>(s.CurrentT);
+        const double v = N0 * std::exp(r * s.CurrentT);
         double w = 0.0;
         if (r != 0.0) {
             // w = (1/r)(H + (rN0 - H)e^(rt)) = H/r + (N0 - H/r)e^(rt), in this order
             // (1/r, e^(rt), rN0, minus H, times e^(rt), plus H, times 1/r) so the
             // last digits come out as pinned.
             const double inverse = 1 / r;
-            const double e = std::exp(r * t);
+            const double e = std::exp(r * s.CurrentT);
             double a = r * N0;
             a = a - H;
             a = a * e;
@@ -121,7 +121,7 @@ ModelOutcome Exponential(HarvestState &s, double r, double runLength)
             w = a * inverse;
         } else {
             // Without growth the harvest simply takes H per step: N0 - Ht.
-            w = N0 - H * t;
+            w = N0 - H * s.CurrentT;
         }
         if (!takeStep(s, t, v, w, outcome, [r] { return std::expm1(r); }))
             break;

@@ -75,8 +75,8 @@ void TestDensityCharts::pointCloudsCoverTheirSteps()
         QCOMPARE(dN.writtenRows(series).size(), dNRows);
         QCOMPARE(perN.writtenRows(series).size(), dNperNRows);
     }
-    const int last = dNRows - 1;
-    QVERIFY(*dN.point(3, last + 1) == QPointF(state->NHarvested[last], state->dNHarvested[last]));
+    const auto last = std::size_t(dNRows - 1);
+    QVERIFY(*dN.point(3, dNRows) == QPointF(state->NHarvested[last], state->dNHarvested[last]));
     QVERIFY(state->NHarvested[last] > 0); // the last marker still has a living population
     QVERIFY(*perN.point(1, 1) == QPointF(100, state->dNperNOriginal[0]));
     QCOMPARE(dN.title, QStringLiteral("dN vs. N"));

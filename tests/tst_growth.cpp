@@ -25,12 +25,12 @@ RunParameters exponential(double n0, double r, double H, double T)
 
 QString text(double value) { return QString::fromStdString(textOfNumber(value)); }
 
-bool allFinite(const HarvestState &s, int last)
+bool allFinite(const HarvestState &s, std::size_t last)
 {
-    for (int t = 0; t <= last + 1; ++t)
+    for (std::size_t t = 0; t <= last + 1; ++t)
         if (!std::isfinite(s.NOriginal[t]) || !std::isfinite(s.NHarvested[t]))
             return false;
-    for (int t = 0; t <= last; ++t)
+    for (std::size_t t = 0; t <= last; ++t)
         if (!std::isfinite(s.dNOriginal[t]) || !std::isfinite(s.dNHarvested[t])
             || !std::isfinite(s.dNperNOriginal[t]) || !std::isfinite(s.dNperNHarvested[t]))
             return false;
@@ -111,8 +111,8 @@ void TestGrowth::workedValues()
     QFETCH(QString, original);
     QFETCH(QString, harvested);
     QCOMPARE(simulate(*state, run).refusal, RunRefusal::None);
-    QCOMPARE(text(state->NOriginal[step]), original);
-    QCOMPARE(text(state->NHarvested[step]), harvested);
+    QCOMPARE(text(state->NOriginal[std::size_t(step)]), original);
+    QCOMPARE(text(state->NHarvested[std::size_t(step)]), harvested);
 }
 
 void TestGrowth::logisticDefaultsInDetail()
@@ -137,7 +137,7 @@ void TestGrowth::harvestOfFortyDiesOutAtStepFour()
     QVERIFY(outcome.lastStep == 3);
     QVERIFY(state->SimuT == 3);
     QStringList sizes;
-    for (int t = 0; t <= 4; ++t)
+    for (std::size_t t = 0; t <= 4; ++t)
         sizes << text(state->NHarvested[t]);
     QCOMPARE(sizes, QStringList({"100", "76", "48.8896", "17.711442804736", "0"}));
     QVERIFY(state->dNHarvested[3] == -state->NHarvested[3]);
@@ -154,7 +154,7 @@ void TestGrowth::exponentialHarvestDiesOutAtStepNine()
     QVERIFY(outcome.extinct);
     QVERIFY(state->SimuT == 8);
     QVERIFY(state->NHarvested[9] == 0);
-    for (int t = 1; t <= 8; ++t)
+    for (std::size_t t = 1; t <= 8; ++t)
         QVERIFY2(state->NHarvested[t] < state->NHarvested[t - 1], qPrintable(QString::number(t)));
 }
 
@@ -162,7 +162,7 @@ void TestGrowth::runLengthOneFillsThreeSizesAndTwoDifferences()
 {
     fillStale(*state);
     simulate(*state, logistic(100, 0.2, 500, 10, 1));
-    for (int t = 0; t <= 2; ++t) {
+    for (std::size_t t = 0; t <= 2; ++t) {
         QVERIFY(state->NOriginal[t] != Stale);
         QVERIFY(state->NHarvested[t] != Stale);
     }
@@ -179,7 +179,7 @@ void TestGrowth::shorterRunKeepsLaterEntries()
     const HarvestState first = *state;
     simulate(*state, logistic(50, 0.3, 400, 5, 30));
     QVERIFY(state->NOriginal[31] != first.NOriginal[31]);
-    for (int t = 32; t <= 66; ++t) {
+    for (std::size_t t = 32; t <= 66; ++t) {
         QVERIFY(state->NOriginal[t] == first.NOriginal[t]);
         QVERIFY(state->NHarvested[t] == first.NHarvested[t]);
     }
@@ -200,9 +200,9 @@ void TestGrowth::exponentialWithoutGrowthLosesHPerStep()
     const RunOutcome outcome = simulate(*state, exponential(100, 0, 15, 10));
     QVERIFY(outcome.extinct); // 100 - 15t is no longer positive at t = 7
     QVERIFY(state->SimuT == 6);
-    for (int t = 0; t <= 6; ++t) {
+    for (std::size_t t = 0; t <= 6; ++t) {
         QVERIFY(state->NOriginal[t] == 100);
-        QVERIFY(state->NHarvested[t] == 100 - 15.0 * t);
+        QVERIFY(state->NHarvested[t] == 100 - 15.0 * static_cast<double>(t));
     }
     QVERIFY(allFinite(*state, 6));
 }

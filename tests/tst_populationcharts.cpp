@@ -122,14 +122,15 @@ void TestPopulationCharts::valuesFollowTheSeries()
     QCOMPARE(both.title, QStringLiteral("N and dN(t) vs. time"));
     QCOMPARE(both.yTitle, QStringLiteral("N and dN"));
     QCOMPARE(n.xTitle, QStringLiteral("Time"));
-    for (int t : {0, 1, 30, 64}) {
-        QVERIFY(n.point(1, t + 1)->y() == state->NOriginal[t]);
-        QVERIFY(n.point(3, t + 1)->y() == state->NHarvested[t]);
-        QVERIFY(dn.point(3, t + 1)->y() == state->dNHarvested[t]);
-        QVERIFY(ln.point(1, t + 1)->y() == std::log(state->NOriginal[t]));
-        QVERIFY(both.point(3, t + 1)->y() == state->dNOriginal[t]);
-        QVERIFY(both.point(5, t + 1)->y() == state->NHarvested[t]);
-        QVERIFY(both.point(7, t + 1)->y() == state->dNHarvested[t]);
+    for (std::size_t t : {0u, 1u, 30u, 64u}) {
+        const int row = static_cast<int>(t) + 1;
+        QVERIFY(n.point(1, row)->y() == state->NOriginal[t]);
+        QVERIFY(n.point(3, row)->y() == state->NHarvested[t]);
+        QVERIFY(dn.point(3, row)->y() == state->dNHarvested[t]);
+        QVERIFY(ln.point(1, row)->y() == std::log(state->NOriginal[t]));
+        QVERIFY(both.point(3, row)->y() == state->dNOriginal[t]);
+        QVERIFY(both.point(5, row)->y() == state->NHarvested[t]);
+        QVERIFY(both.point(7, row)->y() == state->dNHarvested[t]);
     }
     QVERIFY(n.point(1, 66)->y() == state->NOriginal[65]);
 }

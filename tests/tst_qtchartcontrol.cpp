@@ -244,7 +244,7 @@ private slots:
             const QStringList labels = tickLabels(axis);
             QVERIFY(labels.size() >= 3);
             QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
-            const double step = (axis->max() - axis->min()) / (labels.size() - 1);
+            const double step = (axis->max() - axis->min()) / double(labels.size() - 1);
             for (int i = 0; i < labels.size(); ++i) {
                 const QString &label = labels.at(i);
                 const double value = label.toDouble();

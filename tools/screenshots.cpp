@@ -63,7 +63,7 @@ void enter(QLineEdit *box, const QString &text)
 void saveSheet(const QList<QPixmap> &charts, const QString &name)
 {
     const QSize cell = charts.first().size();
-    QPixmap sheet(cell.width() * 3, cell.height() * ((charts.size() + 2) / 3));
+    QPixmap sheet(cell.width() * 3, cell.height() * int((charts.size() + 2) / 3));
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     for (int i = 0; i < charts.size(); ++i)
