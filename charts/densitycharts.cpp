@@ -63,10 +63,13 @@ void ShowalldNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &,
     }
 
     const QString missing = whyNoLogisticCurves(state);
-    const bool curvesDefined = missing.isEmpty();
+    // Where rK is beyond a double, so are the curves near N = K: none is drawn.
+    const bool curvesDefined = missing.isEmpty() && !equilibria.tooLarge;
     ChartLook shown = look;
-    if (!curvesDefined)
+    if (!missing.isEmpty())
         shown = withReason(look, missing);
+    else if (equilibria.tooLarge)
+        shown = withReason(look, QStringLiteral("values too large to draw"));
     else if (r == 0)
         shown = withReason(look, QStringLiteral("no equilibrium, r = 0"));
     else if (!equilibria.exist)

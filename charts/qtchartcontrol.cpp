@@ -28,6 +28,7 @@
 namespace {
 
 constexpr double Empty = std::numeric_limits<double>::quiet_NaN();
+constexpr double Undrawable = std::numeric_limits<double>::infinity();
 
 // Marker sizes and outline widths come in twips, like every length of the
 // layout. The usual marker is 8 pixels across; other sizes are kept within
@@ -119,7 +120,9 @@ void QtChartControl::setDataPoint(int row, int column, double value, bool isNull
     std::vector<double> &cells = m_cells[size_t(column - 1)];
     if (cells.size() < size_t(row))
         cells.resize(size_t(row), Empty);
-    cells[size_t(row - 1)] = isNull ? Empty : value;
+    // An empty cell is NaN; a written value that is not finite is kept as an
+    // infinity, so it is known as a value the chart could not draw.
+    cells[size_t(row - 1)] = isNull ? Empty : std::isnan(value) ? Undrawable : value;
 }
 
 double QtChartControl::cell(int row, int column) const
@@ -282,12 +285,16 @@ QList<QPointF> QtChartControl::seriesPoints(int seriesIndex)
     QList<QPointF> points;
     points.reserve(m_rows);
     for (int row = 1; row <= m_rows; ++row) {
-        double x = cell(row, xColumn);
-        double y = cell(row, xColumn + 1);
-        if (!std::isfinite(x) || !std::isfinite(y))
+        const double x = cell(row, xColumn);
+        const double y = cell(row, xColumn + 1);
+        if (std::isnan(x) || std::isnan(y))
+            continue; // an empty cell: no point
+        // Beyond this bound the axis arithmetic could overflow: such a point is
+        // left out, never moved, and the title says so.
+        if (!(std::abs(x) <= AxisScale::MaxCoordinate && std::abs(y) <= AxisScale::MaxCoordinate)) {
+            m_pointsLeftOut = true;
             continue;
-        x = std::clamp(x, -AxisScale::MaxCoordinate, AxisScale::MaxCoordinate);
-        y = std::clamp(y, -AxisScale::MaxCoordinate, AxisScale::MaxCoordinate);
+        }
         points.append(QPointF(x, y));
         m_extent[0] = std::min(m_extent[0], x);
         m_extent[1] = std::max(m_extent[1], x);
@@ -325,19 +332,26 @@ QLineSeries *QtChartControl::buildSeries(int seriesIndex)
     return series;
 }
 
+QString QtChartControl::shownTitle() const
+{
+    if (!m_pointsLeftOut)
+        return m_titleText;
+    const QString note = tr("some values too large to draw");
+    return m_titleText.isEmpty() ? note
+                                 : m_titleText + QStringLiteral(" (") + note + QLatin1Char(')');
+}
+
 void QtChartControl::refresh()
 {
     QChart *c = chart();
     c->removeAllSeries();
-    // A screen reader names the chart by what it shows.
-    setAccessibleName(m_titleText.isEmpty() ? tr("Chart") : m_titleText);
-
     applyChartSettings();
     applyAxisSettings(m_axes[0], true);
     applyAxisSettings(m_axes[1], false);
 
     constexpr double inf = std::numeric_limits<double>::infinity();
     m_extent = {inf, -inf, inf, -inf};
+    m_pointsLeftOut = false;
     const int seriesCount = std::min(m_columns / 2, MaxSeries);
     QList<QList<QPointF>> points;
     m_markersDrawn = false;
@@ -349,6 +363,8 @@ void QtChartControl::refresh()
             m_markersDrawn = true;
     }
 
+    if (m_pointsLeftOut)
+        c->setTitle(shownTitle());
     // The axes take their final ranges before any series is attached, so each
     // series is laid out against them once.
     updateAxisRanges();
@@ -368,6 +384,8 @@ void QtChartControl::refresh()
             }
         }
     }
+    // A screen reader names the chart by what it shows.
+    setAccessibleName(shownTitle().isEmpty() ? tr("Chart") : shownTitle());
 }
 
 void QtChartControl::updateAxisRanges()

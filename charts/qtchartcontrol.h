@@ -100,6 +100,10 @@ public:
 
     void refresh() override;
 
+    // The chart title as shown: the title given, with a note when some values
+    // were too large to draw.
+    QString shownTitle() const;
+
     // The colour a series is drawn in when nothing else is said; `seriesNumber`
     // counts from 1 (the series on columns 1 and 2).
     static QColor defaultSeriesColour(int seriesNumber);
@@ -180,5 +184,6 @@ private:
     std::array<double, 4> m_extent = {0.0, -1.0, 0.0, -1.0};
 
     bool m_pressInside = false;
-    bool m_markersDrawn = false; // some series of the last refresh shows markers
+    bool m_markersDrawn = false;  // some series of the last refresh shows markers
+    bool m_pointsLeftOut = false; // the last refresh left out values too large to draw
 };

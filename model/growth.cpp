@@ -8,6 +8,11 @@
 
 namespace {
 
+// Below this r t the written order of the exponential model's harvested solution
+// would lose more than about six of its fifteen digits; from r = 1e-6 up (t is at
+// least 1) it is always used, so ordinary runs keep their pinned last digits.
+constexpr double StableFormBelow = 1e-6;
+
 // The loop bound is read once; steps past the end of the series are never taken.
 double loopBound(double runLength)
 {
@@ -108,7 +113,12 @@ ModelOutcome Exponential(HarvestState &s, double r, double runLength)
         const auto t = static_cast<std::size_t>(s.CurrentT);
         const double v = N0 * std::exp(r * s.CurrentT);
         double w = 0.0;
-        if (r != 0.0) {
+        if (r != 0.0 && r * s.CurrentT < StableFormBelow) {
+            // For a tiny rt the written order below loses most of its digits where
+            // H and (rN0 - H)e^(rt) cancel. The same exact solution written as
+            // N0 e^(rt) - H (e^(rt) - 1)/r keeps them.
+            w = N0 * std::exp(r * s.CurrentT) - H * (std::expm1(r * s.CurrentT) / r);
+        } else if (r != 0.0) {
             // w = (1/r)(H + (rN0 - H)e^(rt)) = H/r + (N0 - H/r)e^(rt), in this order
             // (1/r, e^(rt), rN0, minus H, times e^(rt), plus H, times 1/r) so the
             // last digits come out as pinned.

@@ -11,9 +11,10 @@ inline constexpr int CurveIntervals = 50;
 struct Equilibria
 {
     bool exist = false;
-    double s = 0;        // K times the square root of the discriminant
-    double unstable = 0; // the lower root, where a smaller population dies out
-    double stable = 0;   // the upper root, where the population settles
+    bool tooLarge = false; // rK is beyond the range of a double: nothing can be said
+    double s = 0;          // K times the square root of the discriminant
+    double unstable = 0;   // the lower root, where a smaller population dies out
+    double stable = 0;     // the upper root, where the population settles
 };
 
 Equilibria logisticEquilibria(double r, double K, double H);

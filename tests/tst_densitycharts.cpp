@@ -45,6 +45,7 @@ private slots:
     void theoryWithoutEquilibrium_data();
     void theoryWithoutEquilibrium();
     void theoryUndefinedWithoutCapacity();
+    void theoryWithHugeProducts();
     void exponentialTheoryWithDefaults();
 
 private:
@@ -187,6 +188,24 @@ void TestDensityCharts::theoryWithoutEquilibrium()
     QVERIFY(chart.drawn(7).isEmpty());
     QVERIFY(chart.drawn(9).isEmpty());
     QVERIFY(*chart.point(5, 26) == QPointF(250, H));
+}
+
+// rK beyond a double says so, not that H is too large; a square beyond a double
+// still has its equilibria.
+void TestDensityCharts::theoryWithHugeProducts()
+{
+    RecordingChart chart;
+    setParameters(*state, 1e308, 7, 10);
+    drawMainChart(Chart::LogisticTheory, chart, *state);
+    QCOMPARE(chart.title, QStringLiteral("Theoretical dN vs. N: values too large to draw"));
+    for (int series = 1; series <= 9; series += 2)
+        QVERIFY(chart.drawn(series).isEmpty());
+
+    setParameters(*state, 1e160, 1, 10); // (rK)^2 = 1e320
+    drawMainChart(Chart::LogisticTheory, chart, *state);
+    QCOMPARE(chart.title, QStringLiteral("Theoretical dN vs. N (logistic model)"));
+    QVERIFY(near(state->NStable, 1) && state->NUnstable >= 0 && state->NUnstable < 1e-100);
+    QCOMPARE(chart.drawn(9).size(), 51);
 }
 
 void TestDensityCharts::theoryUndefinedWithoutCapacity()

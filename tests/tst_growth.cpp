@@ -102,6 +102,17 @@ void TestGrowth::workedValues_data()
     QTest::addRow("exponential H=25 near its end, t=8")
         << exponential(100, 0.2, 25, 10) << 8 << "495.303242439512"
         << "1.17418939012213";
+    // A tiny r: the harvest takes nearly 15 a step, 100 - 75 after five steps. The
+    // written order would show 35.527136788005 for r = 1e-16.
+    QTest::addRow("exponential r=1e-16, t=5") << exponential(100, 1e-16, 15, 5) << 5 << "100"
+                                              << "25";
+    QTest::addRow("exponential r=1e-12, t=5")
+        << exponential(100, 1e-12, 15, 5) << 5 << "100.0000000005"
+        << "25.0000000003125";
+    // From r = 1e-6 up the written order stands, to the last digit.
+    QTest::addRow("exponential r=1e-6, t=5")
+        << exponential(100, 1e-6, 15, 5) << 5 << "100.00050000125"
+        << "25.0003125010778";
 }
 
 void TestGrowth::workedValues()

@@ -51,6 +51,25 @@ class TestQtChartControl : public QObject
     Q_OBJECT
 
 private slots:
+    // A value a chart cannot draw is left out, never moved, and the title says so.
+    void valuesTooLargeAreLeftOutAndNamed()
+    {
+        QtChartControl chart;
+        setUp(chart, 2, 4, false);
+        chart.setTitleText(QStringLiteral("N(t) vs. time"));
+        writeRows(chart, 1, {{0, 1}, {1, 1e308}, {2, Inf}, {3, 2}});
+        chart.refresh();
+        QCOMPARE(seriesAt(chart, 0)->points(), Rows({{0, 1}, {3, 2}}));
+        QCOMPARE(chart.chart()->title(),
+                 QStringLiteral("N(t) vs. time (some values too large to draw)"));
+        QCOMPARE(chart.accessibleName(), chart.chart()->title());
+        QVERIFY(axisOf(chart, Qt::Vertical)->max() < 100);
+
+        writeRows(chart, 1, {{0, 1}, {1, 1}, {2, 1}, {3, 2}});
+        chart.refresh();
+        QCOMPARE(chart.chart()->title(), QStringLiteral("N(t) vs. time"));
+    }
+
     void seriesFollowGrid_data()
     {
         QTest::addColumn<int>("columns");
