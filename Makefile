@@ -3,13 +3,20 @@
 #   make test         install what is missing, build, run the whole suite headless
 #   make screenshots  render every window to PNG in build/screenshots/
 #   make bench        build and run the benchmarks
+#   make test-sanitize the suite, a short fuzz and a long random walk under the sanitizers
+#   make fuzz         fuzz the number conversions (FUZZ_SECONDS per target)
+#   make monkey       a random walk over every window (SEED=..., EVENTS=...)
 
 BUILD := build
 # The build runs make again underneath; its directory lines say nothing here.
 MAKEFLAGS += --no-print-directory
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test screenshots bench clean
+FUZZ_SECONDS ?= 60
+SEED ?= 1
+EVENTS ?= 10000
+
+.PHONY: all deps configure build run test screenshots bench test-sanitize fuzz monkey clean
 
 all: build
 
@@ -38,5 +45,14 @@ bench: deps
 	@cmake --build $(BUILD) -j $(JOBS) --target tarnwick_bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tarnwick_bench
 
+test-sanitize:
+	@scripts/test-sanitize
+
+fuzz:
+	@scripts/fuzz $(FUZZ_SECONDS)
+
+monkey: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/tests/tarnwick_monkey --seed $(SEED) --events $(EVENTS)
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) build-sanitize build-fuzz

@@ -149,6 +149,15 @@ std::string textOfNumber(double value)
     int exponent = 0;
     std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
                     scientific.data() + scientific.size(), exponent);
+    // At the very top of the range, rounding to 15 digits goes past the largest
+    // double, and the text could not be read back: the last digit goes down
+    // instead (1.79769313486231E+308 for the largest double).
+    double check = 0;
+    if (std::from_chars(scientific.data() + (negative ? 1 : 0),
+                        scientific.data() + scientific.size(), check)
+            .ec
+        == std::errc::result_out_of_range)
+        digits.back() = static_cast<char>(digits.back() - 1);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

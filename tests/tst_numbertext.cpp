@@ -55,6 +55,7 @@ void TestNumberText::lenient_data()
     QTest::addRow("many digits overflow") << QString(400, QLatin1Char('9')) << DBL_MAX;
     QTest::addRow("underflow gives zero") << "1e-400" << 0.0;
     QTest::addRow("largest double written back") << "1.79769313486232E+308" << DBL_MAX;
+    QTest::addRow("text of the largest double") << "1.79769313486231E+308" << 1.79769313486231e308;
 }
 
 void TestNumberText::lenient()
@@ -125,7 +126,9 @@ void TestNumberText::textOfNumber_data()
     QTest::addRow("large exponent") << 1e15 << "1E+15";
     QTest::addRow("larger exponent") << 1e16 << "1E+16";
     QTest::addRow("three digit exponent") << 1.5e300 << "1.5E+300";
-    QTest::addRow("largest double") << DBL_MAX << "1.79769313486232E+308";
+    // Rounded up it would not fit a double, and could not be read back.
+    QTest::addRow("largest double") << DBL_MAX << "1.79769313486231E+308";
+    QTest::addRow("largest double, negative") << -DBL_MAX << "-1.79769313486231E+308";
     QTest::addRow("smallest subnormal")
         << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
     QTest::addRow("nan has no text") << std::nan("") << "????";
@@ -147,7 +150,7 @@ void TestNumberText::roundTripKeepsFifteenDigits_data()
     QTest::addRow("already short") << 106.0 << 106.0;
     QTest::addRow("exponential") << 122.14027581601698 << 122.140275816017;
     QTest::addRow("tiny") << 1.2345678901234567e-7 << 1.23456789012346e-7;
-    QTest::addRow("largest double stays") << DBL_MAX << DBL_MAX;
+    QTest::addRow("largest double to 15 digits") << DBL_MAX << 1.79769313486231e308;
 }
 
 void TestNumberText::roundTripKeepsFifteenDigits()
