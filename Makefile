@@ -6,6 +6,7 @@
 #   make test-sanitize the suite, a short fuzz and a long random walk under the sanitizers
 #   make fuzz         fuzz the number conversions (FUZZ_SECONDS per target)
 #   make monkey       a random walk over every window (SEED=..., EVENTS=...)
+#   make install      the program, its desktop entry and icon under PREFIX (/usr/local)
 
 BUILD := build
 # The build runs make again underneath; its directory lines say nothing here.
@@ -15,8 +16,9 @@ JOBS  := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 SEED ?= 1
 EVENTS ?= 10000
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test screenshots bench test-sanitize fuzz monkey clean
+.PHONY: all deps configure build run test screenshots bench test-sanitize fuzz monkey install clean
 
 all: build
 
@@ -53,6 +55,10 @@ fuzz:
 
 monkey: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tests/tarnwick_monkey --seed $(SEED) --events $(EVENTS)
+
+install: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target tarnwick
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	@rm -rf $(BUILD) build-sanitize build-fuzz

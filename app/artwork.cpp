@@ -1,5 +1,6 @@
 #include "app/artwork.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -8,11 +9,15 @@ QPixmap artwork(const QString &name, QSize size)
     QSvgRenderer renderer(QStringLiteral(":/%1.svg").arg(name));
     if (size.isEmpty())
         size = renderer.defaultSize();
-    QPixmap pixmap(size);
+    // Drawn at the screen's own resolution, so a high-resolution screen shows it
+    // crisp; its size in the layout stays the same.
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
 }
 

@@ -7,8 +7,9 @@
 
 // The program's pictures, drawn as SVG and compiled into the program.
 
-// The picture `name` (for example "proverb") rendered at `size` pixels; at its own
-// size when `size` is empty.
+// The picture `name` (for example "proverb") rendered at `size` pixels of the
+// layout (at its own size when `size` is empty), with as many device pixels as
+// the screen has.
 QPixmap artwork(const QString &name, QSize size = QSize());
 
 // What the quiz sheet and the dedication picture say, for those who cannot see them.

@@ -101,6 +101,8 @@ void Form1::connectHandlers()
     connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(MSChart1, &QtChartControl::clicked, this, &Form1::MSChart1_Click);
+    // What came of an export stands in the date label, as printing's does.
+    connect(MSChart1, &QtChartControl::notice, this, &Form1::showNotice);
 
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(Image1, &ClickLabel::clicked, this, &Form1::Image1_Click);

@@ -147,7 +147,7 @@ void Form1::buildLayout()
     Image1 = new ClickLabel(Frame4);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(artwork(QStringLiteral("portrait")));
-    Image1->resize(Image1->pixmap().size());
+    Image1->resize(Image1->pixmap().deviceIndependentSize().toSize());
     Image1->setToolTip(QStringLiteral("How to"));
     Image1->setCursor(handCursor());
 

@@ -8,6 +8,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwick (Basic)"));
+    // The task bar and the desktop's menus know the program by its desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarnwick"));
     prepareApplication();
 
     Windows::get<Form1>(); // the main window is the start-up object: its load step starts the rest

@@ -49,6 +49,22 @@ constexpr std::array<CyclePosition, ChartCyclePositions> Cycle = {{
 
 } // namespace
 
+QStringList seriesNamesOf(Chart chart)
+{
+    switch (chart) {
+    case Chart::NanddNvsT: return {"N(t)", "dN(t)", "N(t) (harvested)", "dN(t) (harvested)"};
+    case Chart::LogisticTheory:
+        return {"original", "harvested", "harvest rate", "unstable", "stable"};
+    case Chart::ExponentialTheory: return {"original", "harvested", "harvest rate"};
+    case Chart::CostAndRevenue:
+    case Chart::ExponentialCostAndRevenue:
+        return {"cost", "R (p/e=50)", "R (p/e=20)", "R (p/e=10)", "R (p/e=5)"};
+    case Chart::NetProfit:
+    case Chart::ExponentialNetProfit: return {"p/e=50", "p/e=20", "p/e=10", "p/e=5"};
+    default: return {"original", "harvested"};
+    }
+}
+
 int nextCyclePosition(int position)
 {
     return position >= 0 && position < ChartCyclePositions - 1 ? position + 1 : 0;

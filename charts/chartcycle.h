@@ -33,6 +33,10 @@ int nextCyclePosition(int position);
 // cycle counts as 0.
 Chart chartAtCyclePosition(int position, Growth model);
 
+// The names of a chart's series, in series order: the legend texts of the large
+// window, and the names the read-out and the exported data give them.
+QStringList seriesNamesOf(Chart chart);
+
 // Draws a chart: the whole chart is replaced.
 void drawChart(Chart chart, ChartControl &control, HarvestState &state, const ChartInputs &inputs,
                const ChartLook &look);

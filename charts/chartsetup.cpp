@@ -29,7 +29,8 @@ void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style
 
     for (int k = 0; 2 * k + 1 < columns; ++k) {
         const int series = 2 * k + 1;
-        if (look.legend && k < look.legendTexts.size())
+        // Named even without a legend: the read-out and the exported data use it.
+        if (k < look.legendTexts.size())
             chart.setSeriesLegendText(series, look.legendTexts.at(k));
         if (style == SeriesStyle::Line) {
             chart.setSeriesMarkersShown(series, false);

@@ -24,7 +24,7 @@ struct ChartLook
     QString xTitle;          // x axis title
     QString yTitle;          // y axis title
     bool legend = false;     // a legend at the right
-    QStringList legendTexts; // its texts, one per series in series order
+    QStringList legendTexts; // the series' names, in series order, shown in the legend
     QString fontName = QStringLiteral("Arial"); // chart title and axis titles
     double fontPoints = 10;
 };

@@ -38,5 +38,6 @@ ChartLook mainWindowLook(Chart chart)
     look.shortTitle = QString::fromLatin1(t.shortTitle);
     look.yTitle = QString::fromLatin1(t.yTitle);
     look.xTitle = QString::fromLatin1(t.xTitle);
+    look.legendTexts = seriesNamesOf(chart);
     return look;
 }

@@ -5,6 +5,7 @@
 #include "model/units.h"
 
 #include <QChart>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
@@ -18,6 +19,7 @@
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -99,6 +101,7 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     // Mouse events of a view reach it on its viewport; taking them there keeps
     // the chart view's own handlers, which are unsafe on an empty spot, out of it.
     viewport()->installEventFilter(this);
+    viewport()->setMouseTracking(true);
 
     applyChartSettings();
     applyAxisSettings(m_axes[0], true);
@@ -369,7 +372,10 @@ void QtChartControl::refresh()
     // series is laid out against them once.
     updateAxisRanges();
 
+    m_drawn = points;
+    m_names.clear();
     for (int i = 0; i < seriesCount; ++i) {
+        m_names << legendText(i);
         QLineSeries *series = buildSeries(i);
         c->addSeries(series);
         series->attachAxis(m_axes[0].axis);
@@ -464,7 +470,15 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
         }
         return true;
     }
-    case QEvent::MouseMove: return true;
+    case QEvent::MouseMove:
+        // The mouse is tracked: the read-out follows it, and nothing runs while it
+        // stands still.
+        hover(static_cast<QMouseEvent *>(event)->position().toPoint());
+        return true;
+    case QEvent::Leave: QToolTip::hideText(); return false;
+    case QEvent::ContextMenu:
+        showExportMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
     default: return QChartView::eventFilter(watched, event);
     }
 }
@@ -487,6 +501,11 @@ void QtChartControl::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
+    if (key == Qt::Key_Menu && modifiers == Qt::NoModifier) {
+        showExportMenu(mapToGlobal(rect().center()));
+        event->accept();
+        return;
+    }
     if (modifiers != Qt::NoModifier
         || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
         // Not ours: the window around the chart may want it.

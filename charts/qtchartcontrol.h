@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/chartcontrol.h"
+#include "charts/chartreadout.h"
 
 #include <QChartView>
 #include <QColor>
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QValueAxis;
@@ -108,8 +110,29 @@ public:
     // counts from 1 (the series on columns 1 and 2).
     static QColor defaultSeriesColour(int seriesNumber);
 
+    // The chart for a handout: a picture at `scale` times the screen's pixels, the
+    // picture on the clipboard, the picture as PNG (twice the screen's resolution)
+    // or SVG by the file's suffix, and the points the chart draws as CSV. Each says
+    // through notice() what came of it.
+    QPixmap picture(qreal scale) const;
+    void copyPicture();
+    bool savePicture(const QString &path);
+    bool saveData(const QString &path);
+
+    // The menu of these commands, at a place on the screen.
+    void showExportMenu(const QPoint &globalPos);
+
+    // Where the save commands ask for a file: the standard file dialog, unless a
+    // test puts in its own. An empty name cancels.
+    using FileChooser = std::function<QString(QWidget *parent, const QString &caption,
+                                              const QString &suggested, const QString &filter)>;
+    static void setFileChooser(FileChooser chooser);
+
 signals:
     void clicked();
+    // What came of an export. When nothing listens, the chart shows it in its
+    // title for a few seconds.
+    void notice(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -186,4 +209,12 @@ private:
     bool m_pressInside = false;
     bool m_markersDrawn = false;  // some series of the last refresh shows markers
     bool m_pointsLeftOut = false; // the last refresh left out values too large to draw
+
+    // The points and series names of the last refresh, for the read-out and export.
+    SeriesPoints m_drawn;
+    QStringList m_names;
+
+    void hover(const QPoint &at);
+    void tell(const QString &text);
+    QString fileNameStem() const;
 };

@@ -11,35 +11,28 @@ struct Texts
     const char *shortTitle; // the title's start when the chart explains what it lacks
     const char *yTitle;
     const char *xTitle;
-    const char *legend; // the series' legend texts, separated by '|'
 };
-
-constexpr const char *PopulationLegend = "original|harvested";
-constexpr const char *TheoryLegend = "original|harvested|harvest rate|unstable|stable";
-constexpr const char *RevenueLegend = "cost|R (p/e=50)|R (p/e=20)|R (p/e=10)|R (p/e=5)";
-constexpr const char *ProfitLegend = "p/e=50|p/e=20|p/e=10|p/e=5";
 
 // Indexed by Chart.
 constexpr std::array<Texts, ChartCount> LargeWindowTexts = {{
-    {"The change of N(t) with t ", true, "", "N(t)", "Time", PopulationLegend},
-    {"The change of dN(t) with t ", true, "", "dN(t)", "Time", PopulationLegend},
-    {"The change of dN(t)/dt with N(t) ", true, "", "dN(t)", "N(t)", PopulationLegend},
-    {"The change of N(t) (in logarithm) with t ", true, "", "lnN(t)", "Time", PopulationLegend},
-    {"N(t) and dN(t) at different t ", true, "", "N(t) and dN(t)", "Time",
-     "N(t)|dN(t)|N(t) (harvested)|dN(t) (harvested)"},
-    {"dN/N vs. N", false, "", "dN/N", "N", PopulationLegend},
+    {"The change of N(t) with t ", true, "", "N(t)", "Time"},
+    {"The change of dN(t) with t ", true, "", "dN(t)", "Time"},
+    {"The change of dN(t)/dt with N(t) ", true, "", "dN(t)", "N(t)"},
+    {"The change of N(t) (in logarithm) with t ", true, "", "lnN(t)", "Time"},
+    {"N(t) and dN(t) at different t ", true, "", "N(t) and dN(t)", "Time"},
+    {"dN/N vs. N", false, "", "dN/N", "N"},
     {"Graph for theoretical analysis (logistic model)", false, "Graph for theoretical analysis",
-     "dN", "N", TheoryLegend},
+     "dN", "N"},
     {"Graph for theoretical analysis (exponential model)", false, "Graph for theoretical analysis",
-     "dN", "N", "original|harvested|harvest rate"},
+     "dN", "N"},
     {"Cost and revenue at different price-expense (p/e) ratio", false,
-     "Cost and revenue at different price-expense (p/e) ratio", "C and R", "N", RevenueLegend},
+     "Cost and revenue at different price-expense (p/e) ratio", "C and R", "N"},
     {"Net profit of different price/expense ratio", false,
-     "Net profit of different price/expense ratio", "Profit", "N", ProfitLegend},
+     "Net profit of different price/expense ratio", "Profit", "N"},
     {"Cost and revenue at different price-expense (p/e) ratio (exponential model)", false,
-     "Cost and revenue at different price-expense (p/e) ratio", "C and R", "N", RevenueLegend},
+     "Cost and revenue at different price-expense (p/e) ratio", "C and R", "N"},
     {"Net profit of different price/expense ratio (exponential model)", false,
-     "Net profit of different price/expense ratio", "Profit", "N", ProfitLegend},
+     "Net profit of different price/expense ratio", "Profit", "N"},
 }};
 
 } // namespace
@@ -55,6 +48,6 @@ ChartLook largeWindowLook(Chart chart, const QString &parameterCaption)
     look.yTitle = QString::fromLatin1(t.yTitle);
     look.xTitle = QString::fromLatin1(t.xTitle);
     look.legend = true;
-    look.legendTexts = QString::fromLatin1(t.legend).split(QLatin1Char('|'));
+    look.legendTexts = seriesNamesOf(chart);
     return look;
 }

@@ -1,0 +1,169 @@
+// The chart's read-out under the mouse and its export for handouts: the picture
+// on the clipboard, as PNG or SVG, and the points as CSV.
+#include "charts/qtchartcontrol.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMetaMethod>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QTimer>
+#include <QToolTip>
+#include <QValueAxis>
+
+namespace {
+
+// How near the mouse must come to a point, in pixels, for its read-out.
+constexpr double Reach = 6;
+// How long a message stands in the chart's title.
+constexpr int NoticeMilliseconds = 5000;
+
+QtChartControl::FileChooser &chooser()
+{
+    static QtChartControl::FileChooser choose;
+    return choose;
+}
+
+QString chooseFile(QWidget *parent, const QString &caption, const QString &suggested,
+                   const QString &filter)
+{
+    if (chooser())
+        return chooser()(parent, caption, suggested, filter);
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+} // namespace
+
+void QtChartControl::setFileChooser(FileChooser choose) { chooser() = std::move(choose); }
+
+void QtChartControl::hover(const QPoint &at)
+{
+    const QPointF inScene = mapToScene(at);
+    const QPointF inChart = chart()->mapFromScene(inScene);
+    if (!chart()->plotArea().adjusted(-Reach, -Reach, Reach, Reach).contains(inChart)) {
+        QToolTip::hideText();
+        return;
+    }
+    QChart *c = chart();
+    const auto toPixels = [c](QPointF value) { return c->mapToPosition(value); };
+    const auto found = pointUnderMouse(m_drawn, inChart, Reach, toPixels);
+    if (!found) {
+        QToolTip::hideText();
+        return;
+    }
+    const auto *x = static_cast<const QValueAxis *>(m_axes[0].axis);
+    const auto *y = static_cast<const QValueAxis *>(m_axes[1].axis);
+    QToolTip::showText(
+        viewport()->mapToGlobal(at),
+        readOut(m_names.value(found->series), x->titleText(), y->titleText(), found->value),
+        viewport());
+}
+
+QPixmap QtChartControl::picture(qreal scale) const
+{
+    QPixmap pixmap(size() * scale);
+    pixmap.setDevicePixelRatio(scale);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The chart alone, without the focus frame of the window it sits in.
+    const_cast<QtChartControl *>(this)->chart()->scene()->render(
+        &painter, QRectF(QPointF(0, 0), QSizeF(size())), sceneRect());
+    return pixmap;
+}
+
+void QtChartControl::tell(const QString &text)
+{
+    if (isSignalConnected(QMetaMethod::fromSignal(&QtChartControl::notice))) {
+        emit notice(text);
+        return;
+    }
+    chart()->setTitle(text);
+    QTimer::singleShot(NoticeMilliseconds, this, [this] { chart()->setTitle(shownTitle()); });
+}
+
+void QtChartControl::copyPicture()
+{
+    QApplication::clipboard()->setPixmap(picture(devicePixelRatioF()));
+    tell(tr("Picture copied"));
+}
+
+bool QtChartControl::savePicture(const QString &path)
+{
+    bool saved = false;
+    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(size());
+        svg.setViewBox(QRect(QPoint(0, 0), size()));
+        svg.setTitle(shownTitle());
+        QPainter painter;
+        if (painter.begin(&svg)) {
+            chart()->scene()->render(&painter, QRectF(QPointF(0, 0), QSizeF(size())), sceneRect());
+            saved = painter.end() && QFileInfo(path).size() > 0;
+        }
+    } else {
+        saved = picture(2).save(path, "PNG");
+    }
+    tell(saved ? tr("Picture saved") : tr("Picture not saved: %1 cannot be written").arg(path));
+    return saved;
+}
+
+bool QtChartControl::saveData(const QString &path)
+{
+    const auto *x = static_cast<const QValueAxis *>(m_axes[0].axis);
+    const auto *y = static_cast<const QValueAxis *>(m_axes[1].axis);
+    QSaveFile file(path);
+    const bool saved
+        = file.open(QIODevice::WriteOnly | QIODevice::Text)
+          && file.write(pointsAsCsv(m_names, x->titleText(), y->titleText(), m_drawn).toUtf8()) >= 0
+          && file.commit();
+    tell(saved ? tr("Data saved") : tr("Data not saved: %1 cannot be written").arg(path));
+    return saved;
+}
+
+QString QtChartControl::fileNameStem() const
+{
+    QString stem = m_titleText.left(40).toLower();
+    stem.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+    while (stem.endsWith(QLatin1Char('-')))
+        stem.chop(1);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(QFileInfo(folder).isDir() ? folder : QDir::homePath())
+        .filePath(stem.isEmpty() ? QStringLiteral("chart") : stem);
+}
+
+void QtChartControl::showExportMenu(const QPoint &globalPos)
+{
+    QToolTip::hideText();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("ExportMenu"));
+    QAction *copy = menu.addAction(tr("Copy picture"));
+    QAction *savePng = menu.addAction(tr("Save picture…"));
+    QAction *saveCsv = menu.addAction(tr("Save data…"));
+    QAction *chosen = menu.exec(globalPos);
+    if (chosen == copy) {
+        copyPicture();
+    } else if (chosen == savePng) {
+        const QString path
+            = chooseFile(this, tr("Save picture"), fileNameStem() + QStringLiteral(".png"),
+                         tr("PNG picture (*.png);;SVG picture (*.svg)"));
+        if (!path.isEmpty())
+            savePicture(path);
+    } else if (chosen == saveCsv) {
+        const QString path
+            = chooseFile(this, tr("Save data"), fileNameStem() + QStringLiteral(".csv"),
+                         tr("Comma-separated values (*.csv)"));
+        if (!path.isEmpty())
+            saveData(path);
+    }
+}
