@@ -63,6 +63,7 @@ private slots:
     void printFailureIsReported();
     void printDialogProposesAFile();
     void proposedFileNeverOverwrites();
+    void exportSaysSoInTheDateLabel();
     void dateLabelFollowsTheClock();
 };
 
@@ -311,6 +312,20 @@ void TestForm1Commands::proposedFileNeverOverwrites()
     QFile(second).open(QIODevice::WriteOnly);
     QCOMPARE(proposedPdfPath(day, dir.path()),
              dir.filePath(QStringLiteral("tarnwick-2031-03-04-3.pdf")));
+}
+
+void TestForm1Commands::exportSaysSoInTheDateLabel()
+{
+    QTemporaryDir dir;
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    QVERIFY(form.MSChart1->saveData(dir.filePath(QStringLiteral("n.csv"))));
+    QCOMPARE(form.Label6->text(), QStringLiteral("Data saved"));
+    QFile csv(dir.filePath(QStringLiteral("n.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    // The main window's series are named although its chart shows no legend.
+    QVERIFY(csv.readLine().startsWith("original: Time,original: N(t),harvested: Time"));
+    QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time")); // the title stays
 }
 
 void TestForm1Commands::dateLabelFollowsTheClock()
