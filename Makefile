@@ -42,10 +42,13 @@ test: build
 screenshots: build
 	@scripts/screenshots $(BUILD)
 
+BENCH_REPEAT ?= 21
+
 bench: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTARNWICK_BENCH=ON >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target tarnwick_bench
-	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tarnwick_bench
+	@cmake --build $(BUILD) -j $(JOBS) --target tarnwick_bench tarnwick_startup_probe
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tarnwick_bench --repeat $(BENCH_REPEAT) \
+	  --probe $(BUILD)/bench/tarnwick_startup_probe
 
 test-sanitize:
 	@scripts/test-sanitize

@@ -1,6 +1,7 @@
 #include "charts/qtchartcontrol.h"
 
 #include "charts/axisscale.h"
+#include "charts/linesimplify.h"
 
 #include "model/units.h"
 
@@ -52,6 +53,11 @@ constexpr double TitleLines = 1.5;
 // However small the control, an axis is fitted as if at least this long.
 constexpr double ShortestXAxis = 60;
 constexpr double ShortestYAxis = 40;
+
+// Lines of this many points or more are simplified for the screen, to within a
+// quarter of a pixel.
+constexpr qsizetype SimplifyFrom = 200;
+constexpr double PixelTolerance = 0.25;
 
 // The focus frame: wide enough to see at a glance, inside the control's edge.
 constexpr int FocusFramePixels = 2;
@@ -335,6 +341,27 @@ QLineSeries *QtChartControl::buildSeries(int seriesIndex)
     return series;
 }
 
+// A line of many points is handed to the painter with only the points that can
+// be told apart on the screen; markers and the read-out keep every point.
+QList<QPointF> QtChartControl::onScreen(const QList<QPointF> &points, const SeriesSettings &s) const
+{
+    const bool markers = s.pointMarkerVisible || (s.markerAutomatic && s.markersShown);
+    if (points.size() < SimplifyFrom || (!markers && !s.lineShown))
+        return points;
+    const QValueAxis *x = m_axes[0].axis;
+    const QValueAxis *y = m_axes[1].axis;
+    const double ratio = devicePixelRatioF();
+    const double xPixels = ratio * m_plotLengths[0] / (x->max() - x->min());
+    const double yPixels = ratio * m_plotLengths[1] / (y->max() - y->min());
+    if (!markers)
+        return simplifiedLine(points, xPixels, yPixels, PixelTolerance);
+    if (s.lineShown)
+        return points;
+    // Markers alone: one marker on a pixel where another one already stands
+    // changes nothing on the screen.
+    return distinctPixels(points, xPixels, yPixels);
+}
+
 QString QtChartControl::shownTitle() const
 {
     if (!m_pointsLeftOut)
@@ -380,7 +407,7 @@ void QtChartControl::refresh()
         c->addSeries(series);
         series->attachAxis(m_axes[0].axis);
         series->attachAxis(m_axes[1].axis);
-        series->replace(points.at(i));
+        series->replace(onScreen(points.at(i), m_series[size_t(i)]));
         if (series->pen().style() == Qt::NoPen && !series->lightMarker().isNull()) {
             // Points alone: the legend swatch shows the marker, not the hidden line.
             const SeriesSettings &s = m_series[size_t(i)];
@@ -413,6 +440,7 @@ void QtChartControl::updateAxisRanges()
         yLength -= TitleLines * QFontMetricsF(m_axes[0].axis->titleFont()).height();
 
     const double lengths[2] = {std::max(xLength, ShortestXAxis), std::max(yLength, ShortestYAxis)};
+    m_plotLengths = {lengths[0], lengths[1]};
     for (size_t i = 0; i < 2; ++i) {
         QValueAxis *axis = m_axes[i].axis;
         const QFontMetricsF metrics(axis->labelsFont());

@@ -110,6 +110,11 @@ public:
     // counts from 1 (the series on columns 1 and 2).
     static QColor defaultSeriesColour(int seriesNumber);
 
+    // The points the last refresh plotted, series by series, every one of them:
+    // the read-out and the exported data use these, while a long line reaches the
+    // painter with only the points the screen can tell apart.
+    const SeriesPoints &plotted() const { return m_drawn; }
+
     // The chart for a handout: a picture at `scale` times the screen's pixels, the
     // picture on the clipboard, the picture as PNG (twice the screen's resolution)
     // or SVG by the file's suffix, and the points the chart draws as CSV. Each says
@@ -181,6 +186,7 @@ private:
     QList<QPointF> seriesPoints(int seriesIndex);
     QString legendText(int seriesIndex) const;
     QLineSeries *buildSeries(int seriesIndex);
+    QList<QPointF> onScreen(const QList<QPointF> &points, const SeriesSettings &settings) const;
     void updateAxisRanges();
     void queueClick();
     static QColor markerFill(const SeriesSettings &settings, const QColor &seriesColour);
@@ -209,6 +215,9 @@ private:
     bool m_pressInside = false;
     bool m_markersDrawn = false;  // some series of the last refresh shows markers
     bool m_pointsLeftOut = false; // the last refresh left out values too large to draw
+
+    // The estimated length of each axis in pixels, from the last fitting of the axes.
+    std::array<double, 2> m_plotLengths = {0.0, 0.0};
 
     // The points and series names of the last refresh, for the read-out and export.
     SeriesPoints m_drawn;

@@ -84,10 +84,7 @@ inline QString chartTitle(const Form1 &form) { return form.MSChart1->chart()->ti
 
 inline QList<QPointF> chartPoints(const Form1 &form, int seriesIndex)
 {
-    const auto series = form.MSChart1->chart()->series();
-    if (seriesIndex >= series.size())
-        return {};
-    return static_cast<QXYSeries *>(series.at(seriesIndex))->points();
+    return form.MSChart1->plotted().value(seriesIndex);
 }
 
 // The base of the window tests: the application prepared once, and every test

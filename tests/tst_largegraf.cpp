@@ -19,13 +19,7 @@ larggraf &large() { return Windows::get<larggraf>(); }
 
 QString title() { return large().MSChart1->chart()->title(); }
 
-QList<QPointF> points(int seriesIndex)
-{
-    const auto series = large().MSChart1->chart()->series();
-    if (seriesIndex >= series.size())
-        return {};
-    return static_cast<QXYSeries *>(series.at(seriesIndex))->points();
-}
+QList<QPointF> points(int seriesIndex) { return large().MSChart1->plotted().value(seriesIndex); }
 
 QStringList legendTexts()
 {

@@ -453,8 +453,12 @@ private slots:
 
         QCOMPARE(chart.chart()->series().size(), 4);
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(seriesAt(chart, i)->count(), PointCount);
-            QCOMPARE(seriesAt(chart, i)->at(PointCount - 1).x(), double(PointCount));
+            QCOMPARE(chart.plotted().at(i).size(), PointCount);
+            // The painter gets the points the screen can tell apart, ends included:
+            // of a line far fewer, of markers one to a pixel.
+            QVERIFY(seriesAt(chart, i)->count() < (i == 2 ? PointCount : PointCount / 4));
+            QCOMPARE(seriesAt(chart, i)->at(seriesAt(chart, i)->count() - 1).x(),
+                     double(PointCount));
         }
         QVERIFY(!seriesAt(chart, 2)->lightMarker().isNull());
         const QValueAxis *x = axisOf(chart, Qt::Horizontal);
