@@ -87,7 +87,10 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
 
     for (int i = 0; i < 2; ++i) {
         auto *axis = new QValueAxis(this);
-        axis->setLinePen(QPen(Qt::black, 1));
+        // Cosmetic one-pixel pens take the painter's fast path for straight lines.
+        QPen linePen(Qt::black, 1);
+        linePen.setCosmetic(true);
+        axis->setLinePen(linePen);
         axis->setLabelsColor(Qt::black);
         axis->setTitleBrush(Qt::black);
         axis->setMinorGridLineVisible(false);

@@ -9,6 +9,7 @@
 #include "app/seams.h"
 #include "app/titlform.h"
 #include "app/windows.h"
+#include "charts/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/copyrigh.h"
 #include "info/howto.h"
@@ -20,6 +21,7 @@
 #include "model/harvest.h"
 
 #include <QApplication>
+#include <QChart>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -90,6 +92,28 @@ void chartCycle(Form1 &form, const char *model)
     saveSheet(charts, QStringLiteral("form1-%1-charts").arg(QLatin1String(model)));
 }
 
+// The main window with the read-out of the point under the mouse, the tooltip
+// drawn where it stands on the screen.
+void hoverShot(Form1 &form)
+{
+    form.MSChart1_Click(); // dN(t) against time
+    settle();
+    QtChartControl *chart = form.MSChart1;
+    const QPointF value = chart->plotted().at(1).at(20);
+    const QPointF inChart = chart->chart()->mapToPosition(value, chart->chart()->series().at(1));
+    QTest::mouseMove(chart->viewport(), chart->mapFromScene(chart->chart()->mapToScene(inChart)));
+    settle();
+    QPixmap shot = form.grab();
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->inherits("QTipLabel")) {
+            QPainter painter(&shot);
+            painter.drawPixmap(top->pos() - form.mapToGlobal(QPoint(0, 0)), top->grab());
+        }
+    const QString path = QDir(outputDir).filePath(QStringLiteral("form1-readout.png"));
+    if (shot.save(path))
+        std::printf("%s\n", qPrintable(path));
+}
+
 // The large window's opening view and the nine positions of its own cycle.
 void largeCycle(Form1 &form, const char *model)
 {
@@ -142,6 +166,10 @@ int main(int argc, char *argv[])
 
     chartCycle(form, "logistic");
     largeCycle(form, "logistic");
+
+    // A handout: the read-out under the mouse, and the chart saved as a picture.
+    hoverShot(form);
+    form.MSChart1->savePicture(QDir(outputDir).filePath(QStringLiteral("export-chart.png")));
 
     enter(form.Harvestrate, QStringLiteral("40"));
     form.Command2_Click();
