@@ -27,6 +27,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <unordered_map>
 
 namespace {
 
@@ -104,6 +105,9 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     setAccessibleName(tr("Chart"));
     setBackgroundBrush(Qt::white);
     setRenderHint(QPainter::Antialiasing, true);
+    setOptimizationFlags(QGraphicsView::DontSavePainterState
+                         | QGraphicsView::DontAdjustForAntialiasing);
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setRubberBand(QChartView::NoRubberBand);
     scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
 
@@ -322,12 +326,11 @@ QString QtChartControl::legendText(int seriesIndex) const
     return s.legendTextSet ? s.legendText : QStringLiteral("Series %1").arg(seriesIndex + 1);
 }
 
-QLineSeries *QtChartControl::buildSeries(int seriesIndex)
+void QtChartControl::styleSeries(QLineSeries *series, int seriesIndex)
 {
     const SeriesSettings &s = m_series[size_t(seriesIndex)];
     const QColor colour = defaultSeriesColour(seriesIndex + 1);
 
-    auto *series = new QLineSeries;
     series->setName(legendText(seriesIndex));
     // A hidden line keeps its colour, which the legend uses for the series' swatch.
     QPen pen(colour, 2);
@@ -340,8 +343,9 @@ QLineSeries *QtChartControl::buildSeries(int seriesIndex)
         const QImage marker = markerImage(s, colour);
         series->setMarkerSize(marker.width());
         series->setLightMarker(marker);
+    } else if (!series->lightMarker().isNull()) {
+        series->setLightMarker(QImage());
     }
-    return series;
 }
 
 // A line of many points is handed to the painter with only the points that can
@@ -377,7 +381,6 @@ QString QtChartControl::shownTitle() const
 void QtChartControl::refresh()
 {
     QChart *c = chart();
-    c->removeAllSeries();
     applyChartSettings();
     applyAxisSettings(m_axes[0], true);
     applyAxisSettings(m_axes[1], false);
@@ -404,20 +407,34 @@ void QtChartControl::refresh()
 
     m_drawn = points;
     m_names.clear();
+    // The series objects of the last chart serve the next one: only their looks
+    // and points change, so nothing is taken down and built up again.
+    const QList<QAbstractSeries *> existing = c->series();
+    for (qsizetype i = seriesCount; i < existing.size(); ++i) {
+        c->removeSeries(existing.at(i));
+        delete existing.at(i);
+    }
     for (int i = 0; i < seriesCount; ++i) {
         m_names << legendText(i);
-        QLineSeries *series = buildSeries(i);
-        c->addSeries(series);
-        series->attachAxis(m_axes[0].axis);
-        series->attachAxis(m_axes[1].axis);
+        QLineSeries *series
+            = i < existing.size() ? static_cast<QLineSeries *>(existing.at(i)) : nullptr;
+        if (!series) {
+            series = new QLineSeries;
+            c->addSeries(series);
+            series->attachAxis(m_axes[0].axis);
+            series->attachAxis(m_axes[1].axis);
+        }
+        styleSeries(series, i);
         series->replace(onScreen(points.at(i), m_series[size_t(i)]));
-        if (series->pen().style() == Qt::NoPen && !series->lightMarker().isNull()) {
-            // Points alone: the legend swatch shows the marker, not the hidden line.
-            const SeriesSettings &s = m_series[size_t(i)];
-            for (QLegendMarker *marker : c->legend()->markers(series)) {
-                marker->setBrush(markerFill(s, defaultSeriesColour(i + 1)));
-                marker->setPen(QPen(s.outlineColour, outlinePixels(s)));
-            }
+        // Points alone: the legend swatch shows the marker, not the hidden line;
+        // otherwise the line's colour.
+        const SeriesSettings &s = m_series[size_t(i)];
+        const bool pointsAlone
+            = series->pen().style() == Qt::NoPen && !series->lightMarker().isNull();
+        const QColor colour = defaultSeriesColour(i + 1);
+        for (QLegendMarker *marker : c->legend()->markers(series)) {
+            marker->setBrush(pointsAlone ? markerFill(s, colour) : QBrush(colour));
+            marker->setPen(pointsAlone ? QPen(s.outlineColour, outlinePixels(s)) : QPen(colour));
         }
     }
     // A screen reader names the chart by what it shows.
@@ -447,8 +464,15 @@ void QtChartControl::updateAxisRanges()
     for (size_t i = 0; i < 2; ++i) {
         QValueAxis *axis = m_axes[i].axis;
         const QFontMetricsF metrics(axis->labelsFont());
-        const auto labelWidth = [&metrics](const std::string &label) {
-            return metrics.horizontalAdvance(QString::fromStdString(label));
+        // The tick counts tried share most of their labels: each is measured once.
+        std::unordered_map<std::string, double> widths;
+        const auto labelWidth = [&metrics, &widths](const std::string &label) {
+            const auto known = widths.find(label);
+            if (known != widths.end())
+                return known->second;
+            const double width = metrics.horizontalAdvance(QString::fromStdString(label));
+            widths.emplace(label, width);
+            return width;
         };
         const AxisScale::LabelMetrics measure{labelWidth, metrics.height()};
         AxisScale::AxisRequest request;

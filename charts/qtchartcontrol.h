@@ -185,7 +185,7 @@ private:
     void applyAxisSettings(const AxisSettings &settings, bool isX);
     QList<QPointF> seriesPoints(int seriesIndex);
     QString legendText(int seriesIndex) const;
-    QLineSeries *buildSeries(int seriesIndex);
+    void styleSeries(QLineSeries *series, int seriesIndex);
     QList<QPointF> onScreen(const QList<QPointF> &points, const SeriesSettings &settings) const;
     void updateAxisRanges();
     void queueClick();
