@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsLayout>
 #include <QMenu>
 #include <QMetaMethod>
 #include <QPainter>
@@ -70,6 +71,8 @@ void QtChartControl::hover(const QPoint &at)
 
 QPixmap QtChartControl::picture(qreal scale) const
 {
+    // A chart filled a moment ago is laid out first, as it would be on the screen.
+    chart()->layout()->activate();
     QPixmap pixmap(size() * scale);
     pixmap.setDevicePixelRatio(scale);
     pixmap.fill(Qt::white);
@@ -108,6 +111,9 @@ bool QtChartControl::savePicture(const QString &path)
         svg.setTitle(shownTitle());
         QPainter painter;
         if (painter.begin(&svg)) {
+            chart()->layout()->activate();
+            // White paper under the chart, as on the screen.
+            painter.fillRect(QRectF(QPointF(0, 0), QSizeF(size())), Qt::white);
             chart()->scene()->render(&painter, QRectF(QPointF(0, 0), QSizeF(size())), sceneRect());
             saved = painter.end() && QFileInfo(path).size() > 0;
         }

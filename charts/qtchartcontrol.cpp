@@ -1,6 +1,7 @@
 #include "charts/qtchartcontrol.h"
 
 #include "charts/axisscale.h"
+#include "charts/chartgrid.h"
 #include "charts/linesimplify.h"
 
 #include "model/units.h"
@@ -78,9 +79,6 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     QChart *c = chart();
     c->setAnimationOptions(QChart::NoAnimation);
     c->setDropShadowEnabled(false);
-    c->setBackgroundRoundness(0);
-    c->setBackgroundBrush(Qt::white);
-    c->setBackgroundPen(Qt::NoPen);
     c->setMargins(QMargins(4, 4, 10, 4));
     c->layout()->setContentsMargins(0, 0, 0, 0);
     c->legend()->setAlignment(Qt::AlignRight);
@@ -88,10 +86,9 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
 
     for (int i = 0; i < 2; ++i) {
         auto *axis = new QValueAxis(this);
-        // Cosmetic one-pixel pens take the painter's fast path for straight lines.
-        QPen linePen(Qt::black, 1);
-        linePen.setCosmetic(true);
-        axis->setLinePen(linePen);
+        // The axis line, its ticks and the grid are drawn by the ruling below.
+        axis->setLineVisible(false);
+        axis->setGridLineVisible(false);
         axis->setLabelsColor(Qt::black);
         axis->setTitleBrush(Qt::black);
         axis->setMinorGridLineVisible(false);
@@ -99,6 +96,7 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
         m_axes[size_t(i)].axis = axis;
         c->addAxis(axis, i == 0 ? Qt::AlignBottom : Qt::AlignLeft);
     }
+    m_grid = new ChartGrid(c, {m_axes[0].axis, m_axes[1].axis});
 
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
@@ -110,6 +108,11 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setRubberBand(QChartView::NoRubberBand);
     scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
+    // The view's white background is the only fill under the chart: neither the
+    // viewport's own background nor the chart's is painted as well.
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    c->setBackgroundVisible(false);
 
     // Mouse events of a view reach it on its viewport; taking them there keeps
     // the chart view's own handlers, which are unsafe on an empty spot, out of it.
@@ -255,13 +258,8 @@ void QtChartControl::applyAxisSettings(const AxisSettings &s, bool isX)
     axis->setLabelsFont(fontOf(s.titleFontName, s.titleFontPoints - 1));
 
     // Unless told otherwise, the y axis carries quiet grey lines and the x axis none.
-    const bool gridShown = s.gridSet || !isX;
-    axis->setGridLineVisible(gridShown);
-    const QColor gridColour
-        = s.gridSet && !s.gridAutomaticColour ? s.gridColour : QColor(220, 220, 220);
-    QPen gridPen(gridColour, 1, Qt::SolidLine);
-    gridPen.setCosmetic(true);
-    axis->setGridLinePen(gridPen);
+    m_grid->setLines(isX ? 0 : 1, s.gridSet || !isX,
+                     s.gridSet && !s.gridAutomaticColour ? s.gridColour : QColor(220, 220, 220));
 }
 
 // A visible outline is at least one pixel, however thin it was asked to be.

@@ -16,6 +16,7 @@
 
 class QValueAxis;
 class QLineSeries;
+class ChartGrid;
 
 // The chart control drawn with Qt Charts. Set-up calls and grid writes are only
 // remembered; refresh() rebuilds the visible chart from them in one go, so a
@@ -114,6 +115,8 @@ public:
     // the read-out and the exported data use these, while a long line reaches the
     // painter with only the points the screen can tell apart.
     const SeriesPoints &plotted() const { return m_drawn; }
+    // The grid lines drawn across the plot area.
+    const ChartGrid &grid() const { return *m_grid; }
 
     // The chart for a handout: a picture at `scale` times the screen's pixels, the
     // picture on the clipboard, the picture as PNG (twice the screen's resolution)
@@ -202,6 +205,7 @@ private:
 
     std::array<SeriesSettings, MaxSeries> m_series;
     std::array<AxisSettings, 2> m_axes;
+    ChartGrid *m_grid = nullptr; // owned by the chart
 
     QString m_titleText;
     QString m_titleFontName = QStringLiteral("Arial");

@@ -8,7 +8,9 @@
 #include <QClipboard>
 #include <QImage>
 #include <QMenu>
+#include <QPainter>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -115,6 +117,15 @@ void TestChartExport::savedFilesReadBack()
     QVERIFY(svgFile.open(QIODevice::ReadOnly));
     const QByteArray svgText = svgFile.readAll();
     QVERIFY(svgText.contains("<svg") && svgText.contains("N(t) vs. time"));
+    // Drawn back, the picture stands on white paper, not on nothing.
+    QSvgRenderer drawing(svgText);
+    QVERIFY(drawing.isValid());
+    QImage drawn(chart.size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    drawing.render(&painter);
+    painter.end();
+    QCOMPARE(drawn.pixelColor(2, 2), QColor(Qt::white));
 
     const QString csv = dir.filePath(QStringLiteral("chart.csv"));
     QVERIFY(chart.saveData(csv));

@@ -1,4 +1,5 @@
 #include "chartfixture.h"
+#include "charts/chartgrid.h"
 #include "charts/qtchartcontrol.h"
 #include "model/units.h"
 
@@ -388,10 +389,73 @@ private slots:
         QVERIFY(!y->isTitleVisible());
         QCOMPARE(x->titleFont().pixelSize(), pointsToPixels(10));
         QVERIFY(x->labelsFont().pixelSize() < x->titleFont().pixelSize());
-        QVERIFY(y->isGridLineVisible());
-        QCOMPARE(y->gridLinePen().color(), QColor(Qt::black));
-        QCOMPARE(y->gridLinePen().style(), Qt::SolidLine);
-        QVERIFY(!x->isGridLineVisible());
+        QVERIFY(chart.grid().linesShown(1));
+        QCOMPARE(chart.grid().lineColour(1), QColor(Qt::black));
+        QVERIFY(!chart.grid().linesShown(0));
+    }
+
+    // The ruling as a student sees it: at every y tick a black grid line, one pixel
+    // high, across the plot; no x grid lines; the axis lines along the bottom and
+    // the left with a tick mark below and beside every label. Unset, the y grid is
+    // light grey.
+    void ruling_data()
+    {
+        QTest::addColumn<bool>("gridSet");
+        QTest::addColumn<qreal>("scale");
+        QTest::addRow("black grid") << true << 1.0;
+        QTest::addRow("black grid, twice the pixels") << true << 2.0;
+        QTest::addRow("grey grid") << false << 1.0;
+    }
+
+    void ruling()
+    {
+        QFETCH(bool, gridSet);
+        QFETCH(qreal, scale);
+        QtChartControl chart;
+        chart.setColumnCount(2);
+        chart.setRowCount(3);
+        if (gridSet)
+            chart.setAxisGridLine(ChartAxis::Y, LinePattern::Solid, false, Qt::black);
+        // Steeply up at the left, then along the top: the rest of the plot is clear.
+        writeRows(chart, 1, {{0, 0}, {1, 10}, {10, 10}});
+        showAndWait(chart);
+        // Pictured at once, before the window has had a chance to lay the chart out.
+        chart.refresh();
+        const QImage image = chart.picture(scale).toImage();
+        const QRectF area = chart.chart()->plotArea();
+        const QValueAxis *x = axisOf(chart, Qt::Horizontal);
+        const QValueAxis *y = axisOf(chart, Qt::Vertical);
+        QVERIFY(y->tickCount() >= 3);
+        const QColor grid = gridSet ? QColor(Qt::black) : QColor(220, 220, 220);
+        const auto at = [&](qreal px, qreal py) {
+            return image.pixelColor(int(std::floor(px * scale)), int(std::floor(py * scale)));
+        };
+        const qreal column = area.left() + area.width() * 0.6;
+        const qreal yStep = area.height() / (y->tickCount() - 1);
+        for (int t = 1; t < y->tickCount() - 1; ++t) {
+            const qreal row = area.bottom() - t * yStep;
+            QCOMPARE(at(column, row), grid);
+            // One device pixel high: white just above and below.
+            QCOMPARE(image.pixelColor(int(column * scale), int(std::floor(row * scale)) - 1),
+                     QColor(Qt::white));
+            QCOMPARE(image.pixelColor(int(column * scale), int(std::floor(row * scale)) + 1),
+                     QColor(Qt::white));
+        }
+        // Between two y grid lines no x grid line crosses.
+        const qreal between = area.bottom() - (y->tickCount() - 1.5) * yStep;
+        const qreal xStep = area.width() / (x->tickCount() - 1);
+        for (int t = 1; t < x->tickCount() - 1; ++t)
+            QCOMPARE(at(area.left() + t * xStep, between), QColor(Qt::white));
+        // The axes: black along the bottom and the left, and their tick marks.
+        QCOMPARE(at(column, area.bottom()), QColor(Qt::black));
+        QCOMPARE(at(area.left(), between), QColor(Qt::black));
+        for (int t = 0; t < x->tickCount(); ++t)
+            QCOMPARE(at(area.left() + t * xStep, area.bottom() + ChartGrid::TickLength - 1),
+                     QColor(Qt::black));
+        QCOMPARE(at(area.left() - ChartGrid::TickLength, area.bottom() - yStep),
+                 QColor(Qt::black));
+        QCOMPARE(at(area.left() - ChartGrid::TickLength - 1, area.bottom() - yStep),
+                 QColor(Qt::white));
     }
 
     void chartVisibility()
