@@ -20,6 +20,7 @@
 #include "largegraph/larggraf.h"
 #include "model/harvest.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -40,13 +41,15 @@ int repeat = 21;
 int overBudget = 0;
 QString only; // run only the figures whose names hold this
 
-// Lets everything queued happen, the painting of the window included, once. A
-// widget that has nothing left to paint by then (its window not exposed) is
+// Lets everything queued happen, as the event loop would, until nothing is left:
+// the painting of the window included, and whatever the painting queued in turn.
+// A widget that has nothing left to paint by then (its window not exposed) is
 // painted into a picture instead.
 void settle(QWidget *painted)
 {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    for (int pass = 0; pass < 50 && dispatcher->processEvents(QEventLoop::AllEvents); ++pass) {
+    }
     if (!painted->window()->windowHandle() || !painted->window()->windowHandle()->isExposed())
         painted->grab();
 }

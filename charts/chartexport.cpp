@@ -91,7 +91,11 @@ void QtChartControl::tell(const QString &text)
         return;
     }
     chart()->setTitle(text);
-    QTimer::singleShot(NoticeMilliseconds, this, [this] { chart()->setTitle(shownTitle()); });
+    showChanges();
+    QTimer::singleShot(NoticeMilliseconds, this, [this] {
+        chart()->setTitle(shownTitle());
+        showChanges();
+    });
 }
 
 void QtChartControl::copyPicture()

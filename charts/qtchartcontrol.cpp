@@ -7,6 +7,7 @@
 #include "model/units.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
@@ -125,6 +126,17 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
 }
 
 QtChartControl::~QtChartControl() = default;
+
+// A chart shown again is painted with the next painting of its window. Qt leaves
+// the newly shown chart and viewport to be marked for painting later, by then the
+// chart has often been painted already, and it was painted a second time.
+void QtChartControl::setChartVisible(bool visible)
+{
+    const bool appearing = visible && isHidden();
+    setVisible(visible);
+    if (appearing)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+}
 
 void QtChartControl::setColumnCount(int columns) { m_columns = std::clamp(columns, 0, MaxColumns); }
 
@@ -437,6 +449,20 @@ void QtChartControl::refresh()
     }
     // A screen reader names the chart by what it shows.
     setAccessibleName(shownTitle().isEmpty() ? tr("Chart") : shownTitle());
+    showChanges();
+}
+
+// The chart and its legend laid out at once rather than when the event loop comes
+// round to it: the next painting then shows the chart complete, and is the only
+// one. Left to the event loop, a click that also moved the focus was painted
+// twice, once for the focus and again when the new layout came through.
+void QtChartControl::showChanges()
+{
+    QChart *c = chart();
+    c->layout()->activate();
+    if (QGraphicsLayout *legendLayout = c->legend()->layout())
+        legendLayout->activate();
+    viewport()->update();
 }
 
 void QtChartControl::updateAxisRanges()
@@ -495,6 +521,7 @@ void QtChartControl::resizeEvent(QResizeEvent *event)
 {
     QChartView::resizeEvent(event);
     updateAxisRanges();
+    showChanges();
 }
 
 bool QtChartControl::eventFilter(QObject *watched, QEvent *event)

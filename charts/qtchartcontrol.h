@@ -97,7 +97,7 @@ public:
         axisSettings(axis).wholeNumbers = wholeNumbers;
     }
 
-    void setChartVisible(bool visible) override { setVisible(visible); }
+    void setChartVisible(bool visible) override;
     // The widget's own flag, so the answer holds before the window is first shown.
     bool isChartVisible() const override { return !isHidden(); }
 
@@ -229,5 +229,6 @@ private:
 
     void hover(const QPoint &at);
     void tell(const QString &text);
+    void showChanges();
     QString fileNameStem() const;
 };

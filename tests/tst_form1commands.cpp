@@ -1,5 +1,6 @@
 // The main window's commands: model options, "N, dN vs. t", print, the date label
 // and the chart click cycle.
+#include "paintwatch.h"
 #include "programfixture.h"
 
 #include "app/printing.h"
@@ -56,6 +57,7 @@ private slots:
     void chartCycleUnderBothModels();
     void nineClicksComeBackAndRunDoesNotReset();
     void aClickOnTheChartAdvancesTheCycle();
+    void runAndEachClickPaintTheChartOnce();
     void exponentialTheoryMovesTheFocus();
     void theoryReadsNZeroAsTheRunDid();
     void printWritesOnePage();
@@ -190,6 +192,46 @@ void TestForm1Commands::aClickOnTheChartAdvancesTheCycle()
     QTest::mouseClick(form.MSChart1->viewport(), Qt::LeftButton, {}, QPoint(200, 150));
     QTRY_COMPARE(Harvest.GraphIndex, 1); // the click arrives through the event loop
     QCOMPARE(chartTitle(form), QStringLiteral("dN(t) vs. time"));
+}
+
+// RUN, after an entry hid the chart, and every click of the cycle paint the chart
+// exactly once, and leave on the screen the chart as a fresh rendering shows it.
+void TestForm1Commands::runAndEachClickPaintTheChartOnce()
+{
+    Form1 &form = program.startAtMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QtChartControl *chart = form.MSChart1;
+    PaintCount paints(chart->viewport());
+    const auto paintedOnceAndCurrent = [&] {
+        QVERIFY2(paints.count == 1, qPrintable(QStringLiteral("%1 paints of %2")
+                                                   .arg(paints.count)
+                                                   .arg(chartTitle(form))));
+        const QImage shown = onScreen(chart);
+        QVERIFY(!shown.isNull());
+        QVERIFY2(shown == rendered(chart), qPrintable(chartTitle(form)));
+    };
+    for (const char *k : {"400", "500"}) {
+        type(form.Kvalue, QString::fromLatin1(k));
+        pressEnter(form.Kvalue);
+        runUntilIdle();
+        QVERIFY(!chart->isVisible());
+        paints.count = 0;
+        QTest::mouseClick(form.Command2, Qt::LeftButton);
+        runUntilIdle();
+        paintedOnceAndCurrent();
+    }
+    for (int click = 0; click < 9; ++click) {
+        chart->setFocus();
+        runUntilIdle();
+        paints.count = 0;
+        if (click % 2 == 0)
+            QTest::keyClick(chart, Qt::Key_Space);
+        else
+            QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, QPoint(200, 150));
+        runUntilIdle();
+        QCOMPARE(Harvest.GraphIndex, (click + 1) % 9);
+        paintedOnceAndCurrent();
+    }
 }
 
 void TestForm1Commands::exponentialTheoryMovesTheFocus()

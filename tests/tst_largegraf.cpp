@@ -1,5 +1,6 @@
 // The large graph window: its opening view, the six population views with
 // legends, the theoretical and economic graphs, and its own chart cycle.
+#include "paintwatch.h"
 #include "programfixture.h"
 
 #include "info/copyrigh.h"
@@ -73,6 +74,8 @@ private slots:
     void leavingTheWindow();
     void printSaysWhatCameOfIt();
     void keyboardStepsThroughTheCycle();
+    void eachClickPaintsTheChartOnce_data();
+    void eachClickPaintsTheChartOnce();
 
 private:
     bool largeGraphWaited = false;
@@ -370,6 +373,43 @@ void TestLargeGraph::keyboardStepsThroughTheCycle()
     QCOMPARE(QApplication::focusWidget(), large().Command8);
     QTest::keyClick(large().Command8, Qt::Key_Return);
     QVERIFY(::title().startsWith(QLatin1String("N(t) and dN(t) at different t ")));
+}
+
+void TestLargeGraph::eachClickPaintsTheChartOnce_data()
+{
+    QTest::addColumn<bool>("exponential");
+    QTest::addRow("logistic") << false;
+    QTest::addRow("exponential") << true;
+}
+
+// Round the whole cycle: a click on the chart, by keyboard or mouse, paints it
+// exactly once, even where the focus moves on to a button, and what stands on the
+// screen afterwards is the new chart, complete, as a fresh rendering shows it.
+void TestLargeGraph::eachClickPaintsTheChartOnce()
+{
+    QFETCH(bool, exponential);
+    openAfterRun(exponential);
+    QVERIFY(QTest::qWaitForWindowExposed(&large()));
+    QtChartControl *chart = large().MSChart1;
+    PaintCount paints(chart->viewport());
+    for (int click = 0; click < 9; ++click) {
+        chart->setFocus();
+        runUntilIdle();
+        paints.count = 0;
+        const QString before = ::title();
+        if (click % 2 == 0) {
+            QTest::keyClick(chart, Qt::Key_Space);
+        } else {
+            // The chart has the focus already, so only the click itself paints.
+            QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, QPoint(200, 200));
+        }
+        runUntilIdle();
+        QVERIFY2(::title() != before, qPrintable(before));
+        QCOMPARE(paints.count, 1);
+        const QImage shown = onScreen(chart);
+        QVERIFY(!shown.isNull());
+        QVERIFY2(shown == rendered(chart), qPrintable(::title()));
+    }
 }
 
 QTEST_MAIN(TestLargeGraph)
