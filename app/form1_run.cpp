@@ -78,7 +78,6 @@ void Form1::Command2_Click()
     MSChart1->setChartVisible(true);
     // The focus goes to the chart, so Enter steps on through the charts.
     MSChart1->setFocus();
-    disableRun();
     Command5->setEnabled(true);
     Command11->setEnabled(true);
     Label4->setText(QStringLiteral("Without harvest, N(") + simut->text() + QStringLiteral(")="));

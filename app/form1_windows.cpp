@@ -16,17 +16,9 @@ void Form1::Command12_Click() { Windows::switchTo<Game>(*this); }
 void Form1::Image1_Click() { Windows::switchTo<Howto>(*this); }
 void Form1::Label15_Click() { Windows::switchTo<Howto>(*this); }
 
-void Form1::Command13_Click()
-{
-    Windows::get<Quiz>().showAndActivate();
-    hide();
-}
+void Form1::Command13_Click() { Windows::showInFrontOf<Quiz>(*this); }
 
-void Form1::Command1_Click()
-{
-    Windows::get<copyrigh>().showAndActivate();
-    hide();
-}
+void Form1::Command1_Click() { Windows::showInFrontOf<copyrigh>(*this); }
 
 void Form1::Command11_Click() { ShowLargeGraph(); }
 

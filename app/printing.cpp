@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QWidget>
 
 bool printWindowImage(QWidget *window, QPrinter &printer)
@@ -45,12 +44,4 @@ QString proposedPdfPath(const QDate &date, const QString &folder)
     for (int number = 2; QFileInfo::exists(path); ++number)
         path = dir.filePath(stem + QStringLiteral("-%1.pdf").arg(number));
     return path;
-}
-
-QString pdfFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QFileInfo(documents).isDir())
-        return documents;
-    return QDir::homePath();
 }

@@ -19,7 +19,3 @@ QString printWindow(QWidget *window);
 // `folder`, numbered "-2", "-3", … where that name is taken, so Enter in the dialog
 // saves at once and never over an earlier file.
 QString proposedPdfPath(const QDate &date, const QString &folder);
-
-// The folder for that file: the documents folder, or the home folder where there
-// is none.
-QString pdfFolder();

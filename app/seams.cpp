@@ -1,6 +1,7 @@
 #include "app/seams.h"
 
 #include "app/printing.h"
+#include "charts/documentsfolder.h"
 #include "game/randomsource.h"
 
 #include <QApplication>
@@ -66,7 +67,7 @@ std::unique_ptr<QPrinter> choosePrinter(QWidget *parent)
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     // Without a printer the dialog saves a PDF file; it proposes a real file name,
     // not a folder, so Enter saves straight away.
-    printer->setOutputFileName(proposedPdfPath(now().date(), pdfFolder()));
+    printer->setOutputFileName(proposedPdfPath(now().date(), documentsFolder()));
     QPrintDialog dialog(printer.get(), parent);
     dialog.setWindowTitle(QStringLiteral("Print"));
     if (dialog.exec() != QDialog::Accepted)

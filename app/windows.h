@@ -54,6 +54,17 @@ To &switchTo(QWidget &from)
     return to;
 }
 
+// Brings the window To in front of `from`, then hides `from`: To is shown first
+// (loaded first if it is not loaded), so no other window shows in between.
+template <typename To>
+To &showInFrontOf(QWidget &from)
+{
+    To &to = get<To>();
+    to.showAndActivate();
+    from.hide();
+    return to;
+}
+
 // Unloads every window, the most recently loaded first.
 void unloadAll();
 

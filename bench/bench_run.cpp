@@ -126,41 +126,36 @@ void runFigures(const char *runLength)
     report(name, ms, "ms", QLatin1String(runLength) == QLatin1String("2000") ? 3 : 0);
 }
 
+// The nine clicks of a chart cycle, each from the position before it: `index` is
+// the window's cycle position, `at` a place on its chart.
+void cycleFigures(const QString &window, const char *model, int &index, QtChartControl *chart,
+                  QPoint at)
+{
+    for (int position = 1; position <= 9; ++position) {
+        const int target = position % 9;
+        const QString figure
+            = QStringLiteral("%1 %2 chart %3 click").arg(window, QLatin1String(model)).arg(target);
+        if (!wanted(figure))
+            continue;
+        const double ms = medianMs([&] { index = (target + 8) % 9; },
+                                   [&] {
+                                       QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, at);
+                                       settle(chart);
+                                   });
+        report(figure, ms, "ms", 3);
+    }
+}
+
 void clickFigures(Growth model)
 {
     const char *name = model == Growth::Logistic ? "logistic" : "exponential";
     Form1 &form = mainWindow(model, "2000");
-    for (int position = 1; position <= 9; ++position) {
-        const int target = position % 9;
-        const QString figure
-            = QStringLiteral("main %1 chart %2 click").arg(QLatin1String(name)).arg(target);
-        if (!wanted(figure))
-            continue;
-        const double ms = medianMs([&] { Harvest.GraphIndex = (target + 8) % 9; },
-                                   [&] {
-                                       QTest::mouseClick(form.MSChart1->viewport(), Qt::LeftButton,
-                                                         {}, QPoint(100, 100));
-                                       settle(form.MSChart1);
-                                   });
-        report(figure, ms, "ms", 3);
-    }
+    cycleFigures(QStringLiteral("main"), name, Harvest.GraphIndex, form.MSChart1, QPoint(100, 100));
     form.ShowLargeGraph();
     larggraf &large = Windows::get<larggraf>();
     settle(&large);
-    for (int position = 1; position <= 9; ++position) {
-        const int target = position % 9;
-        const QString figure
-            = QStringLiteral("large %1 chart %2 click").arg(QLatin1String(name)).arg(target);
-        if (!wanted(figure))
-            continue;
-        const double ms = medianMs([&] { Harvest.LargeGraphIndex = (target + 8) % 9; },
-                                   [&] {
-                                       QTest::mouseClick(large.MSChart1->viewport(), Qt::LeftButton,
-                                                         {}, QPoint(200, 200));
-                                       settle(large.MSChart1);
-                                   });
-        report(figure, ms, "ms", 3);
-    }
+    cycleFigures(QStringLiteral("large"), name, Harvest.LargeGraphIndex, large.MSChart1,
+                 QPoint(200, 200));
 }
 
 void openLargeFigure()

@@ -2,10 +2,11 @@
 // on the clipboard, as PNG or SVG, and the points as CSV.
 #include "charts/qtchartcontrol.h"
 
+#include "charts/documentsfolder.h"
+
 #include <QApplication>
 #include <QChart>
 #include <QClipboard>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,7 +16,6 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QSvgGenerator>
 #include <QTimer>
 #include <QToolTip>
@@ -61,26 +61,32 @@ void QtChartControl::hover(const QPoint &at)
         QToolTip::hideText();
         return;
     }
-    const auto *x = static_cast<const QValueAxis *>(m_axes[0].axis);
-    const auto *y = static_cast<const QValueAxis *>(m_axes[1].axis);
+    const QValueAxis *x = m_axes[0].axis;
+    const QValueAxis *y = m_axes[1].axis;
     QToolTip::showText(
         viewport()->mapToGlobal(at),
         readOut(m_names.value(found->series), x->titleText(), y->titleText(), found->value),
         viewport());
 }
 
+// The chart alone, without the focus frame of the window it sits in, on white
+// paper as on the screen. A chart filled a moment ago is laid out first, as it
+// would be on the screen.
+void QtChartControl::renderChart(QPainter &painter) const
+{
+    chart()->layout()->activate();
+    const QRectF area(QPointF(0, 0), QSizeF(size()));
+    painter.fillRect(area, Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    chart()->scene()->render(&painter, area, sceneRect());
+}
+
 QPixmap QtChartControl::picture(qreal scale) const
 {
-    // A chart filled a moment ago is laid out first, as it would be on the screen.
-    chart()->layout()->activate();
     QPixmap pixmap(size() * scale);
     pixmap.setDevicePixelRatio(scale);
-    pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    // The chart alone, without the focus frame of the window it sits in.
-    const_cast<QtChartControl *>(this)->chart()->scene()->render(
-        &painter, QRectF(QPointF(0, 0), QSizeF(size())), sceneRect());
+    renderChart(painter);
     return pixmap;
 }
 
@@ -115,10 +121,7 @@ bool QtChartControl::savePicture(const QString &path)
         svg.setTitle(shownTitle());
         QPainter painter;
         if (painter.begin(&svg)) {
-            chart()->layout()->activate();
-            // White paper under the chart, as on the screen.
-            painter.fillRect(QRectF(QPointF(0, 0), QSizeF(size())), Qt::white);
-            chart()->scene()->render(&painter, QRectF(QPointF(0, 0), QSizeF(size())), sceneRect());
+            renderChart(painter);
             saved = painter.end() && QFileInfo(path).size() > 0;
         }
     } else {
@@ -130,8 +133,8 @@ bool QtChartControl::savePicture(const QString &path)
 
 bool QtChartControl::saveData(const QString &path)
 {
-    const auto *x = static_cast<const QValueAxis *>(m_axes[0].axis);
-    const auto *y = static_cast<const QValueAxis *>(m_axes[1].axis);
+    const QValueAxis *x = m_axes[0].axis;
+    const QValueAxis *y = m_axes[1].axis;
     QSaveFile file(path);
     const bool saved
         = file.open(QIODevice::WriteOnly | QIODevice::Text)
@@ -147,9 +150,7 @@ QString QtChartControl::fileNameStem() const
     stem.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
     while (stem.endsWith(QLatin1Char('-')))
         stem.chop(1);
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(QFileInfo(folder).isDir() ? folder : QDir::homePath())
-        .filePath(stem.isEmpty() ? QStringLiteral("chart") : stem);
+    return QDir(documentsFolder()).filePath(stem.isEmpty() ? QStringLiteral("chart") : stem);
 }
 
 void QtChartControl::showExportMenu(const QPoint &globalPos)

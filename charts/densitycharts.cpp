@@ -79,28 +79,24 @@ void ShowalldNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &,
     state.XStep = K / CurveIntervals;
     const double step = state.XStep;
     if (curvesDefined) {
-        curve(
-            chart, state, 1, [step](double i) { return i * step; },
-            [r, K](double x, double) { return logisticYield(r, K, x); });
-        curve(
-            chart, state, 3, [step](double i) { return step * i; },
-            [r, K, H](double x, double) { return logisticYield(r, K, x) - H; });
-        curve(
-            chart, state, 5, [step](double i) { return step * i; },
-            [H](double, double) { return H; });
+        const auto x = [step](double i) { return step * i; };
+        curve(chart, state, 1, x, [r, K](double at, double) { return logisticYield(r, K, at); });
+        curve(chart, state, 3, x,
+              [r, K, H](double at, double) { return logisticYield(r, K, at) - H; });
+        curve(chart, state, 5, x, [H](double, double) { return H; });
     } else {
         for (int series : {1, 3, 5})
             emptyRows(chart, series, 1, CurveRows);
     }
     if (curvesDefined && equilibria.exist) {
+        // Each equilibrium as an upright line from 0 to the harvest line.
+        const auto upToHarvest = [H](double, double i) { return H * i / CurveIntervals; };
         const double unstable = state.NUnstable;
         const double stable = state.NStable;
         curve(
-            chart, state, 7, [unstable](double) { return unstable; },
-            [H](double, double i) { return H * i / CurveIntervals; });
+            chart, state, 7, [unstable](double) { return unstable; }, upToHarvest);
         curve(
-            chart, state, 9, [stable](double) { return stable; },
-            [H](double, double i) { return H * i / CurveIntervals; });
+            chart, state, 9, [stable](double) { return stable; }, upToHarvest);
     } else {
         emptyRows(chart, 7, 1, CurveRows);
         emptyRows(chart, 9, 1, CurveRows);

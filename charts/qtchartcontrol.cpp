@@ -7,8 +7,8 @@
 #include "model/units.h"
 
 #include <QChart>
-#include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
@@ -347,7 +347,7 @@ void QtChartControl::styleSeries(QLineSeries *series, int seriesIndex)
     if (!s.lineShown)
         pen.setStyle(Qt::NoPen);
     series->setPen(pen);
-    if (s.pointMarkerVisible || (s.markerAutomatic && s.markersShown)) {
+    if (s.markersDrawn()) {
         // One image stamped at every point keeps a series a single graphics item,
         // however many points it has.
         const QImage marker = markerImage(s, colour);
@@ -362,7 +362,7 @@ void QtChartControl::styleSeries(QLineSeries *series, int seriesIndex)
 // be told apart on the screen; markers and the read-out keep every point.
 QList<QPointF> QtChartControl::onScreen(const QList<QPointF> &points, const SeriesSettings &s) const
 {
-    const bool markers = s.pointMarkerVisible || (s.markerAutomatic && s.markersShown);
+    const bool markers = s.markersDrawn();
     if (points.size() < SimplifyFrom || (!markers && !s.lineShown))
         return points;
     const QValueAxis *x = m_axes[0].axis;
@@ -404,8 +404,7 @@ void QtChartControl::refresh()
     for (int i = 0; i < seriesCount; ++i) {
         points.append(seriesPoints(i));
         const SeriesSettings &s = m_series[size_t(i)];
-        if (!points.last().isEmpty()
-            && (s.pointMarkerVisible || (s.markerAutomatic && s.markersShown)))
+        if (!points.last().isEmpty() && s.markersDrawn())
             m_markersDrawn = true;
     }
 

@@ -14,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+class QPainter;
 class QValueAxis;
 class QLineSeries;
 class ChartGrid;
@@ -165,6 +166,11 @@ private:
         int fillRed = -1; // -1: keep the red of the series' own colour
         QString legendText;
         bool legendTextSet = false;
+
+        bool markersDrawn() const
+        {
+            return pointMarkerVisible || (markerAutomatic && markersShown);
+        }
     };
 
     struct AxisSettings
@@ -231,4 +237,5 @@ private:
     void tell(const QString &text);
     void showChanges();
     QString fileNameStem() const;
+    void renderChart(QPainter &painter) const;
 };

@@ -93,6 +93,7 @@ private:
     void boxChanged();
     void boxKeyPress(GameBox which, int keyAscii);
     void hideVerdicts();
+    void clearResults();
     void clearExamples();
     void loadExample(GameExample example);
     void setLocked(bool locked);

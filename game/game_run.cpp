@@ -18,13 +18,18 @@ QString whole(double value) { return QString::fromStdString(wholeNumberText(valu
 
 } // namespace
 
+void Game::clearResults()
+{
+    for (QLineEdit *result : {FinalSimuT, FinalCapital, FinalN, Profit, GNP})
+        result->clear();
+}
+
 // Any change of an input makes the results on show stale.
 void Game::boxChanged()
 {
     hideVerdicts();
     Command1->setEnabled(false);
-    for (QLineEdit *result : {FinalSimuT, FinalCapital, FinalN, Profit, GNP})
-        result->clear();
+    clearResults();
 }
 
 void Game::boxKeyPress(GameBox which, int keyAscii)
@@ -161,8 +166,7 @@ void Game::Command2_Click()
 void Game::loadExample(GameExample example)
 {
     writeBoxes(exampleTexts(example, HarvestGame.GameModel));
-    for (QLineEdit *result : {FinalSimuT, FinalCapital, FinalN, Profit, GNP})
-        result->clear();
+    clearResults();
     Command1->setEnabled(true);
     hideVerdicts();
     Command1->setFocus();

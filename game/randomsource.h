@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <random>
 
 // A uniform random number in [0, 1) that can be re-seeded. The game draws through

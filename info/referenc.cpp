@@ -89,11 +89,7 @@ void Referenc::Label1_Click(int) { Windows::switchTo<Form1>(*this); }
 void Referenc::Form_Unload() { Windows::switchTo<Form1>(*this); }
 
 // A click on the empty window: the main window comes first, then this one goes.
-void Referenc::Form_Click()
-{
-    Windows::get<Form1>().showAndActivate();
-    hide();
-}
+void Referenc::Form_Click() { Windows::showInFrontOf<Form1>(*this); }
 
 void Referenc::mousePressEvent(QMouseEvent *event)
 {

@@ -111,19 +111,19 @@ ModelOutcome Exponential(HarvestState &s, double r, double runLength)
     const double bound = loopBound(runLength);
     for (s.CurrentT = 1; s.CurrentT <= bound; s.CurrentT += 1) {
         const auto t = static_cast<std::size_t>(s.CurrentT);
-        const double v = N0 * std::exp(r * s.CurrentT);
+        const double e = std::exp(r * s.CurrentT);
+        const double v = N0 * e;
         double w = 0.0;
         if (r != 0.0 && r * s.CurrentT < StableFormBelow) {
             // For a tiny rt the written order below loses most of its digits where
             // H and (rN0 - H)e^(rt) cancel. The same exact solution written as
             // N0 e^(rt) - H (e^(rt) - 1)/r keeps them.
-            w = N0 * std::exp(r * s.CurrentT) - H * (std::expm1(r * s.CurrentT) / r);
+            w = v - H * (std::expm1(r * s.CurrentT) / r);
         } else if (r != 0.0) {
             // w = (1/r)(H + (rN0 - H)e^(rt)) = H/r + (N0 - H/r)e^(rt), in this order
             // (1/r, e^(rt), rN0, minus H, times e^(rt), plus H, times 1/r) so the
             // last digits come out as pinned.
             const double inverse = 1 / r;
-            const double e = std::exp(r * s.CurrentT);
             double a = r * N0;
             a = a - H;
             a = a * e;

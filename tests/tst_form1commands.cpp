@@ -4,6 +4,7 @@
 #include "programfixture.h"
 
 #include "app/printing.h"
+#include "charts/documentsfolder.h"
 
 #include <QDialog>
 #include <QFile>
@@ -203,9 +204,9 @@ void TestForm1Commands::runAndEachClickPaintTheChartOnce()
     QtChartControl *chart = form.MSChart1;
     PaintCount paints(chart->viewport());
     const auto paintedOnceAndCurrent = [&] {
-        QVERIFY2(paints.count == 1, qPrintable(QStringLiteral("%1 paints of %2")
-                                                   .arg(paints.count)
-                                                   .arg(chartTitle(form))));
+        QVERIFY2(
+            paints.count == 1,
+            qPrintable(QStringLiteral("%1 paints of %2").arg(paints.count).arg(chartTitle(form))));
         const QImage shown = onScreen(chart);
         QVERIFY(!shown.isNull());
         QVERIFY2(shown == rendered(chart), qPrintable(chartTitle(form)));
@@ -336,7 +337,7 @@ void TestForm1Commands::printDialogProposesAFile()
     QVERIFY(!stayedOpen);
     QVERIFY(printer);
     QCOMPARE(printer->outputFormat(), QPrinter::PdfFormat);
-    QCOMPARE(printer->outputFileName(), proposedPdfPath(QDate(2031, 3, 4), pdfFolder()));
+    QCOMPARE(printer->outputFileName(), proposedPdfPath(QDate(2031, 3, 4), documentsFolder()));
     QVERIFY(printer->outputFileName().endsWith(QLatin1String("/tarnwick-2031-03-04.pdf"))
             || printer->outputFileName().contains(QLatin1String("/tarnwick-2031-03-04-")));
     QVERIFY(QFileInfo(QFileInfo(printer->outputFileName()).path()).isDir());
