@@ -110,8 +110,8 @@ public:
 
 public:
     // Draws a chart of the last run and disables RUN, as every chart of this
-    // window does.
-    void showChart(Chart chart);
+    // window does. A chart reached by a key on the chart keeps the focus there.
+    void showChart(Chart chart, FocusAfterChart focus = FocusAfterChart::HandOn);
 
     // Shows a short message in the date label for a few seconds.
     void showNotice(const QString &text);

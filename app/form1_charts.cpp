@@ -20,12 +20,12 @@ ChartInputs Form1::chartInputs() const
     return inputs;
 }
 
-void Form1::showChart(Chart chart)
+void Form1::showChart(Chart chart, FocusAfterChart focus)
 {
     drawChart(chart, *MSChart1, Harvest, chartInputs(), mainWindowLook(chart));
     // The exponential model's theory hands over to the population and change
-    // chart of the same run.
-    if (chart == Chart::ExponentialTheory)
+    // chart of the same run; a key on the chart keeps stepping through the charts.
+    if (chart == Chart::ExponentialTheory && focus == FocusAfterChart::HandOn)
         Command5->setFocus();
     disableRun();
 }
@@ -45,5 +45,6 @@ void Form1::Command5_Click() { showChart(Chart::NanddNvsT); }
 void Form1::MSChart1_Click()
 {
     Harvest.GraphIndex = nextCyclePosition(Harvest.GraphIndex);
-    showChart(chartAtCyclePosition(Harvest.GraphIndex, Harvest.GrowthModel));
+    showChart(chartAtCyclePosition(Harvest.GraphIndex, Harvest.GrowthModel),
+              MSChart1->clickFromKeyboard() ? FocusAfterChart::Stay : FocusAfterChart::HandOn);
 }

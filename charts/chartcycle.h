@@ -37,6 +37,14 @@ Chart chartAtCyclePosition(int position, Growth model);
 // window, and the names the read-out and the exported data give them.
 QStringList seriesNamesOf(Chart chart);
 
+// Where the keyboard focus goes once a window has drawn a chart: on to the
+// button that follows the chart (after a mouse click or a button), or it stays
+// on the chart, so that Space and Enter there always mean "next chart".
+enum class FocusAfterChart {
+    HandOn,
+    Stay,
+};
+
 // Draws a chart: the whole chart is replaced.
 void drawChart(Chart chart, ChartControl &control, HarvestState &state, const ChartInputs &inputs,
                const ChartLook &look);

@@ -544,7 +544,7 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() == Qt::LeftButton) {
             const bool inside = viewport()->rect().contains(mouse->position().toPoint());
             if (m_pressInside && inside)
-                queueClick();
+                queueClick(false);
             m_pressInside = false;
         }
         return true;
@@ -565,13 +565,16 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
 // Queued, so whoever rebuilds the chart on a click does so after the event has
 // left the view; dropped if the chart has gone from the screen meanwhile, so
 // leaving a window cancels a click still on its way.
-void QtChartControl::queueClick()
+void QtChartControl::queueClick(bool fromKeyboard)
 {
     QMetaObject::invokeMethod(
         this,
-        [this] {
-            if (isVisible())
-                emit clicked();
+        [this, fromKeyboard] {
+            if (!isVisible())
+                return;
+            m_clickFromKeyboard = fromKeyboard;
+            emit clicked();
+            m_clickFromKeyboard = false;
         },
         Qt::QueuedConnection);
 }
@@ -593,7 +596,7 @@ void QtChartControl::keyPressEvent(QKeyEvent *event)
     }
     // A key held down clicks once, as a button held down does.
     if (!event->isAutoRepeat())
-        queueClick();
+        queueClick(true);
     event->accept();
 }
 

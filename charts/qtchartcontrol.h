@@ -137,6 +137,11 @@ public:
                                               const QString &suggested, const QString &filter)>;
     static void setFileChooser(FileChooser chooser);
 
+    // Whether the click being delivered came from Space or Enter on the chart
+    // rather than from the mouse: a window that hands the focus on after a click
+    // keeps it on the chart for a key, so the next key steps on.
+    bool clickFromKeyboard() const { return m_clickFromKeyboard; }
+
 signals:
     void clicked();
     // What came of an export. When nothing listens, the chart shows it in its
@@ -197,7 +202,7 @@ private:
     void styleSeries(QLineSeries *series, int seriesIndex);
     QList<QPointF> onScreen(const QList<QPointF> &points, const SeriesSettings &settings) const;
     void updateAxisRanges();
-    void queueClick();
+    void queueClick(bool fromKeyboard);
     static QColor markerFill(const SeriesSettings &settings, const QColor &seriesColour);
     static int outlinePixels(const SeriesSettings &settings);
     static QImage markerImage(const SeriesSettings &settings, const QColor &seriesColour);
@@ -223,6 +228,7 @@ private:
     std::array<double, 4> m_extent = {0.0, -1.0, 0.0, -1.0};
 
     bool m_pressInside = false;
+    bool m_clickFromKeyboard = false;
     bool m_markersDrawn = false;  // some series of the last refresh shows markers
     bool m_pointsLeftOut = false; // the last refresh left out values too large to draw
 

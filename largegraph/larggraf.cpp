@@ -116,14 +116,14 @@ void larggraf::drawOpeningView()
     drawChart(Chart::NvsT, *MSChart1, Harvest, inputs, look);
 }
 
-void larggraf::showView(Chart chart)
+void larggraf::showView(Chart chart, FocusAfterChart focus)
 {
     const ChartInputs inputs = inputsFor(chart);
     if (chart == Chart::NvsT)
         Harvest.LastPoint = inputs.runLength;
     drawChart(chart, *MSChart1, Harvest, inputs,
               largeWindowLook(chart, QString::fromStdString(Harvest.ParameterCaption)));
-    if (QPushButton *next = focusAfter(chart))
+    if (QPushButton *next = focusAfter(chart); next && focus == FocusAfterChart::HandOn)
         next->setFocus();
 }
 
@@ -137,7 +137,8 @@ void larggraf::Command7_Click() { showView(Chart::dNperNvsN); }
 void larggraf::MSChart1_Click()
 {
     Harvest.LargeGraphIndex = nextCyclePosition(Harvest.LargeGraphIndex);
-    showView(chartAtCyclePosition(Harvest.LargeGraphIndex, Harvest.GrowthModel));
+    showView(chartAtCyclePosition(Harvest.LargeGraphIndex, Harvest.GrowthModel),
+             MSChart1->clickFromKeyboard() ? FocusAfterChart::Stay : FocusAfterChart::HandOn);
 }
 
 // This window has no label of its own: a short message stands in its caption.

@@ -21,8 +21,8 @@ public:
     void drawOpeningView();
 
     // Draws a chart of the last run and moves the focus to the button that follows
-    // it, if any.
-    void showView(Chart chart);
+    // it, if any, unless the chart was reached by a key on the chart.
+    void showView(Chart chart, FocusAfterChart focus = FocusAfterChart::HandOn);
 
     QGroupBox *Frame2 = nullptr;
     QtChartControl *MSChart1 = nullptr;

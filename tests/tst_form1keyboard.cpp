@@ -79,33 +79,46 @@ void TestForm1Keyboard::mainWindowOpensWithTheFocusOnRun()
 
 void TestForm1Keyboard::enterRunsThenStepsThroughTheCharts_data()
 {
+    QTest::addColumn<bool>("exponential");
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers();
-    QTest::addRow("keypad Enter") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    QTest::addRow("logistic, Return") << false << Qt::Key_Return << Qt::KeyboardModifiers();
+    QTest::addRow("logistic, keypad Enter")
+        << false << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    // The exponential theory chart hands a mouse click on to "N, dN vs. t".
+    QTest::addRow("exponential, Return") << true << Qt::Key_Return << Qt::KeyboardModifiers();
 }
 
 void TestForm1Keyboard::enterRunsThenStepsThroughTheCharts()
 {
+    QFETCH(bool, exponential);
     QFETCH(Qt::Key, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     Form1 &form = program.startAtMainWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
+    if (exponential) {
+        form.Option1->click();
+        form.Command2->setFocus();
+    }
 
     pressOnFocus(form, key, modifiers);
     QVERIFY(form.MSChart1->isChartVisible());
     QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time"));
     QCOMPARE(QApplication::focusWidget(), form.MSChart1);
 
+    // Twenty Enters walk the cycle round twice and on, and never leave the chart.
     QStringList titles;
-    for (int enter = 0; enter < 9; ++enter) {
+    for (int enter = 1; enter <= 20; ++enter) {
         pressOnFocus(form, key, modifiers);
-        titles << chartTitle(form);
+        QCOMPARE(Harvest.GraphIndex, enter % 9);
         QCOMPARE(QApplication::focusWidget(), form.MSChart1);
+        titles << chartTitle(form);
     }
     QCOMPARE(titles.first(), QStringLiteral("dN(t) vs. time"));
-    QCOMPARE(titles.last(), QStringLiteral("N(t) vs. time"));
-    QCOMPARE(Harvest.GraphIndex, 0);
+    QCOMPARE(titles.at(5), exponential ? QStringLiteral("Theoretical dN vs. N (exponential model)")
+                                       : QStringLiteral("Theoretical dN vs. N (logistic model)"));
+    QCOMPARE(titles.at(8), QStringLiteral("N(t) vs. time"));
+    QVERIFY(form.isVisible());
     QCOMPARE(prints, 0);
 }
 

@@ -73,6 +73,7 @@ private slots:
     void leavingTheWindow_data();
     void leavingTheWindow();
     void printSaysWhatCameOfIt();
+    void keyboardStepsThroughTheCycle_data();
     void keyboardStepsThroughTheCycle();
     void eachClickPaintsTheChartOnce_data();
     void eachClickPaintsTheChartOnce();
@@ -362,17 +363,33 @@ void TestLargeGraph::printSaysWhatCameOfIt()
     QCOMPARE(large().windowTitle(), QStringLiteral("Large graph"));
 }
 
+void TestLargeGraph::keyboardStepsThroughTheCycle_data()
+{
+    QTest::addColumn<bool>("exponential");
+    QTest::addRow("logistic") << false;
+    QTest::addRow("exponential") << true;
+}
+
 void TestLargeGraph::keyboardStepsThroughTheCycle()
 {
-    openAfterRun();
+    QFETCH(bool, exponential);
+    openAfterRun(exponential);
     QVERIFY(QTest::qWaitForWindowActive(&large()));
     QCOMPARE(QApplication::focusWidget(), large().MSChart1);
-    QTest::keyClick(large().MSChart1, Qt::Key_Space);
-    QTRY_COMPARE(Harvest.LargeGraphIndex, 1);
-    // dN against time hands the keyboard to "N, dN vs. t"; Enter there draws it.
-    QCOMPARE(QApplication::focusWidget(), large().Command8);
-    QTest::keyClick(large().Command8, Qt::Key_Return);
-    QVERIFY(::title().startsWith(QLatin1String("N(t) and dN(t) at different t ")));
+    // Every view hands a mouse click on to a button, the theory even to "Quit";
+    // twenty keys on the chart stay on the chart and open no other window.
+    for (int key = 1; key <= 20; ++key) {
+        QTest::keyClick(QApplication::focusWidget(), key % 2 ? Qt::Key_Return : Qt::Key_Space);
+        QTRY_COMPARE(Harvest.LargeGraphIndex, key % 9);
+        QCOMPARE(QApplication::focusWidget(), large().MSChart1);
+    }
+    QVERIFY(large().isVisible());
+    QVERIFY(!Windows::loaded<copyrigh>());
+    QVERIFY(!program.ended);
+    // A mouse click still hands on: ln N(t) to "dN/N vs. N".
+    QTest::mouseClick(large().MSChart1->viewport(), Qt::LeftButton);
+    QTRY_COMPARE(Harvest.LargeGraphIndex, 3);
+    QCOMPARE(QApplication::focusWidget(), large().Command7);
 }
 
 void TestLargeGraph::eachClickPaintsTheChartOnce_data()
