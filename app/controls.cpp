@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
 
@@ -39,6 +40,68 @@ void TextBox::keyPressEvent(QKeyEvent *event)
     else if (!event->text().isEmpty())
         emit keyPress(event->text().at(0).unicode());
     QLineEdit::keyPressEvent(event);
+}
+
+namespace {
+
+// Gives a cut text whole where a pointer or a screen reader can find it.
+void describeCutText(QWidget *widget, bool cut, const QString &text)
+{
+    widget->setToolTip(cut ? text : QString());
+    widget->setAccessibleDescription(cut ? text : QString());
+}
+
+} // namespace
+
+ResultBox::ResultBox(QWidget *parent) : QLineEdit(parent)
+{
+    setReadOnly(true);
+    connect(this, &QLineEdit::textChanged, this, &ResultBox::showBeginning);
+}
+
+bool ResultBox::textCut() const
+{
+    // The text's room: the box less its frame and the line edit's own margin of
+    // two pixels each side.
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const QMargins margins = textMargins();
+    const int room = width() - 2 * frame - 4 - margins.left() - margins.right();
+    return fontMetrics().horizontalAdvance(text()) > room;
+}
+
+void ResultBox::showBeginning()
+{
+    setCursorPosition(0);
+    describeCutText(this, textCut(), text());
+}
+
+// Tab into the box selects its text as usual, but with the cursor at the start,
+// so the box does not scroll to the end.
+void ResultBox::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (hasSelectedText())
+        setSelection(int(text().size()), -int(text().size()));
+    else
+        setCursorPosition(0);
+}
+
+ResultLabel::ResultLabel(QWidget *parent) : QLabel(parent) {}
+
+bool ResultLabel::textCut() const
+{
+    return fontMetrics().horizontalAdvance(text()) > contentsRect().width() - 2 * margin();
+}
+
+void ResultLabel::setResult(const QString &text)
+{
+    // The alignment as laid out is the one in place while no cut text is shown.
+    if (!cutShown_)
+        fittingAlignment_ = alignment();
+    setText(text);
+    cutShown_ = textCut();
+    setAlignment(cutShown_ ? Qt::AlignLeft | Qt::AlignVCenter : fittingAlignment_);
+    describeCutText(this, cutShown_, text);
 }
 
 bool isModifierOnly(const QKeyEvent *event)

@@ -46,6 +46,42 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
+// A read-only box for a result. It always shows the beginning of its text, so a
+// number wider than the box keeps its sign and leading digits in sight; such a
+// text is given whole in the box's tooltip and accessible description.
+class ResultBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit ResultBox(QWidget *parent = nullptr);
+
+    // Whether the text is wider than the box can show.
+    bool textCut() const;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void showBeginning();
+};
+
+// A label for a result: as ResultBox, a text wider than the label shows its
+// beginning (the label aligns it to the left instead of centring it) and is given
+// whole in the tooltip and accessible description.
+class ResultLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ResultLabel(QWidget *parent = nullptr);
+
+    void setResult(const QString &text);
+    bool textCut() const;
+
+private:
+    Qt::Alignment fittingAlignment_; // as laid out, for a text that fits
+    bool cutShown_ = false;
+};
+
 // A window that any key or any click on it leaves: the title and the proverb window.
 class LeaveOnInputWindow : public ProgramWindow
 {

@@ -14,6 +14,8 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class QtChartControl;
+class ResultBox;
+class ResultLabel;
 class TextBox;
 
 // The main window: the model choice, the five parameter boxes with their
@@ -50,9 +52,9 @@ public:
     QLabel *Label3 = nullptr;
     TextBox *simut = nullptr;
     QLabel *Label13 = nullptr;
-    QLabel *Label12 = nullptr; // final size with harvest
+    ResultLabel *Label12 = nullptr; // final size with harvest
     QLabel *Label4 = nullptr;
-    QLineEdit *Text4 = nullptr; // final size without harvest
+    ResultBox *Text4 = nullptr; // final size without harvest
     QGroupBox *Frame3 = nullptr;
     QtChartControl *MSChart1 = nullptr;
     QLabel *Label16 = nullptr;        // greeting

@@ -23,7 +23,7 @@ TextBox *Form1::box(ParameterBox which) const
 void Form1::invalidateResults(ParameterBox changed)
 {
     Text4->setText(QString::fromLatin1(boxRule(changed).placeholder));
-    Label12->setText(QStringLiteral("????"));
+    Label12->setResult(QStringLiteral("????"));
     MSChart1->setChartVisible(false);
     Command2->setEnabled(false);
     Command5->setEnabled(false);

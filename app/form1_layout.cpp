@@ -98,15 +98,14 @@ void Form1::buildLayout()
     simut = parameterBox(Frame2, ParameterBox::RunLength, 2160, Colours::Blue);
     Label13 = makeLabel(Frame2, "Label13", QStringLiteral("Final population size (harvested):"),
                         120, 2640, 3735, 375, captionFont);
-    Label12 = makeLabel(Frame2, "Label12", QStringLiteral("????"), 120, 3000, 3735, 375,
+    Label12 = makeLabel<ResultLabel>(Frame2, "Label12", QStringLiteral("????"), 120, 3000, 3735, 375,
                         designFont(Times, 12, true));
     Label12->setAlignment(Qt::AlignCenter);
     setColours(Label12, Colours::Red, Colours::White);
     Label4 = makeLabel(Frame2, "Label4", QStringLiteral("Population size :"), 120, 3360, 3735, 375,
                        captionFont);
-    Text4 = makeControl<QLineEdit>(Frame2, "Text4", 120, 3720, 3735, 405);
+    Text4 = makeControl<ResultBox>(Frame2, "Text4", 120, 3720, 3735, 405);
     Text4->setText(QStringLiteral("????"));
-    Text4->setReadOnly(true);
     Text4->setAlignment(Qt::AlignCenter);
     Text4->setFont(designFont(Times, 12, true));
     setColours(Text4, Colours::Blue, Colours::White);

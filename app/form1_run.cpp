@@ -67,7 +67,7 @@ void Form1::Command2_Click()
     Label17->setVisible(false);
     // Once the harvested population dies out, the run ends at its last living step.
     if (outcome.extinct)
-        simut->setText(text(outcome.lastStep));
+        simut->setText(text(std::max(outcome.lastStep, 1.0)));
 
     const auto i = static_cast<std::size_t>(
         std::clamp<std::int32_t>(wholeNumber32(numberIn(simut)), 0, SeriesLength - 1));
@@ -89,7 +89,7 @@ void Form1::Command2_Click()
 // confirmed with Enter.
 void Form1::refuseRun(const QString &reason, const QString &detail, ParameterBox fix)
 {
-    Label12->setText(reason);
+    Label12->setResult(reason);
     Label4->setText(QStringLiteral("What to change:"));
     Text4->setText(detail);
     refusalShown_ = true;

@@ -16,10 +16,9 @@ namespace {
 
 const QColor Green{0, 128, 0};
 
-QLineEdit *resultBox(QWidget *parent, const char *name, int top, int height = 405)
+ResultBox *resultBox(QWidget *parent, const char *name, int top, int height = 405)
 {
-    auto *box = makeControl<QLineEdit>(parent, name, 3000, top, 1335, height);
-    box->setReadOnly(true);
+    auto *box = makeControl<ResultBox>(parent, name, 3000, top, 1335, height);
     box->setFont(designFont(TimesNewRoman, 12));
     return box;
 }

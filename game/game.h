@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class ResultBox;
 class TextBox;
 
 // The harvest game's window: the ten boxes of the rearing business, the model
@@ -31,11 +32,11 @@ public:
     QGroupBox *Frame2 = nullptr;                 // " Rearing program"
     std::array<TextBox *, GameBoxCount> boxes{}; // InitN ... SimutY, in GameBox order
     ClickLabel *Label1 = nullptr;                // "Simulation stopped at t ="
-    QLineEdit *FinalSimuT = nullptr;
-    QLineEdit *FinalN = nullptr;
-    QLineEdit *FinalCapital = nullptr;
-    QLineEdit *Profit = nullptr;
-    QLineEdit *GNP = nullptr;
+    ResultBox *FinalSimuT = nullptr;
+    ResultBox *FinalN = nullptr;
+    ResultBox *FinalCapital = nullptr;
+    ResultBox *Profit = nullptr;
+    ResultBox *GNP = nullptr;
     QLabel *Label15 = nullptr;
     QLabel *Label21 = nullptr;
     QLabel *Label16 = nullptr;

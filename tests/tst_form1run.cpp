@@ -34,6 +34,7 @@ private slots:
     void leniencyReadsTheBoxes();
     void refusedRuns_data();
     void refusedRuns();
+    void aLongResultShowsItsBeginning();
     void exponentialRunUsesTheEmptyKBox();
     void runNeverShowsNonsense_data();
     void runNeverShowsNonsense();
@@ -187,6 +188,22 @@ void TestForm1Run::refusedRuns()
     QTest::keyClick(form.n0, Qt::Key_0);
     QCOMPARE(form.Label4->text(), QStringLiteral("Population size :"));
     QCOMPARE(form.Label12->text(), QStringLiteral("????"));
+}
+
+void TestForm1Run::aLongResultShowsItsBeginning()
+{
+    Form1 &form = program.startAtMainWindow();
+    const QString reason = QStringLiteral("Not run: t is not a whole number from 1 to 2000");
+    form.Label12->setResult(reason);
+    QVERIFY(form.Label12->textCut());
+    QCOMPARE(form.Label12->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+    QCOMPARE(form.Label12->toolTip(), reason);
+    QCOMPARE(form.Label12->accessibleDescription(), reason);
+    // A result that fits is centred again, as laid out, and says nothing more.
+    form.Command2_Click();
+    QCOMPARE(form.Label12->text(), QStringLiteral("443.570191641478"));
+    QCOMPARE(form.Label12->alignment(), Qt::Alignment(Qt::AlignCenter));
+    QVERIFY(form.Label12->toolTip().isEmpty());
 }
 
 void TestForm1Run::exponentialRunUsesTheEmptyKBox()

@@ -48,6 +48,7 @@ private slots:
     void refusedRunsSayWhy();
     void hugeGrowthStopsAndSaysSo();
     void panelAndWayBack();
+    void aDebtKeepsItsSignInSight();
     void closeBoxRestoresTheStartValuesButKeepsTheGame();
     void keyboardRunsWithEnter();
 
@@ -287,6 +288,10 @@ void TestGame::panelAndWayBack()
     QVERIFY(game.Frame4->isVisible());
     game.Command1_Click();
     QVERIFY(game.shownVerdict());
+    // After a run the panel comes back above the verdict picture, not under it.
+    QTest::mouseClick(game.Command3, Qt::LeftButton);
+    QWidget *top = game.childAt(game.Frame4->geometry().center());
+    QVERIFY(top == game.Frame4 || game.Frame4->isAncestorOf(top));
     QTest::mouseClick(game.Label1, Qt::LeftButton); // "Simulation stopped at t ="
     QVERIFY(!game.isVisible());
     QVERIFY(Windows::get<Form1>().isVisible());
@@ -296,6 +301,30 @@ void TestGame::panelAndWayBack()
     QCOMPARE(&Windows::get<Game>(), &game);
     QCOMPARE(game.Profit->text(), profit);
     QVERIFY(!game.shownVerdict());
+}
+
+void TestGame::aDebtKeepsItsSignInSight()
+{
+    Game &game = open();
+    // A rearing expense of 10^7 a head: 30 days of 1200 heads run up a debt of
+    // twelve digits, wider than its box.
+    type(game.box(GameBox::CostPerInd), QStringLiteral("10000000"));
+    pressEnter(game.box(GameBox::CostPerInd));
+    QTest::mouseClick(game.Command1, Qt::LeftButton);
+    QCOMPARE(game.shownVerdict()->objectName(), QStringLiteral("Jail"));
+    const QString debt = QStringLiteral("-359999870060");
+    QCOMPARE(game.FinalCapital->text(), debt);
+    QVERIFY(game.FinalCapital->textCut());
+    QCOMPARE(game.FinalCapital->cursorPosition(), 0); // the box shows its beginning
+    QCOMPARE(game.FinalCapital->toolTip(), debt);
+    QCOMPARE(game.FinalCapital->accessibleDescription(), debt);
+    // Reached with Tab, it still shows the sign.
+    game.FinalCapital->setFocus(Qt::TabFocusReason);
+    QCOMPARE(game.FinalCapital->cursorPosition(), 0);
+    // A text that fits says nothing more.
+    QCOMPARE(game.FinalSimuT->text(), QStringLiteral("30"));
+    QVERIFY(game.FinalSimuT->toolTip().isEmpty());
+    QVERIFY(game.FinalSimuT->accessibleDescription().isEmpty());
 }
 
 void TestGame::closeBoxRestoresTheStartValuesButKeepsTheGame()
