@@ -273,7 +273,14 @@ void Game::Option2_Click() { chooseModel(Growth::Logistic); }
 void Game::Command3_Click()
 {
     Label20->setText(instructionText());
+    showPanel();
+}
+
+// The panel lies above the verdict pictures, which share its place.
+void Game::showPanel()
+{
     Frame4->setVisible(true);
+    Frame4->raise();
 }
 
 void Game::Command5_Click() { Frame4->setVisible(false); }

@@ -99,6 +99,7 @@ private:
     void loadExample(GameExample example);
     void setLocked(bool locked);
     void explain(const QString &text, GameBox fix);
+    void showPanel();
     void showResults(const GameOutcome &outcome);
     std::array<QLabel *, 5> verdicts() const;
 };

@@ -68,7 +68,7 @@ void Game::setLocked(bool locked)
 void Game::explain(const QString &why, GameBox fix)
 {
     Label20->setText(why);
-    Frame4->setVisible(true);
+    showPanel();
     box(fix)->setFocus();
     box(fix)->selectAll();
 }
