@@ -66,13 +66,16 @@ void Form1::Command2_Click()
     Label16->setVisible(false);
     Label17->setVisible(false);
     // Once the harvested population dies out, the run ends at its last living step.
+    // A population that does not survive the first step leaves a run of that one
+    // step in the box, never 0, which the box itself would not take: the window
+    // then shows the harvested population at 0 after step 1.
     if (outcome.extinct)
         simut->setText(text(std::max(outcome.lastStep, 1.0)));
 
     const auto i = static_cast<std::size_t>(
         std::clamp<std::int32_t>(wholeNumber32(numberIn(simut)), 0, SeriesLength - 1));
     Text4->setText(text(Harvest.NOriginal[i]));
-    Label12->setText(text(Harvest.NHarvested[i]));
+    Label12->setResult(text(Harvest.NHarvested[i]));
 
     showChart(Chart::NvsT);
     MSChart1->setChartVisible(true);

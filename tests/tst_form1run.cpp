@@ -28,7 +28,8 @@ class TestForm1Run : public ProgramTest
 private slots:
     void runWithDefaults();
     void extinctionLowersTheRunLength();
-    void zeroPopulationEndsAtOnce();
+    void deathInTheFirstStep_data();
+    void deathInTheFirstStep();
     void runLengthIsCheckedBeforeRunning_data();
     void runLengthIsCheckedBeforeRunning();
     void leniencyReadsTheBoxes();
@@ -83,17 +84,48 @@ void TestForm1Run::extinctionLowersTheRunLength()
     QCOMPARE(time->labelFormat(), QStringLiteral("%.0f"));
 }
 
-void TestForm1Run::zeroPopulationEndsAtOnce()
+void TestForm1Run::deathInTheFirstStep_data()
 {
+    QTest::addColumn<bool>("exponential");
+    QTest::addColumn<QString>("n0");
+    QTest::addColumn<QString>("H");
+    QTest::addColumn<QString>("withoutHarvest"); // N(1) without harvest
+    QTest::addRow("exponential, N(0) = 0") << true << "0"
+                                           << "15"
+                                           << "0";
+    QTest::addRow("logistic, H above what N(0) supplies") << false << "100"
+                                                          << "200"
+                                                          << "116.961170659678";
+    // The first harvested step, far above K, is beyond a double: a crash all the same.
+    QTest::addRow("logistic, N(0) = 1e300") << false << "1e300"
+                                            << "10"
+                                            << "2758.3277830635";
+}
+
+// The run is one step long, the box keeps a run length it would take, and the
+// chart shows the harvested population falling to 0.
+void TestForm1Run::deathInTheFirstStep()
+{
+    QFETCH(bool, exponential);
+    QFETCH(QString, n0);
+    QFETCH(QString, H);
+    QFETCH(QString, withoutHarvest);
     Form1 &form = program.startAtMainWindow();
-    form.Option1->click();
-    enter(form.n0, QStringLiteral("0"));
+    if (exponential)
+        form.Option1->click();
+    enter(form.n0, n0);
+    enter(form.Harvestrate, H);
     form.Command2_Click();
-    QCOMPARE(form.simut->text(), QStringLiteral("0"));
-    QCOMPARE(form.Text4->text(), QStringLiteral("0"));
+    QCOMPARE(form.simut->text(), QStringLiteral("1"));
+    QVERIFY(Harvest.SimuT == 0); // the last step with a living harvested population
+    QCOMPARE(form.Text4->text(), withoutHarvest);
     QCOMPARE(form.Label12->text(), QStringLiteral("0"));
-    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(0)="));
-    QCOMPARE(chartPoints(form, 0), QList<QPointF>({QPointF(0, 0)}));
+    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(1)="));
+    const double start = n0.toDouble();
+    QCOMPARE(chartPoints(form, 1), QList<QPointF>({QPointF(0, start), QPointF(1, 0)}));
+    // Enter in the box takes it as it stands.
+    pressEnter(form.simut);
+    QCOMPARE(form.simut->text(), QStringLiteral("1"));
 }
 
 void TestForm1Run::runLengthIsCheckedBeforeRunning_data()
