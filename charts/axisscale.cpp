@@ -44,6 +44,47 @@ int labelDecimals(const Scale &scale)
     return Scale::SignificantDigits;
 }
 
+// A tick meant to be zero is computed as exactly zero, as the chart computes its
+// ticks from the ends: a hair below zero reads "-0.00" and a hair either side
+// "3.47e-18" in significant digits. The ends are moved by a few units in their
+// last place until it is, which no label and no pixel can tell.
+constexpr int MostEndNudges = 12;
+
+// `value` moved by `units` units in the last place, up for positive `units`.
+double nudged(double value, int units)
+{
+    for (int i = 0; i < std::abs(units); ++i)
+        value = std::nextafter(value, units > 0 ? HUGE_VAL : -HUGE_VAL);
+    return value;
+}
+
+void exactZeroTick(Scale &scale)
+{
+    if (!(scale.min < 0 && scale.max > 0))
+        return;
+    const double step = (scale.max - scale.min) / (scale.ticks - 1);
+    const double k = std::round(-scale.min / step);
+    const int zero = static_cast<int>(k);
+    if (zero <= 0 || zero >= scale.ticks - 1 || std::abs(scale.min + k * step) > step * 1e-9
+        || tickValue(scale, zero) == 0)
+        return;
+    // The smallest moves first: all pairs of moves of the two ends that add up
+    // to `total` units.
+    for (int total = 1; total <= MostEndNudges; ++total) {
+        for (int low = -total; low <= total; ++low) {
+            const int rest = total - std::abs(low);
+            for (const int high : {rest, -rest}) {
+                const Scale moved{nudged(scale.min, low), nudged(scale.max, high), scale.ticks,
+                                  scale.decimals};
+                if (tickValue(moved, zero) == 0) {
+                    scale = moved;
+                    return;
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 
 Range widenedRange(double lo, double hi)
@@ -114,6 +155,7 @@ Scale niceScale(const Range &range, int ticks, bool wholeNumbers)
     if (!sound(scale))
         scale = {range.min, range.max, start, Scale::SignificantDigits};
     scale.decimals = labelDecimals(scale);
+    exactZeroTick(scale);
     return scale;
 }
 

@@ -260,6 +260,42 @@ private slots:
         QCOMPARE(labelsFit(Scale{0, 2e7, 5, Sig}, FakeFont, length, true), fits);
     }
 
+    // Ticks are computed from the axis' ends, as the chart computes them; the one
+    // at zero must come out as exactly zero, never a hair below ("-0.00").
+    void zeroTickReadsZero_data()
+    {
+        QTest::addColumn<double>("lo");
+        QTest::addColumn<double>("hi");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("zeroLabel");
+        QTest::addRow("-0.02 to 0.18, dN/N of the default run") << -0.015 << 0.175 << 11 << "0.00";
+        QTest::addRow("-0.3 to 0.2 in tenths") << -0.3 << 0.2 << 6 << "0.0";
+        QTest::addRow("tiny, significant digits") << -1.8e-6 << 2e-7 << 11 << "0";
+        // Computed plainly, this tick would read "-2.62e+05".
+        QTest::addRow("huge, significant digits") << -1.5e21 << 2e21 << 11 << "0";
+    }
+
+    void zeroTickReadsZero()
+    {
+        QFETCH(double, lo);
+        QFETCH(double, hi);
+        QFETCH(int, ticks);
+        QFETCH(QString, zeroLabel);
+        const Scale scale = niceScale(Range{lo, hi}, ticks);
+        QVERIFY(scale.min < 0 && scale.max > 0);
+        int zeros = 0;
+        for (int i = 0; i < scale.ticks; ++i) {
+            const QString label = QString::fromStdString(labelText(tickValue(scale, i), scale.decimals));
+            const bool negativeZero = label.startsWith(QLatin1Char('-'))
+                                      && label.mid(1).count(QLatin1Char('0'))
+                                                 + label.mid(1).count(QLatin1Char('.'))
+                                             == label.size() - 1;
+            QVERIFY2(!negativeZero, qPrintable(label));
+            zeros += label == zeroLabel;
+        }
+        QCOMPARE(zeros, 1);
+    }
+
     void labelTextAsPrintf_data()
     {
         QTest::addColumn<double>("value");

@@ -6,6 +6,7 @@
 #include "info/copyrigh.h"
 #include "largegraph/larggraf.h"
 
+#include <QGraphicsTextItem>
 #include <QLegend>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -27,6 +28,16 @@ QStringList legendTexts()
     QStringList texts;
     for (QAbstractSeries *series : large().MSChart1->chart()->series())
         texts << series->name();
+    return texts;
+}
+
+// The texts drawn in the chart: titles, legend and the axes' tick labels.
+QStringList chartTexts()
+{
+    QStringList texts;
+    for (QGraphicsItem *item : large().MSChart1->scene()->items())
+        if (auto *text = dynamic_cast<QGraphicsTextItem *>(item))
+            texts << text->toPlainText();
     return texts;
 }
 
@@ -159,6 +170,10 @@ void TestLargeGraph::views()
         QCOMPARE(points(i).size(), pointsEach);
     QCOMPARE(large().focusWidget()->objectName(), focus.isEmpty() ? button : focus);
     QCOMPARE(Harvest.LargeGraphIndex, 0);
+    // No tick label reads a negative zero (dN/N of this run crosses zero).
+    const QStringList texts = chartTexts();
+    QVERIFY2(!texts.contains(QStringLiteral("-0.00")) && !texts.contains(QStringLiteral("-0")),
+             qPrintable(texts.join(QLatin1Char(' '))));
 }
 
 void TestLargeGraph::cycleOrderDiffersFromTheButtons_data()
