@@ -12,6 +12,9 @@
 
 bool printWindowImage(QWidget *window, QPrinter &printer)
 {
+    for (QWidget *widget : window->findChildren<QWidget *>())
+        if (auto *aware = dynamic_cast<PrintAware *>(widget))
+            aware->aboutToPrint();
     const QPixmap image = window->grab();
     QPainter painter;
     if (!painter.begin(&printer))

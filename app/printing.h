@@ -6,6 +6,18 @@ class QDate;
 class QPrinter;
 class QWidget;
 
+// A widget that is drawn otherwise on paper than on the screen: a chart leaves
+// out the read-out that follows the mouse or the keyboard. The print routine
+// tells every such widget of the window before it takes the window's picture.
+class PrintAware
+{
+public:
+    virtual void aboutToPrint() = 0;
+
+protected:
+    ~PrintAware() = default;
+};
+
 // Prints an image of the whole window on one page, scaled to fit the page and
 // keeping its proportions. False when the printer could not be started.
 bool printWindowImage(QWidget *window, QPrinter &printer);

@@ -2,6 +2,7 @@
 // on the clipboard, as PNG or SVG, and the points as CSV.
 #include "charts/qtchartcontrol.h"
 
+#include "charts/chartcallout.h"
 #include "charts/documentsfolder.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QTimer>
-#include <QToolTip>
 #include <QValueAxis>
 
 namespace {
@@ -49,25 +49,31 @@ void QtChartControl::setFileChooser(FileChooser choose) { chooser() = std::move(
 void QtChartControl::hover(const QPoint &at)
 {
     const QPointF inScene = mapToScene(at);
-    const QPointF inChart = chart()->mapFromScene(inScene);
-    if (!chart()->plotArea().adjusted(-Reach, -Reach, Reach, Reach).contains(inChart)) {
-        QToolTip::hideText();
-        return;
-    }
     QChart *c = chart();
+    const QPointF inChart = c->mapFromScene(inScene);
+    if (!c->plotArea().adjusted(-Reach, -Reach, Reach, Reach).contains(inChart))
+        return hideReadOut();
     const auto toPixels = [c](QPointF value) { return c->mapToPosition(value); };
     const auto found = pointUnderMouse(m_drawn, inChart, Reach, toPixels);
-    if (!found) {
-        QToolTip::hideText();
-        return;
-    }
+    if (!found)
+        return hideReadOut();
+    if (m_callout->isVisible() && m_callout->point() == toPixels(found->value))
+        return; // the same point: nothing to draw again
     const QValueAxis *x = m_axes[0].axis;
     const QValueAxis *y = m_axes[1].axis;
-    QToolTip::showText(
-        viewport()->mapToGlobal(at),
+    m_callout->showAt(
+        toPixels(found->value),
         readOut(m_names.value(found->series), x->titleText(), y->titleText(), found->value),
-        viewport());
+        y->labelsFont());
 }
+
+void QtChartControl::hideReadOut()
+{
+    if (m_callout->isVisible())
+        m_callout->hide();
+}
+
+void QtChartControl::aboutToPrint() { hideReadOut(); }
 
 // The chart alone, without the focus frame of the window it sits in, on white
 // paper as on the screen. A chart filled a moment ago is laid out first, as it
@@ -78,7 +84,11 @@ void QtChartControl::renderChart(QPainter &painter) const
     const QRectF area(QPointF(0, 0), QSizeF(size()));
     painter.fillRect(area, Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
+    // The read-out belongs to the screen, not to the picture.
+    const bool readOutShown = m_callout->isVisible();
+    m_callout->setVisible(false);
     chart()->scene()->render(&painter, area, sceneRect());
+    m_callout->setVisible(readOutShown);
 }
 
 QPixmap QtChartControl::picture(qreal scale) const
@@ -155,7 +165,7 @@ QString QtChartControl::fileNameStem() const
 
 void QtChartControl::showExportMenu(const QPoint &globalPos)
 {
-    QToolTip::hideText();
+    hideReadOut();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("ExportMenu"));
     QAction *copy = menu.addAction(tr("Copy picture"));

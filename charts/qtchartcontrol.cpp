@@ -1,6 +1,7 @@
 #include "charts/qtchartcontrol.h"
 
 #include "charts/axisscale.h"
+#include "charts/chartcallout.h"
 #include "charts/chartgrid.h"
 #include "charts/linesimplify.h"
 
@@ -22,7 +23,6 @@
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -98,6 +98,7 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
         c->addAxis(axis, i == 0 ? Qt::AlignBottom : Qt::AlignLeft);
     }
     m_grid = new ChartGrid(c, {m_axes[0].axis, m_axes[1].axis});
+    m_callout = new ChartCallout(c);
 
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
@@ -391,6 +392,8 @@ QString QtChartControl::shownTitle() const
 void QtChartControl::refresh()
 {
     QChart *c = chart();
+    // The point read out may no longer be there.
+    hideReadOut();
     applyChartSettings();
     applyAxisSettings(m_axes[0], true);
     applyAxisSettings(m_axes[1], false);
@@ -518,6 +521,7 @@ void QtChartControl::updateAxisRanges()
 
 void QtChartControl::resizeEvent(QResizeEvent *event)
 {
+    hideReadOut();
     QChartView::resizeEvent(event);
     updateAxisRanges();
     showChanges();
@@ -554,7 +558,7 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
         // stands still.
         hover(static_cast<QMouseEvent *>(event)->position().toPoint());
         return true;
-    case QEvent::Leave: QToolTip::hideText(); return false;
+    case QEvent::Leave: hideReadOut(); return false;
     case QEvent::ContextMenu:
         showExportMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/printing.h"
 #include "charts/chartcontrol.h"
 #include "charts/chartreadout.h"
 
@@ -17,6 +18,7 @@
 class QPainter;
 class QValueAxis;
 class QLineSeries;
+class ChartCallout;
 class ChartGrid;
 
 // The chart control drawn with Qt Charts. Set-up calls and grid writes are only
@@ -28,7 +30,7 @@ class ChartGrid;
 // rebuild the chart straight away. It takes the keyboard focus, shows it with a
 // frame, and Space or Enter on it count as a click; a screen reader names it by
 // its title.
-class QtChartControl : public QChartView, public ChartControl
+class QtChartControl : public QChartView, public ChartControl, public PrintAware
 {
     Q_OBJECT
 
@@ -118,6 +120,11 @@ public:
     const SeriesPoints &plotted() const { return m_drawn; }
     // The grid lines drawn across the plot area.
     const ChartGrid &grid() const { return *m_grid; }
+    // The read-out of the point under the mouse, shown in the chart beside the point.
+    const ChartCallout &readOutMark() const { return *m_callout; }
+
+    // A picture of the window on paper leaves out the read-out.
+    void aboutToPrint() override;
 
     // The chart for a handout: a picture at `scale` times the screen's pixels, the
     // picture on the clipboard, the picture as PNG (twice the screen's resolution)
@@ -216,7 +223,8 @@ private:
 
     std::array<SeriesSettings, MaxSeries> m_series;
     std::array<AxisSettings, 2> m_axes;
-    ChartGrid *m_grid = nullptr; // owned by the chart
+    ChartGrid *m_grid = nullptr;       // owned by the chart
+    ChartCallout *m_callout = nullptr; // owned by the chart
 
     QString m_titleText;
     QString m_titleFontName = QStringLiteral("Arial");
@@ -240,6 +248,7 @@ private:
     QStringList m_names;
 
     void hover(const QPoint &at);
+    void hideReadOut();
     void tell(const QString &text);
     void showChanges();
     QString fileNameStem() const;

@@ -1,6 +1,7 @@
 // A chart for handouts: the read-out under the mouse, and the picture and the
 // points saved as files.
 #include "chartfixture.h"
+#include "charts/chartcallout.h"
 #include "charts/qtchartcontrol.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QToolTip>
 
 Q_DECLARE_METATYPE(SeriesPoints)
 
@@ -88,14 +88,35 @@ void TestChartExport::readOutFollowsTheMouse()
 {
     QtChartControl chart;
     twoSeries(chart);
-    QTest::mouseMove(chart.viewport(), onScreen(chart, {1, 116.961170659678}, 0) + QPoint(2, 1));
-    QTRY_VERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), QStringLiteral("original\nTime: 1\nN(t): 116.961170659678"));
+    const ChartCallout &mark = chart.readOutMark();
+    const QPoint original = onScreen(chart, {1, 116.961170659678}, 0);
+    QTest::mouseMove(chart.viewport(), original + QPoint(2, 1));
+    QTRY_VERIFY(mark.isVisible());
+    QCOMPARE(mark.text(), QStringLiteral("original\nTime: 1\nN(t): 116.961170659678"));
+    // Beside the point, within the chart, and drawn: the screen shows it.
+    QVERIFY(!mark.box().contains(mark.point()));
+    QVERIFY(chart.chart()->rect().contains(mark.box()));
+    const QPointF padding = mark.box().topLeft() + QPointF(2, mark.box().height() / 2);
+    const QPoint inBox = chart.mapFromScene(chart.chart()->mapToScene(padding));
+    QCOMPARE(chart.grab().toImage().pixelColor(inBox), QColor(255, 255, 225));
     QTest::mouseMove(chart.viewport(), onScreen(chart, {1, 106}, 1));
-    QTRY_COMPARE(QToolTip::text(), QStringLiteral("harvested\nTime: 1\nN(t): 106"));
-    // Away from every point the read-out goes.
+    QTRY_COMPARE(mark.text(), QStringLiteral("harvested\nTime: 1\nN(t): 106"));
+    // The exported picture leaves it out.
+    const QImage exported = chart.picture(1).toImage();
+    QVERIFY(mark.isVisible());
+    // Away from every point, or off the chart, the read-out goes.
     QTest::mouseMove(chart.viewport(), onScreen(chart, {0.5, 125}, 0));
-    QTRY_VERIFY(!QToolTip::isVisible());
+    QTRY_VERIFY(!mark.isVisible());
+    QCOMPARE(chart.picture(1).toImage(), exported);
+    QTest::mouseMove(chart.viewport(), original);
+    QTRY_VERIFY(mark.isVisible());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(chart.viewport(), &leave);
+    QVERIFY(!mark.isVisible());
+    QTest::mouseMove(chart.viewport(), original + QPoint(1, 0));
+    QTRY_VERIFY(mark.isVisible());
+    chart.aboutToPrint();
+    QVERIFY(!mark.isVisible());
 }
 
 void TestChartExport::savedFilesReadBack()

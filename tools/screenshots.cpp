@@ -92,8 +92,8 @@ void chartCycle(Form1 &form, const char *model)
     saveSheet(charts, QStringLiteral("form1-%1-charts").arg(QLatin1String(model)));
 }
 
-// The main window with the read-out of the point under the mouse, the tooltip
-// drawn where it stands on the screen.
+// The main window with the read-out of the point under the mouse, drawn in the
+// chart beside the point.
 void hoverShot(Form1 &form)
 {
     form.MSChart1_Click(); // dN(t) against time
@@ -102,16 +102,7 @@ void hoverShot(Form1 &form)
     const QPointF value = chart->plotted().at(1).at(20);
     const QPointF inChart = chart->chart()->mapToPosition(value, chart->chart()->series().at(1));
     QTest::mouseMove(chart->viewport(), chart->mapFromScene(chart->chart()->mapToScene(inChart)));
-    settle();
-    QPixmap shot = form.grab();
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top->inherits("QTipLabel")) {
-            QPainter painter(&shot);
-            painter.drawPixmap(top->pos() - form.mapToGlobal(QPoint(0, 0)), top->grab());
-        }
-    const QString path = QDir(outputDir).filePath(QStringLiteral("form1-readout.png"));
-    if (shot.save(path))
-        std::printf("%s\n", qPrintable(path));
+    save(&form, QStringLiteral("form1-readout"));
 }
 
 // The large window's opening view and the nine positions of its own cycle.
@@ -205,6 +196,12 @@ int main(int argc, char *argv[])
         game.Command1_Click();
         save(&game, QStringLiteral("game-%1").arg(QLatin1String(name)));
     }
+    // A debt of twelve digits keeps its sign in sight; "How to" shows above the picture.
+    enter(game.box(GameBox::CostPerInd), QStringLiteral("10000000"));
+    game.Command1_Click();
+    save(&game, QStringLiteral("game-debt"));
+    game.Command3_Click();
+    save(&game, QStringLiteral("game-howto-after-run"));
     game.Option2->click();
     game.Command2_Click();
     save(&game, QStringLiteral("game-random-data"));
