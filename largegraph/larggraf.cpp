@@ -71,6 +71,8 @@ larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
     connect(MSChart1, &QtChartControl::clicked, this, &larggraf::MSChart1_Click);
 }
 
+void larggraf::load() { centreOnScreen(this); }
+
 // The large window takes the run length from the run itself, never from the
 // main window's box: N(t) and ln N(t) end at the last step with a harvested
 // population, dN(t) one step later than in the main window.

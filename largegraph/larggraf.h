@@ -15,6 +15,7 @@ class larggraf : public ProgramWindow
     Q_OBJECT
 public:
     larggraf();
+    void load() override;
 
     // The opening view, drawn before the window shows: N(t) of both populations up
     // to the end of the run, without a legend.

@@ -8,6 +8,7 @@
 
 #include <QGraphicsTextItem>
 #include <QLegend>
+#include <QScreen>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -114,6 +115,10 @@ void TestLargeGraph::openingViewBeforeTheWindowShows()
     QVERIFY(!form.isVisible());
     QVERIFY(large().isVisible());
     QCOMPARE(large().windowTitle(), QStringLiteral("Large graph"));
+    const QPoint offCentre
+        = large().frameGeometry().center() - large().screen()->availableGeometry().center();
+    QVERIFY2(std::abs(offCentre.x()) <= 2 && std::abs(offCentre.y()) <= 2,
+             "the window stands in the middle of the screen");
     // The literal ends in a blank and the caption begins with one.
     QCOMPARE(watch.seen, QStringLiteral("The change of N(t) with t ") + Caption);
     QVERIFY(!large().MSChart1->chart()->legend()->isVisible());
