@@ -1,7 +1,7 @@
 #include "app/backform.h"
 
-#include "app/artwork.h"
-#include "app/design.h"
+#include "widgets/artwork.h"
+#include "widgets/design.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/programwindow.h"
+#include "widgets/programwindow.h"
 
 // The blank full-screen backdrop behind every other window: navy while the title
 // shows, white while the proverb shows, black once the main window shows.

@@ -1,6 +1,6 @@
-#include "app/design.h"
-#include "app/form1.h"
-#include "app/windows.h"
+#include "widgets/design.h"
+#include "mainwindow/form1.h"
+#include "widgets/windows.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/controls.h"
+#include "widgets/controls.h"
 
 // The proverb picture between the title and the main window. Any key or click
 // hands over to the main window; the window is only hidden, never unloaded.

@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include "app/backform.h"
-#include "app/design.h"
-#include "app/form1.h"
+#include "widgets/design.h"
+#include "mainwindow/form1.h"
 #include "app/prophecy.h"
 #include "app/titlform.h"
-#include "app/windows.h"
+#include "widgets/windows.h"
 
 namespace StartUp {
 

@@ -1,8 +1,8 @@
 #include "app/titlform.h"
 
-#include "app/artwork.h"
-#include "app/controls.h"
-#include "app/design.h"
+#include "widgets/artwork.h"
+#include "widgets/controls.h"
+#include "widgets/design.h"
 #include "app/startup.h"
 #include "model/harvest.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/controls.h"
+#include "widgets/controls.h"
 
 #include <array>
 #include <cstdint>

@@ -3,12 +3,12 @@
 // Prints one line per figure: name, median, unit, and the budget it must meet.
 //
 //   tarnwick_bench [--repeat N] [--probe path/to/tarnwick_startup_probe]
-#include "app/design.h"
-#include "app/form1.h"
+#include "widgets/design.h"
+#include "mainwindow/form1.h"
 #include "app/prophecy.h"
-#include "app/seams.h"
+#include "widgets/seams.h"
 #include "app/titlform.h"
-#include "app/windows.h"
+#include "widgets/windows.h"
 #include "charts/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/copyrigh.h"

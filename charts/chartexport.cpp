@@ -3,7 +3,7 @@
 #include "charts/qtchartcontrol.h"
 
 #include "charts/chartcallout.h"
-#include "charts/documentsfolder.h"
+#include "widgets/documentsfolder.h"
 
 #include <QApplication>
 #include <QChart>

@@ -5,7 +5,7 @@
 #include "charts/chartgrid.h"
 #include "charts/linesimplify.h"
 
-#include "model/units.h"
+#include "widgets/units.h"
 
 #include <QChart>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/printing.h"
+#include "widgets/printing.h"
 #include "charts/chartcontrol.h"
 #include "charts/chartreadout.h"
 

@@ -1,11 +1,11 @@
 // The game window: its layout, start-up, model options and the way back.
 #include "game/game.h"
 
-#include "app/artwork.h"
-#include "app/controls.h"
-#include "app/form1.h"
-#include "app/layout.h"
-#include "app/windows.h"
+#include "widgets/artwork.h"
+#include "widgets/controls.h"
+#include "mainwindow/form1.h"
+#include "widgets/layout.h"
+#include "widgets/windows.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

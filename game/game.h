@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/programwindow.h"
-#include "game/gameentry.h"
-#include "game/harvestgame.h"
+#include "widgets/programwindow.h"
+#include "model/gameentry.h"
+#include "model/harvestgame.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 // boxes, "Run", "Random data" and the five examples.
 #include "game/game.h"
 
-#include "app/controls.h"
-#include "app/seams.h"
+#include "widgets/controls.h"
+#include "widgets/seams.h"
 #include "model/numbertext.h"
 
 #include <QGroupBox>

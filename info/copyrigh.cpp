@@ -1,10 +1,10 @@
 #include "info/copyrigh.h"
 
-#include "app/artwork.h"
-#include "app/form1.h"
-#include "app/layout.h"
-#include "app/seams.h"
-#include "app/windows.h"
+#include "widgets/artwork.h"
+#include "mainwindow/form1.h"
+#include "widgets/layout.h"
+#include "widgets/seams.h"
+#include "widgets/windows.h"
 #include "info/vater.h"
 
 #include <QPushButton>

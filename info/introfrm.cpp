@@ -1,8 +1,8 @@
 #include "info/introfrm.h"
 
-#include "app/form1.h"
-#include "app/layout.h"
-#include "app/windows.h"
+#include "mainwindow/form1.h"
+#include "widgets/layout.h"
+#include "widgets/windows.h"
 #include "info/referenc.h"
 
 #include <QPlainTextEdit>

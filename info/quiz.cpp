@@ -1,9 +1,9 @@
 #include "info/quiz.h"
 
-#include "app/artwork.h"
-#include "app/form1.h"
-#include "app/layout.h"
-#include "app/windows.h"
+#include "widgets/artwork.h"
+#include "mainwindow/form1.h"
+#include "widgets/layout.h"
+#include "widgets/windows.h"
 
 #include <QPushButton>
 

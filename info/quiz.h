@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/programwindow.h"
+#include "widgets/programwindow.h"
 
 class QLabel;
 class QPushButton;

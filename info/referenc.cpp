@@ -1,9 +1,9 @@
 #include "info/referenc.h"
 
-#include "app/controls.h"
-#include "app/form1.h"
-#include "app/layout.h"
-#include "app/windows.h"
+#include "widgets/controls.h"
+#include "mainwindow/form1.h"
+#include "widgets/layout.h"
+#include "widgets/windows.h"
 
 #include <QMouseEvent>
 #include <QPushButton>

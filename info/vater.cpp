@@ -1,8 +1,8 @@
 #include "info/vater.h"
 
-#include "app/artwork.h"
-#include "app/layout.h"
-#include "app/seams.h"
+#include "widgets/artwork.h"
+#include "widgets/layout.h"
+#include "widgets/seams.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "largegraph/larggraf.h"
 
-#include "app/form1.h"
-#include "app/layout.h"
-#include "app/printing.h"
-#include "app/windows.h"
+#include "mainwindow/form1.h"
+#include "widgets/layout.h"
+#include "widgets/printing.h"
+#include "widgets/windows.h"
 #include "charts/qtchartcontrol.h"
 #include "info/copyrigh.h"
 #include "largegraph/largelooks.h"

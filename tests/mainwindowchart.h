@@ -4,7 +4,7 @@
 // the window would read from its boxes.
 
 #include "charts/chartcycle.h"
-#include "charts/mainwindowlooks.h"
+#include "mainwindow/mainwindowlooks.h"
 
 inline void drawMainChart(Chart chart, ChartControl &control, HarvestState &state,
                           double runLength = 0, double n0 = 0)

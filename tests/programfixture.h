@@ -4,13 +4,13 @@
 // clock and the printer in the test's hands, and resets everything afterwards.
 
 #include "app/backform.h"
-#include "app/controls.h"
-#include "app/design.h"
-#include "app/form1.h"
+#include "widgets/controls.h"
+#include "widgets/design.h"
+#include "mainwindow/form1.h"
 #include "app/prophecy.h"
-#include "app/seams.h"
+#include "widgets/seams.h"
 #include "app/titlform.h"
-#include "app/windows.h"
+#include "widgets/windows.h"
 #include "charts/qtchartcontrol.h"
 #include "model/harvest.h"
 

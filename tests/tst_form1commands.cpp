@@ -3,8 +3,8 @@
 #include "paintwatch.h"
 #include "programfixture.h"
 
-#include "app/printing.h"
-#include "charts/documentsfolder.h"
+#include "widgets/printing.h"
+#include "widgets/documentsfolder.h"
 
 #include <QDialog>
 #include <QFile>

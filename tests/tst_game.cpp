@@ -3,7 +3,7 @@
 #include "programfixture.h"
 
 #include "game/game.h"
-#include "game/randomsource.h"
+#include "model/randomsource.h"
 
 #include <QGroupBox>
 #include <deque>

@@ -1,9 +1,9 @@
 // The harvest game without its window: the daily loop, the verdict, the display
 // of whole numbers, the examples, the random business and the Enter rules. The
 // expected numbers were worked out independently in the loop's order.
-#include "game/gameentry.h"
-#include "game/harvestgame.h"
-#include "game/randomsource.h"
+#include "model/gameentry.h"
+#include "model/harvestgame.h"
+#include "model/randomsource.h"
 #include "model/numbertext.h"
 
 #include <QTest>

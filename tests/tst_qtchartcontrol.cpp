@@ -1,7 +1,7 @@
 #include "chartfixture.h"
 #include "charts/chartgrid.h"
 #include "charts/qtchartcontrol.h"
-#include "model/units.h"
+#include "widgets/units.h"
 
 #include <QChart>
 #include <QLegend>

@@ -1,7 +1,7 @@
 // The window registry: one instance per window, loaded on first use, unloaded by
 // its close box, and every loaded window gone after unloadAll().
-#include "app/programwindow.h"
-#include "app/windows.h"
+#include "widgets/programwindow.h"
+#include "widgets/windows.h"
 
 #include <QApplication>
 #include <QTest>

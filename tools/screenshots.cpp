@@ -2,13 +2,13 @@
 // windows, the main window before and after a run, each of the nine charts of the
 // main window's click cycle under both models, and the information windows.
 #include "app/backform.h"
-#include "app/controls.h"
-#include "app/design.h"
-#include "app/form1.h"
+#include "widgets/controls.h"
+#include "widgets/design.h"
+#include "mainwindow/form1.h"
 #include "app/prophecy.h"
-#include "app/seams.h"
+#include "widgets/seams.h"
 #include "app/titlform.h"
-#include "app/windows.h"
+#include "widgets/windows.h"
 #include "charts/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/copyrigh.h"

@@ -1,8 +1,8 @@
 // RUN: the five boxes become the shared record, the chosen model fills the six
 // series, and the window shows the final sizes and the N(t) chart.
-#include "app/form1.h"
+#include "mainwindow/form1.h"
 
-#include "app/controls.h"
+#include "widgets/controls.h"
 #include "charts/qtchartcontrol.h"
 #include "model/growth.h"
 #include "model/harvest.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/units.h"
+#include "widgets/units.h"
 
 #include <QColor>
 #include <QFont>

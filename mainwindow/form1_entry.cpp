@@ -1,9 +1,9 @@
 // Parameter entry: any change of a box's text invalidates the shown results and
 // locks RUN; Enter checks the box, puts a fixed text in place of an invalid value,
 // unlocks RUN and gives it the focus, so that a second Enter runs.
-#include "app/form1.h"
+#include "mainwindow/form1.h"
 
-#include "app/controls.h"
+#include "widgets/controls.h"
 #include "charts/qtchartcontrol.h"
 
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "charts/mainwindowlooks.h"
+#include "mainwindow/mainwindowlooks.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 // The main window's commands: the model options, printing and the date label.
-#include "app/form1.h"
+#include "mainwindow/form1.h"
 
-#include "app/controls.h"
-#include "app/printing.h"
-#include "app/seams.h"
+#include "widgets/controls.h"
+#include "widgets/printing.h"
+#include "widgets/seams.h"
 #include "model/harvest.h"
 
 #include <QLocale>

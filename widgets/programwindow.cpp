@@ -1,4 +1,4 @@
-#include "app/programwindow.h"
+#include "widgets/programwindow.h"
 
 #include <QCloseEvent>
 #include <QHideEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/design.h"
+#include "widgets/design.h"
 
 #include <QLabel>
 #include <QString>

@@ -1,10 +1,10 @@
 // The main window's controls, placed in twips as laid out.
-#include "app/form1.h"
+#include "mainwindow/form1.h"
 
-#include "app/artwork.h"
-#include "app/controls.h"
-#include "app/design.h"
-#include "app/layout.h"
+#include "widgets/artwork.h"
+#include "widgets/controls.h"
+#include "widgets/design.h"
+#include "widgets/layout.h"
 #include "charts/qtchartcontrol.h"
 
 #include <QGroupBox>

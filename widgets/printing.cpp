@@ -1,6 +1,6 @@
-#include "app/printing.h"
+#include "widgets/printing.h"
 
-#include "app/seams.h"
+#include "widgets/seams.h"
 
 #include <QDate>
 #include <QDir>

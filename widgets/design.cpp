@@ -1,4 +1,4 @@
-#include "app/design.h"
+#include "widgets/design.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "game/harvestgame.h"
+#include "model/harvestgame.h"
 
-#include "game/randomsource.h"
+#include "model/randomsource.h"
 #include "model/numbertext.h"
 
 #include <charconv>

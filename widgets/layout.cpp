@@ -1,6 +1,6 @@
-#include "app/layout.h"
+#include "widgets/layout.h"
 
-#include "app/artwork.h"
+#include "widgets/artwork.h"
 
 #include <QGroupBox>
 #include <QPushButton>

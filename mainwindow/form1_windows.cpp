@@ -1,9 +1,9 @@
 // The windows the main window opens. Each hides the main window first and shows
 // the other; the quiz and the citation window are shown first, then the main
 // window hides.
-#include "app/form1.h"
+#include "mainwindow/form1.h"
 
-#include "app/windows.h"
+#include "widgets/windows.h"
 #include "game/game.h"
 #include "info/copyrigh.h"
 #include "info/howto.h"

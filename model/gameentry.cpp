@@ -1,6 +1,6 @@
-#include "game/gameentry.h"
+#include "model/gameentry.h"
 
-#include "game/randomsource.h"
+#include "model/randomsource.h"
 #include "model/numbertext.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "app/seams.h"
+#include "widgets/seams.h"
 
-#include "app/printing.h"
-#include "charts/documentsfolder.h"
-#include "game/randomsource.h"
+#include "widgets/printing.h"
+#include "widgets/documentsfolder.h"
+#include "model/randomsource.h"
 
 #include <QApplication>
 #include <QPrintDialog>

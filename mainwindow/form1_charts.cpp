@@ -1,9 +1,9 @@
 // The main window's chart: the chart of each cycle position, the click that steps
 // through them, and where the keyboard focus goes after a chart.
-#include "app/form1.h"
+#include "mainwindow/form1.h"
 
-#include "app/controls.h"
-#include "charts/mainwindowlooks.h"
+#include "widgets/controls.h"
+#include "mainwindow/mainwindowlooks.h"
 #include "charts/qtchartcontrol.h"
 #include "model/harvest.h"
 #include "model/numbertext.h"
