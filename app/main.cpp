@@ -1,6 +1,6 @@
 #include "widgets/design.h"
 #include "mainwindow/form1.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 
 #include <QApplication>
 
@@ -12,8 +12,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("tarnwick"));
     prepareApplication();
 
-    Windows::get<Form1>(); // the main window is the start-up object: its load step starts the rest
+    WindowRegistry::get<Form1>(); // the main window is the start-up object: its load step starts the rest
     const int status = QApplication::exec();
-    Windows::unloadAll();
+    WindowRegistry::unloadAll();
     return status;
 }

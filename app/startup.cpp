@@ -5,37 +5,37 @@
 #include "mainwindow/form1.h"
 #include "app/prophecy.h"
 #include "app/titlform.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 
 namespace StartUp {
 
 void showBackdropAndTitle()
 {
-    Windows::get<Backform>().showMaximisedBehind();
-    titlform &title = Windows::get<titlform>();
+    WindowRegistry::get<Backform>().showMaximisedBehind();
+    titlform &title = WindowRegistry::get<titlform>();
     title.show();
     title.setWindowState(Qt::WindowNoState);
 }
 
 void titleLeft()
 {
-    Windows::get<titlform>().hide();
-    Windows::get<Prophecy>().showCentred();
-    Windows::get<Backform>().setBackground(Colours::White);
+    WindowRegistry::get<titlform>().hide();
+    WindowRegistry::get<Prophecy>().showCentred();
+    WindowRegistry::get<Backform>().setBackground(Colours::White);
 }
 
 void titleDoubleClicked()
 {
-    Windows::get<titlform>().hide();
-    Windows::get<Form1>().showAndActivate();
-    Windows::get<Backform>().setBackground(Colours::White);
+    WindowRegistry::get<titlform>().hide();
+    WindowRegistry::get<Form1>().showAndActivate();
+    WindowRegistry::get<Backform>().setBackground(Colours::White);
 }
 
 void proverbLeft()
 {
-    Windows::get<Prophecy>().hide();
-    Windows::get<Form1>().showAndActivate();
-    Windows::get<Backform>().setBackground(Colours::Black);
+    WindowRegistry::get<Prophecy>().hide();
+    WindowRegistry::get<Form1>().showAndActivate();
+    WindowRegistry::get<Backform>().setBackground(Colours::Black);
 }
 
 } // namespace StartUp

@@ -6,9 +6,9 @@
 #include "widgets/design.h"
 #include "mainwindow/form1.h"
 #include "app/prophecy.h"
-#include "widgets/seams.h"
+#include "widgets/environment.h"
 #include "app/titlform.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/copyrigh.h"
@@ -87,12 +87,12 @@ double medianMs(const std::function<void()> &prepare, const std::function<void()
 
 Form1 &mainWindow(Growth model, const char *runLength)
 {
-    Windows::unloadAll();
+    WindowRegistry::unloadAll();
     Harvest = HarvestState{};
-    Form1 &form = Windows::get<Form1>();
-    Windows::get<titlform>().Form_Click();
+    Form1 &form = WindowRegistry::get<Form1>();
+    WindowRegistry::get<titlform>().Form_Click();
     QCoreApplication::processEvents();
-    Windows::get<Prophecy>().Form_Click();
+    WindowRegistry::get<Prophecy>().Form_Click();
     form.resize(form.size());
     if (model == Growth::Exponential)
         form.Option1->click();
@@ -152,7 +152,7 @@ void clickFigures(Growth model)
     Form1 &form = mainWindow(model, "2000");
     cycleFigures(QStringLiteral("main"), name, Harvest.GraphIndex, form.MSChart1, QPoint(100, 100));
     form.ShowLargeGraph();
-    larggraf &large = Windows::get<larggraf>();
+    larggraf &large = WindowRegistry::get<larggraf>();
     settle(&large);
     cycleFigures(QStringLiteral("large"), name, Harvest.LargeGraphIndex, large.MSChart1,
                  QPoint(200, 200));
@@ -165,13 +165,13 @@ void openLargeFigure()
     Form1 &form = mainWindow(Growth::Logistic, "2000");
     const double ms = medianMs(
         [&] {
-            if (Windows::loaded<larggraf>())
-                Windows::get<larggraf>().Command4_Click();
+            if (WindowRegistry::loaded<larggraf>())
+                WindowRegistry::get<larggraf>().Command4_Click();
             QCoreApplication::processEvents();
         },
         [&] {
             QTest::mouseClick(form.Command11, Qt::LeftButton);
-            settle(&Windows::get<larggraf>());
+            settle(&WindowRegistry::get<larggraf>());
         });
     report(QStringLiteral("open large graph to painted"), ms, "ms", 16);
 }
@@ -181,7 +181,7 @@ void gameFigure()
     if (!wanted(QStringLiteral("game run of 10000 days")))
         return;
     mainWindow(Growth::Logistic, "65").Command12_Click();
-    Game &game = Windows::get<Game>();
+    Game &game = WindowRegistry::get<Game>();
     game.box(GameBox::DailyH)->setText(QStringLiteral("10"));
     game.box(GameBox::SimutY)->setText(QStringLiteral("10000"));
     const double ms = medianMs([&] { game.Command1->setEnabled(true); },
@@ -215,21 +215,21 @@ void memoryFigure()
         form.MSChart1_Click();
     form.ShowLargeGraph();
     for (int click = 0; click < 9; ++click)
-        Windows::get<larggraf>().MSChart1_Click();
-    Windows::get<larggraf>().Command4_Click();
+        WindowRegistry::get<larggraf>().MSChart1_Click();
+    WindowRegistry::get<larggraf>().Command4_Click();
     form.Command12_Click();
-    Windows::get<Game>().Command1_Click();
-    Windows::get<Game>().Command4_Click();
+    WindowRegistry::get<Game>().Command1_Click();
+    WindowRegistry::get<Game>().Command4_Click();
     form.Command9_Click();
-    Windows::get<Introfrm>().Command2_Click();
-    Windows::get<Referenc>().Command1_Click();
+    WindowRegistry::get<Introfrm>().Command2_Click();
+    WindowRegistry::get<Referenc>().Command1_Click();
     form.Label15_Click();
-    Windows::get<Howto>().Command1_Click();
+    WindowRegistry::get<Howto>().Command1_Click();
     form.Command13_Click();
-    Windows::get<Quiz>().Command1_Click();
+    WindowRegistry::get<Quiz>().Command1_Click();
     form.Command1_Click();
-    Windows::get<copyrigh>().Command1_Click();
-    settle(&Windows::get<Vater>());
+    WindowRegistry::get<copyrigh>().Command1_Click();
+    settle(&WindowRegistry::get<Vater>());
     QFile status(QStringLiteral("/proc/self/status"));
     double peak = 0;
     if (status.open(QIODevice::ReadOnly))
@@ -246,7 +246,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     prepareApplication();
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    Seams::setEndProgram([] {});
+    Environment::setEndProgram([] {});
     QString probe;
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i + 1 < args.size(); ++i) {
@@ -265,7 +265,7 @@ int main(int argc, char *argv[])
     gameFigure();
     startupFigure(probe);
     memoryFigure();
-    Windows::unloadAll();
+    WindowRegistry::unloadAll();
     std::printf("%d figure(s) over budget\n", overBudget);
     return 0;
 }

@@ -3,7 +3,7 @@
 #include "widgets/design.h"
 #include "mainwindow/form1.h"
 #include "app/titlform.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 
 #include <QApplication>
 
@@ -15,8 +15,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Paint && widget && Windows::loaded<titlform>()
-            && widget->window() == Windows::loaded<titlform>())
+        if (event->type() == QEvent::Paint && widget && WindowRegistry::loaded<titlform>()
+            && widget->window() == WindowRegistry::loaded<titlform>())
             // exit(), not quit(): quit() first asks the windows to close, and the
             // title window answers a close by moving on to the proverb.
             QMetaObject::invokeMethod(
@@ -34,8 +34,8 @@ int main(int argc, char *argv[])
     prepareApplication();
     FirstFrame watch;
     app.installEventFilter(&watch);
-    Windows::get<Form1>();
+    WindowRegistry::get<Form1>();
     const int status = QApplication::exec();
-    Windows::unloadAll();
+    WindowRegistry::unloadAll();
     return status;
 }

@@ -5,7 +5,7 @@
 #include "widgets/controls.h"
 #include "mainwindow/form1.h"
 #include "widgets/layout.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -288,9 +288,9 @@ void Game::Command5_Click() { Frame4->setVisible(false); }
 void Game::Command4_Click()
 {
     hideVerdicts();
-    Windows::switchTo<Form1>(*this);
+    WindowRegistry::switchTo<Form1>(*this);
 }
 
 void Game::Label1_Click() { Command4_Click(); }
 
-void Game::Form_Unload() { Windows::switchTo<Form1>(*this); }
+void Game::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }

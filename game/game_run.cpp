@@ -3,7 +3,7 @@
 #include "game/game.h"
 
 #include "widgets/controls.h"
-#include "widgets/seams.h"
+#include "widgets/environment.h"
 #include "model/numbertext.h"
 
 #include <QGroupBox>
@@ -143,13 +143,13 @@ void Game::showResults(const GameOutcome &outcome)
     setLocked(false);
     // For comparison only: what the student would have needed to live on.
     GNP->setText(
-        text(minimumLivingExpense(g.GameSimuT, Seams::random(), Seams::now().time().second())));
+        text(minimumLivingExpense(g.GameSimuT, Environment::random(), Environment::now().time().second())));
 }
 
 void Game::Command2_Click()
 {
     const auto texts
-        = randomBusiness(HarvestGame.GameModel, Seams::random(), Seams::now().time().second());
+        = randomBusiness(HarvestGame.GameModel, Environment::random(), Environment::now().time().second());
     for (GameBox which : RandomlyDrawn)
         box(which)->setText(QString::fromStdString(texts[static_cast<std::size_t>(which)]));
     setLocked(true);

@@ -3,8 +3,8 @@
 #include "widgets/artwork.h"
 #include "mainwindow/form1.h"
 #include "widgets/layout.h"
-#include "widgets/seams.h"
-#include "widgets/windows.h"
+#include "widgets/environment.h"
+#include "widgets/windowregistry.h"
 #include "info/vater.h"
 
 #include <QPushButton>
@@ -77,7 +77,7 @@ QString copyrigh::downloadText()
 
 void copyrigh::load()
 {
-    const int year = Seams::now().date().year();
+    const int year = Environment::now().date().year();
     Label5->setText(noticeText(year));
     Label7->setText(citationText(year));
     Label6->setText(downloadText());
@@ -85,7 +85,7 @@ void copyrigh::load()
     Command1->setFocus();
 }
 
-void copyrigh::Command1_Click() { Windows::switchTo<Vater>(*this); }
+void copyrigh::Command1_Click() { WindowRegistry::switchTo<Vater>(*this); }
 
 // Closing the citation window cancels the quitting.
-void copyrigh::Form_Unload() { Windows::switchTo<Form1>(*this); }
+void copyrigh::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }

@@ -2,7 +2,7 @@
 
 #include "mainwindow/form1.h"
 #include "widgets/layout.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 
 #include <QPushButton>
 
@@ -44,5 +44,5 @@ void Howto::load()
     Command1->setFocus();
 }
 
-void Howto::Command1_Click() { Windows::switchTo<Form1>(*this); }
-void Howto::Form_Unload() { Windows::switchTo<Form1>(*this); }
+void Howto::Command1_Click() { WindowRegistry::switchTo<Form1>(*this); }
+void Howto::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }

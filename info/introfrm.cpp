@@ -2,7 +2,7 @@
 
 #include "mainwindow/form1.h"
 #include "widgets/layout.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 #include "info/referenc.h"
 
 #include <QPlainTextEdit>
@@ -93,6 +93,6 @@ void Introfrm::load()
     Command1->setFocus();
 }
 
-void Introfrm::Command1_Click() { Windows::switchTo<Form1>(*this); }
-void Introfrm::Command2_Click() { Windows::switchTo<Referenc>(*this); }
-void Introfrm::Form_Unload() { Windows::switchTo<Form1>(*this); }
+void Introfrm::Command1_Click() { WindowRegistry::switchTo<Form1>(*this); }
+void Introfrm::Command2_Click() { WindowRegistry::switchTo<Referenc>(*this); }
+void Introfrm::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }

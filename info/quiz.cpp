@@ -3,7 +3,7 @@
 #include "widgets/artwork.h"
 #include "mainwindow/form1.h"
 #include "widgets/layout.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 
 #include <QPushButton>
 
@@ -33,5 +33,5 @@ void Quiz::load()
     Command1->setFocus();
 }
 
-void Quiz::Command1_Click() { Windows::switchTo<Form1>(*this); }
-void Quiz::Form_Unload() { Windows::switchTo<Form1>(*this); }
+void Quiz::Command1_Click() { WindowRegistry::switchTo<Form1>(*this); }
+void Quiz::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }

@@ -3,7 +3,7 @@
 #include "widgets/controls.h"
 #include "mainwindow/form1.h"
 #include "widgets/layout.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -84,12 +84,12 @@ void Referenc::load()
     Command1->setFocus();
 }
 
-void Referenc::Command1_Click() { Windows::switchTo<Form1>(*this); }
-void Referenc::Label1_Click(int) { Windows::switchTo<Form1>(*this); }
-void Referenc::Form_Unload() { Windows::switchTo<Form1>(*this); }
+void Referenc::Command1_Click() { WindowRegistry::switchTo<Form1>(*this); }
+void Referenc::Label1_Click(int) { WindowRegistry::switchTo<Form1>(*this); }
+void Referenc::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }
 
 // A click on the empty window: the main window comes first, then this one goes.
-void Referenc::Form_Click() { Windows::showInFrontOf<Form1>(*this); }
+void Referenc::Form_Click() { WindowRegistry::showInFrontOf<Form1>(*this); }
 
 void Referenc::mousePressEvent(QMouseEvent *event)
 {

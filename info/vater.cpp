@@ -2,7 +2,7 @@
 
 #include "widgets/artwork.h"
 #include "widgets/layout.h"
-#include "widgets/seams.h"
+#include "widgets/environment.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -29,5 +29,5 @@ void Vater::load()
     Command1->setFocus();
 }
 
-void Vater::Command1_Click() { Seams::endProgram(); }
-void Vater::Form_Unload() { Seams::endProgram(); }
+void Vater::Command1_Click() { Environment::endProgram(); }
+void Vater::Form_Unload() { Environment::endProgram(); }

@@ -3,7 +3,7 @@
 #include "mainwindow/form1.h"
 #include "widgets/layout.h"
 #include "widgets/printing.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
 #include "info/copyrigh.h"
 #include "largegraph/largelooks.h"
@@ -157,6 +157,6 @@ void larggraf::hideEvent(QHideEvent *event)
 }
 
 void larggraf::Command6_Click() { showNotice(printWindow(this)); }
-void larggraf::Command4_Click() { Windows::switchTo<Form1>(*this); }
-void larggraf::Command5_Click() { Windows::switchTo<copyrigh>(*this); }
-void larggraf::Form_Unload() { Windows::switchTo<Form1>(*this); }
+void larggraf::Command4_Click() { WindowRegistry::switchTo<Form1>(*this); }
+void larggraf::Command5_Click() { WindowRegistry::switchTo<copyrigh>(*this); }
+void larggraf::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }

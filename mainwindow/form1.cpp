@@ -4,7 +4,7 @@
 #include "widgets/controls.h"
 #include "widgets/design.h"
 #include "widgets/layout.h"
-#include "widgets/seams.h"
+#include "widgets/environment.h"
 #include "app/startup.h"
 #include "charts/qtchartcontrol.h"
 #include "model/harvest.h"
@@ -55,7 +55,7 @@ QString Form1::instructionText()
 
 void Form1::load()
 {
-    Label7->setText(noticeText(Seams::now().date().year()));
+    Label7->setText(noticeText(Environment::now().date().year()));
     StartUp::showBackdropAndTitle();
     setVisible(false);
     Label16->setVisible(true);
@@ -79,7 +79,7 @@ void Form1::load()
     Command2->setFocus();
 }
 
-void Form1::Form_Unload() { Seams::endProgram(); }
+void Form1::Form_Unload() { Environment::endProgram(); }
 
 void Form1::connectHandlers()
 {

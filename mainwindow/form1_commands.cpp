@@ -3,7 +3,7 @@
 
 #include "widgets/controls.h"
 #include "widgets/printing.h"
-#include "widgets/seams.h"
+#include "widgets/environment.h"
 #include "model/harvest.h"
 
 #include <QLocale>
@@ -40,12 +40,12 @@ void Form1::Command10_Click() { showNotice(printWindow(this)); }
 void Form1::showNotice(const QString &text)
 {
     Label6->setText(text);
-    noticeUntil_ = Seams::now().addSecs(NoticeSeconds);
+    noticeUntil_ = Environment::now().addSecs(NoticeSeconds);
 }
 
 void Form1::Timer1_Timer()
 {
-    const QDateTime now = Seams::now();
+    const QDateTime now = Environment::now();
     if (noticeUntil_.isValid() && now < noticeUntil_)
         return;
     noticeUntil_ = QDateTime();

@@ -3,7 +3,7 @@
 // window hides.
 #include "mainwindow/form1.h"
 
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 #include "game/game.h"
 #include "info/copyrigh.h"
 #include "info/howto.h"
@@ -11,21 +11,21 @@
 #include "info/quiz.h"
 #include "largegraph/larggraf.h"
 
-void Form1::Command9_Click() { Windows::switchTo<Introfrm>(*this); }
-void Form1::Command12_Click() { Windows::switchTo<Game>(*this); }
-void Form1::Image1_Click() { Windows::switchTo<Howto>(*this); }
-void Form1::Label15_Click() { Windows::switchTo<Howto>(*this); }
+void Form1::Command9_Click() { WindowRegistry::switchTo<Introfrm>(*this); }
+void Form1::Command12_Click() { WindowRegistry::switchTo<Game>(*this); }
+void Form1::Image1_Click() { WindowRegistry::switchTo<Howto>(*this); }
+void Form1::Label15_Click() { WindowRegistry::switchTo<Howto>(*this); }
 
-void Form1::Command13_Click() { Windows::showInFrontOf<Quiz>(*this); }
+void Form1::Command13_Click() { WindowRegistry::showInFrontOf<Quiz>(*this); }
 
-void Form1::Command1_Click() { Windows::showInFrontOf<copyrigh>(*this); }
+void Form1::Command1_Click() { WindowRegistry::showInFrontOf<copyrigh>(*this); }
 
 void Form1::Command11_Click() { ShowLargeGraph(); }
 
 // The chart is complete before the window shows.
 void Form1::ShowLargeGraph()
 {
-    larggraf &large = Windows::get<larggraf>();
+    larggraf &large = WindowRegistry::get<larggraf>();
     large.drawOpeningView();
     hide();
     large.showAndActivate();

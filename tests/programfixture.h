@@ -8,9 +8,9 @@
 #include "widgets/design.h"
 #include "mainwindow/form1.h"
 #include "app/prophecy.h"
-#include "widgets/seams.h"
+#include "widgets/environment.h"
 #include "app/titlform.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
 #include "model/harvest.h"
 
@@ -42,29 +42,29 @@ struct ProgramFixture
     // Loads the main window, which starts the backdrop and the title.
     Form1 &start()
     {
-        Windows::unloadAll();
+        WindowRegistry::unloadAll();
         Harvest = HarvestState{};
         ended = false;
-        Seams::setEndProgram([this] { ended = true; });
-        return Windows::get<Form1>();
+        Environment::setEndProgram([this] { ended = true; });
+        return WindowRegistry::get<Form1>();
     }
 
     // Leaves the title and the proverb window, as the student does.
     Form1 &startAtMainWindow()
     {
         Form1 &form = start();
-        Windows::get<titlform>().Form_Click();
-        Windows::get<Prophecy>().Form_Click();
+        WindowRegistry::get<titlform>().Form_Click();
+        WindowRegistry::get<Prophecy>().Form_Click();
         return form;
     }
 
     void stop()
     {
-        Windows::unloadAll();
-        Seams::setEndProgram({});
-        Seams::setNow({});
-        Seams::setPrinters({}, {});
-        Seams::setRandom(nullptr);
+        WindowRegistry::unloadAll();
+        Environment::setEndProgram({});
+        Environment::setNow({});
+        Environment::setPrinters({}, {});
+        Environment::setRandom(nullptr);
     }
 };
 

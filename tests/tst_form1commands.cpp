@@ -264,7 +264,7 @@ void TestForm1Commands::printWritesOnePage()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("form1.pdf"));
-    Seams::setPrinters([path] { return pdfPrinter(path); }, nullptr);
+    Environment::setPrinters([path] { return pdfPrinter(path); }, nullptr);
     Form1 &form = program.startAtMainWindow();
     form.Command2_Click();
     QTest::mouseClick(form.Command10, Qt::LeftButton);
@@ -282,7 +282,7 @@ void TestForm1Commands::printWithoutPrinterUsesTheDialog()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("chosen.pdf"));
     int dialogs = 0;
-    Seams::setPrinters([] { return std::unique_ptr<QPrinter>(); },
+    Environment::setPrinters([] { return std::unique_ptr<QPrinter>(); },
                        [&dialogs, path](QWidget *) {
                            ++dialogs;
                            return pdfPrinter(path);
@@ -293,7 +293,7 @@ void TestForm1Commands::printWithoutPrinterUsesTheDialog()
     QVERIFY(QFile::exists(path));
 
     // Cancelling the dialog prints nothing and says so.
-    Seams::setPrinters([] { return std::unique_ptr<QPrinter>(); },
+    Environment::setPrinters([] { return std::unique_ptr<QPrinter>(); },
                        [](QWidget *) { return std::unique_ptr<QPrinter>(); });
     form.Command10_Click();
     QCOMPARE(form.Label6->text(), QStringLiteral("No printer: nothing printed"));
@@ -301,7 +301,7 @@ void TestForm1Commands::printWithoutPrinterUsesTheDialog()
 
 void TestForm1Commands::printFailureIsReported()
 {
-    Seams::setPrinters([] { return pdfPrinter(QStringLiteral("/nonexistent/dir/form1.pdf")); },
+    Environment::setPrinters([] { return pdfPrinter(QStringLiteral("/nonexistent/dir/form1.pdf")); },
                        nullptr);
     Form1 &form = program.startAtMainWindow();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
@@ -313,7 +313,7 @@ void TestForm1Commands::printFailureIsReported()
 // name, not a folder, so Enter in it is all it takes.
 void TestForm1Commands::printDialogProposesAFile()
 {
-    Seams::setNow([] { return QDateTime(QDate(2031, 3, 4), QTime(10, 0)); });
+    Environment::setNow([] { return QDateTime(QDate(2031, 3, 4), QTime(10, 0)); });
     Form1 &form = program.startAtMainWindow();
     bool answered = false;
     bool stayedOpen = false;
@@ -332,7 +332,7 @@ void TestForm1Commands::printDialogProposesAFile()
             open->reject();
         }
     });
-    const std::unique_ptr<QPrinter> printer = Seams::choosePrinter(&form);
+    const std::unique_ptr<QPrinter> printer = Environment::choosePrinter(&form);
     QVERIFY(answered);
     QVERIFY(!stayedOpen);
     QVERIFY(printer);
@@ -374,7 +374,7 @@ void TestForm1Commands::exportSaysSoInTheDateLabel()
 void TestForm1Commands::dateLabelFollowsTheClock()
 {
     QDateTime now(QDate(2031, 12, 31), QTime(23, 59, 59, 800));
-    Seams::setNow([&now] { return now; });
+    Environment::setNow([&now] { return now; });
     Form1 &form = program.startAtMainWindow();
     QCOMPARE(form.Timer1->interval(), 500);
     QVERIFY(form.Timer1->isActive());

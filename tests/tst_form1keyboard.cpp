@@ -59,7 +59,7 @@ void TestForm1Keyboard::init()
 {
     // Any print would count here; the keyboard path must never print.
     prints = 0;
-    Seams::setPrinters(
+    Environment::setPrinters(
         [this] {
             ++prints;
             return std::unique_ptr<QPrinter>();
@@ -215,19 +215,19 @@ void TestForm1Keyboard::everyControlHasAName()
 void TestForm1Keyboard::pendingTitleClickIsCancelledByLeaving()
 {
     Form1 &form = program.start();
-    titlform &title = Windows::get<titlform>();
+    titlform &title = WindowRegistry::get<titlform>();
     // A single click on the start label waits out the double-click time; two
     // quick keys leave the title and the proverb before it is over.
     QTest::mouseClick(title.Label2, Qt::LeftButton);
     QVERIFY(title.hasPendingCalls());
     QTest::keyClick(&title, Qt::Key_A);
     QVERIFY(!title.hasPendingCalls());
-    QTest::keyClick(Windows::get<Prophecy>().Picture1, Qt::Key_B);
+    QTest::keyClick(WindowRegistry::get<Prophecy>().Picture1, Qt::Key_B);
     QVERIFY(form.isVisible());
     QTest::qWait(QApplication::doubleClickInterval() + 100);
-    QVERIFY(!Windows::get<Prophecy>().isVisible());
+    QVERIFY(!WindowRegistry::get<Prophecy>().isVisible());
     QVERIFY(form.isVisible());
-    QCOMPARE(Windows::get<Backform>().background(), QColor(0, 0, 0));
+    QCOMPARE(WindowRegistry::get<Backform>().background(), QColor(0, 0, 0));
 }
 
 void TestForm1Keyboard::modifierKeysDoNotLeaveTheTitle_data()
@@ -243,10 +243,10 @@ void TestForm1Keyboard::modifierKeysDoNotLeaveTheTitle()
 {
     QFETCH(Qt::Key, key);
     program.start();
-    titlform &title = Windows::get<titlform>();
+    titlform &title = WindowRegistry::get<titlform>();
     QTest::keyClick(&title, key);
     QVERIFY(title.isVisible());
-    QVERIFY(!Windows::loaded<Prophecy>());
+    QVERIFY(!WindowRegistry::loaded<Prophecy>());
     QTest::keyClick(&title, Qt::Key_Space); // a real key still leaves
     QVERIFY(!title.isVisible());
 }

@@ -58,7 +58,7 @@ private:
     {
         Form1 &form = program.startAtMainWindow();
         QTest::mouseClick(form.Command12, Qt::LeftButton);
-        return Windows::get<Game>();
+        return WindowRegistry::get<Game>();
     }
 };
 
@@ -66,15 +66,15 @@ void TestGame::init()
 {
     HarvestGame = GameState{};
     random = SteadySource{};
-    Seams::setRandom(&random);
-    Seams::setNow([] { return QDateTime(QDate(2031, 3, 4), QTime(10, 0, 42)); });
+    Environment::setRandom(&random);
+    Environment::setNow([] { return QDateTime(QDate(2031, 3, 4), QTime(10, 0, 42)); });
 }
 
 void TestGame::gameButtonOpensTheWindowAtItsStart()
 {
     Game &game = open();
     QVERIFY(game.isVisible());
-    QVERIFY(!Windows::get<Form1>().isVisible());
+    QVERIFY(!WindowRegistry::get<Form1>().isVisible());
     QCOMPARE(game.windowTitle(), QStringLiteral("Game"));
     QCOMPARE(boxTexts(game),
              QStringList({"1000", "", "0.2", "1", "100000", "200", "5", "2000", "0.001", "30"}));
@@ -294,11 +294,11 @@ void TestGame::panelAndWayBack()
     QVERIFY(top == game.Frame4 || game.Frame4->isAncestorOf(top));
     QTest::mouseClick(game.Label1, Qt::LeftButton); // "Simulation stopped at t ="
     QVERIFY(!game.isVisible());
-    QVERIFY(Windows::get<Form1>().isVisible());
+    QVERIFY(WindowRegistry::get<Form1>().isVisible());
     // Back again: inputs and results as they were, but no picture.
     const QString profit = game.Profit->text();
-    Windows::get<Form1>().Command12_Click();
-    QCOMPARE(&Windows::get<Game>(), &game);
+    WindowRegistry::get<Form1>().Command12_Click();
+    QCOMPARE(&WindowRegistry::get<Game>(), &game);
     QCOMPARE(game.Profit->text(), profit);
     QVERIFY(!game.shownVerdict());
 }
@@ -333,11 +333,11 @@ void TestGame::closeBoxRestoresTheStartValuesButKeepsTheGame()
     game.Option2->click();
     game.Command1_Click();
     QVERIFY(game.close());
-    QVERIFY(Windows::get<Form1>().isVisible());
-    QVERIFY(!Windows::loaded<Game>());
+    QVERIFY(WindowRegistry::get<Form1>().isVisible());
+    QVERIFY(!WindowRegistry::loaded<Game>());
     QVERIFY(HarvestGame.GameStopT == 15); // the game state stays
-    Windows::get<Form1>().Command12_Click();
-    Game &fresh = Windows::get<Game>();
+    WindowRegistry::get<Form1>().Command12_Click();
+    Game &fresh = WindowRegistry::get<Game>();
     QVERIFY(fresh.Option1->isChecked());
     QCOMPARE(fresh.box(GameBox::Price)->text(), QStringLiteral("5"));
     QVERIFY(HarvestGame.GameModel == Growth::Exponential);

@@ -121,20 +121,20 @@ void TestInfoWindows::closeBoxUnloadsAndLoadRunsAgain()
 {
     Form1 &form = program.startAtMainWindow();
     form.Command9_Click();
-    Introfrm *intro = Windows::loaded<Introfrm>();
+    Introfrm *intro = WindowRegistry::loaded<Introfrm>();
     intro->Text1->setPlainText(QStringLiteral("scribbled"));
     QVERIFY(intro->close());
     QVERIFY(form.isVisible());
-    QTRY_VERIFY(!Windows::loaded<Introfrm>());
+    QTRY_VERIFY(!WindowRegistry::loaded<Introfrm>());
     form.Command9_Click(); // a fresh window, loaded again
-    QCOMPARE(Windows::loaded<Introfrm>()->Text1->toPlainText(), Introfrm::introductionText());
+    QCOMPARE(WindowRegistry::loaded<Introfrm>()->Text1->toPlainText(), Introfrm::introductionText());
 
     // The other windows return the same way.
     form.Command13_Click();
-    QVERIFY(Windows::get<Quiz>().close());
+    QVERIFY(WindowRegistry::get<Quiz>().close());
     QVERIFY(form.isVisible());
     form.Label15_Click();
-    QVERIFY(Windows::get<Howto>().close());
+    QVERIFY(WindowRegistry::get<Howto>().close());
     QVERIFY(form.isVisible());
 }
 
@@ -143,7 +143,7 @@ void TestInfoWindows::introductionLeadsToTheReferences()
     Form1 &form = program.startAtMainWindow();
     form.Command9_Click();
     ShowHideLog log;
-    click(Windows::get<Introfrm>().Command2);
+    click(WindowRegistry::get<Introfrm>().Command2);
     QCOMPARE(log.events, QStringList({"Introfrm hidden", "Referenc shown"}));
     QVERIFY(!form.isVisible());
 }
@@ -166,8 +166,8 @@ void TestInfoWindows::referenceClicks()
     QFETCH(QStringList, order);
     Form1 &form = program.startAtMainWindow();
     form.Command9_Click();
-    Windows::get<Introfrm>().Command2_Click();
-    Referenc &references = Windows::get<Referenc>();
+    WindowRegistry::get<Introfrm>().Command2_Click();
+    Referenc &references = WindowRegistry::get<Referenc>();
     ShowHideLog log;
     if (target.isEmpty())
         QTest::mouseClick(&references, Qt::LeftButton, {}, QPoint(references.width() - 10, 10));
@@ -181,7 +181,7 @@ void TestInfoWindows::quittingEndsOnlyThroughTheDedication()
 {
     Form1 &form = program.startAtMainWindow();
     form.Command1_Click();
-    copyrigh &citation = Windows::get<copyrigh>();
+    copyrigh &citation = WindowRegistry::get<copyrigh>();
     QCOMPARE(citation.Command1->toolTip(), QStringLiteral("Click here to end this program"));
 
     // The close box cancels the quitting.
@@ -191,9 +191,9 @@ void TestInfoWindows::quittingEndsOnlyThroughTheDedication()
 
     form.Command1_Click();
     ShowHideLog log;
-    click(Windows::get<copyrigh>().Command1);
+    click(WindowRegistry::get<copyrigh>().Command1);
     QCOMPARE(log.events, QStringList({"copyrigh hidden", "Vater shown"}));
-    Vater &dedication = Windows::get<Vater>();
+    Vater &dedication = WindowRegistry::get<Vater>();
     QCOMPARE(dedication.windowTitle(), QStringLiteral("Dedication"));
     QVERIFY(!program.ended);
     click(dedication.Command1);
@@ -202,30 +202,30 @@ void TestInfoWindows::quittingEndsOnlyThroughTheDedication()
     // Closing the dedication ends the program too: there is nothing to return to.
     program.ended = false;
     form.Command1_Click();
-    Windows::get<copyrigh>().Command1_Click();
-    QVERIFY(Windows::get<Vater>().close());
+    WindowRegistry::get<copyrigh>().Command1_Click();
+    QVERIFY(WindowRegistry::get<Vater>().close());
     QVERIFY(program.ended);
 }
 
 void TestInfoWindows::citationFollowsTheClock()
 {
     int year = 2031;
-    Seams::setNow([&year] { return QDateTime(QDate(year, 6, 1), QTime(9, 0)); });
+    Environment::setNow([&year] { return QDateTime(QDate(year, 6, 1), QTime(9, 0)); });
     Form1 &form = program.startAtMainWindow();
     form.Command1_Click();
-    QVERIFY(Windows::get<copyrigh>().Label5->text().contains(QStringLiteral("\u00A9 2031 ")));
-    QVERIFY(Windows::get<copyrigh>().Label7->text().contains(QLatin1String("developers. 2031. ")));
+    QVERIFY(WindowRegistry::get<copyrigh>().Label5->text().contains(QStringLiteral("\u00A9 2031 ")));
+    QVERIFY(WindowRegistry::get<copyrigh>().Label7->text().contains(QLatin1String("developers. 2031. ")));
     // Every text of the window fits its label.
-    for (QLabel *label : {Windows::get<copyrigh>().Label5, Windows::get<copyrigh>().Label7,
-                          Windows::get<copyrigh>().Label6})
+    for (QLabel *label : {WindowRegistry::get<copyrigh>().Label5, WindowRegistry::get<copyrigh>().Label7,
+                          WindowRegistry::get<copyrigh>().Label6})
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
                  qPrintable(label->objectName()));
 
     // Back and again: the window was only hidden, its texts stand.
-    Windows::get<copyrigh>().close();
+    WindowRegistry::get<copyrigh>().close();
     year = 2032;
     form.Command1_Click();
-    QVERIFY(Windows::get<copyrigh>().Label7->text().contains(QLatin1String("2032")));
+    QVERIFY(WindowRegistry::get<copyrigh>().Label7->text().contains(QLatin1String("2032")));
 }
 
 void TestInfoWindows::introductionText()
@@ -250,7 +250,7 @@ void TestInfoWindows::introductionText()
 
     Form1 &form = program.startAtMainWindow();
     form.Command9_Click();
-    QPlainTextEdit *box = Windows::get<Introfrm>().Text1;
+    QPlainTextEdit *box = WindowRegistry::get<Introfrm>().Text1;
     QCOMPARE(box->toPlainText(), text);
     QVERIFY(box->isReadOnly());
 }
@@ -259,7 +259,7 @@ void TestInfoWindows::instructionText()
 {
     Form1 &form = program.startAtMainWindow();
     form.Image1_Click();
-    const QStringList lines = Windows::get<Howto>().Label1->text().split(QLatin1Char('\n'));
+    const QStringList lines = WindowRegistry::get<Howto>().Label1->text().split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 8);
     QCOMPARE(lines[0], QStringLiteral("Click on the graph to change graph."));
     QCOMPARE(lines[1], QStringLiteral("Click on a parameter box to change the default value, then "
@@ -293,8 +293,8 @@ void TestInfoWindows::referencesInOrderOfYear()
 {
     Form1 &form = program.startAtMainWindow();
     form.Command9_Click();
-    Windows::get<Introfrm>().Command2_Click();
-    Referenc &references = Windows::get<Referenc>();
+    WindowRegistry::get<Introfrm>().Command2_Click();
+    Referenc &references = WindowRegistry::get<Referenc>();
     QCOMPARE(references.Label1[0]->text(), QStringLiteral("References"));
     const QStringList order
         = {"Label1(2)", "Label1(1)", "Label1(3)", "Label1(4)", "Label1(5)", "Label1(6)", "Label2"};
@@ -325,7 +325,7 @@ void TestInfoWindows::picturesPlacedAtLoad()
 {
     Form1 &form = program.startAtMainWindow();
     form.Command13_Click();
-    Quiz &quiz = Windows::get<Quiz>();
+    Quiz &quiz = WindowRegistry::get<Quiz>();
     QCOMPARE(quiz.Image1->size(), QSize(545, 190));
     QVERIFY(std::abs(quiz.Image1->geometry().center().x() - quiz.rect().center().x()) <= 1);
     const int raised = quiz.rect().center().y() - quiz.Image1->geometry().center().y();
@@ -335,8 +335,8 @@ void TestInfoWindows::picturesPlacedAtLoad()
 
     quiz.Command1_Click();
     form.Command1_Click();
-    Windows::get<copyrigh>().Command1_Click();
-    Vater &dedication = Windows::get<Vater>();
+    WindowRegistry::get<copyrigh>().Command1_Click();
+    Vater &dedication = WindowRegistry::get<Vater>();
     QCOMPARE(dedication.Picture2->size(), QSize(504, 559));
     const QPoint offCentre
         = dedication.Picture2->geometry().center() - dedication.Frame1->rect().center();
@@ -349,15 +349,15 @@ void TestInfoWindows::enterOnTheFocusedButton()
 {
     Form1 &form = program.startAtMainWindow();
     form.Command9_Click();
-    QCOMPARE(Windows::get<Introfrm>().focusWidget(), Windows::get<Introfrm>().Command1);
-    pressEnter(Windows::get<Introfrm>().Command1);
-    QVERIFY(form.isVisible() && !Windows::get<Introfrm>().isVisible());
+    QCOMPARE(WindowRegistry::get<Introfrm>().focusWidget(), WindowRegistry::get<Introfrm>().Command1);
+    pressEnter(WindowRegistry::get<Introfrm>().Command1);
+    QVERIFY(form.isVisible() && !WindowRegistry::get<Introfrm>().isVisible());
 
     form.Command1_Click();
-    QCOMPARE(Windows::get<copyrigh>().focusWidget(), Windows::get<copyrigh>().Command1);
-    pressEnter(Windows::get<copyrigh>().Command1);
-    QCOMPARE(Windows::get<Vater>().focusWidget(), Windows::get<Vater>().Command1);
-    pressEnter(Windows::get<Vater>().Command1);
+    QCOMPARE(WindowRegistry::get<copyrigh>().focusWidget(), WindowRegistry::get<copyrigh>().Command1);
+    pressEnter(WindowRegistry::get<copyrigh>().Command1);
+    QCOMPARE(WindowRegistry::get<Vater>().focusWidget(), WindowRegistry::get<Vater>().Command1);
+    pressEnter(WindowRegistry::get<Vater>().Command1);
     QVERIFY(program.ended);
 }
 

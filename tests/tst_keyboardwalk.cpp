@@ -63,23 +63,23 @@ void TestKeyboardWalk::tabReachesEveryControl()
     form.Command2_Click();
     QWidget *shown = &form;
     if (window == QLatin1String("Introfrm"))
-        form.Command9_Click(), shown = &Windows::get<Introfrm>();
+        form.Command9_Click(), shown = &WindowRegistry::get<Introfrm>();
     else if (window == QLatin1String("Howto"))
-        form.Label15_Click(), shown = &Windows::get<Howto>();
+        form.Label15_Click(), shown = &WindowRegistry::get<Howto>();
     else if (window == QLatin1String("Referenc"))
-        form.Command9_Click(), Windows::get<Introfrm>().Command2_Click(),
-            shown = &Windows::get<Referenc>();
+        form.Command9_Click(), WindowRegistry::get<Introfrm>().Command2_Click(),
+            shown = &WindowRegistry::get<Referenc>();
     else if (window == QLatin1String("copyrigh"))
-        form.Command1_Click(), shown = &Windows::get<copyrigh>();
+        form.Command1_Click(), shown = &WindowRegistry::get<copyrigh>();
     else if (window == QLatin1String("Quiz"))
-        form.Command13_Click(), shown = &Windows::get<Quiz>();
+        form.Command13_Click(), shown = &WindowRegistry::get<Quiz>();
     else if (window == QLatin1String("Vater"))
-        form.Command1_Click(), Windows::get<copyrigh>().Command1_Click(),
-            shown = &Windows::get<Vater>();
+        form.Command1_Click(), WindowRegistry::get<copyrigh>().Command1_Click(),
+            shown = &WindowRegistry::get<Vater>();
     else if (window == QLatin1String("larggraf"))
-        form.ShowLargeGraph(), shown = &Windows::get<larggraf>();
+        form.ShowLargeGraph(), shown = &WindowRegistry::get<larggraf>();
     else if (window == QLatin1String("Game"))
-        form.Command12_Click(), shown = &Windows::get<Game>();
+        form.Command12_Click(), shown = &WindowRegistry::get<Game>();
     QVERIFY(QTest::qWaitForWindowActive(shown));
 
     QList<QObject *> stops;

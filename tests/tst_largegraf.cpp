@@ -18,7 +18,7 @@ namespace {
 
 const QString Caption = QStringLiteral(" [N(0)=100, K=500, r=0.2, H=10.]");
 
-larggraf &large() { return Windows::get<larggraf>(); }
+larggraf &large() { return WindowRegistry::get<larggraf>(); }
 
 QString title() { return large().MSChart1->chart()->title(); }
 
@@ -58,7 +58,7 @@ public:
     QString seen;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched == Windows::loaded<larggraf>())
+        if (event->type() == QEvent::Show && watched == WindowRegistry::loaded<larggraf>())
             seen = large().MSChart1->chart()->title();
         return false;
     }
@@ -253,7 +253,7 @@ void TestLargeGraph::cycleSurvivesCloseReopenAndRuns()
     large().MSChart1_Click();
     QVERIFY(large().close()); // unloaded
     QVERIFY(form.isVisible());
-    QVERIFY(!Windows::loaded<larggraf>());
+    QVERIFY(!WindowRegistry::loaded<larggraf>());
     pressEnter(form.rrate);
     form.Command2_Click(); // a new run
     form.ShowLargeGraph(); // a fresh window on its opening view, with no legend
@@ -354,10 +354,10 @@ void TestLargeGraph::leavingTheWindow()
     else
         QTest::mouseClick(large().findChild<QPushButton *>(how), Qt::LeftButton);
     QCOMPARE(form.isVisible(), shown.contains(QLatin1String("Form1")));
-    QCOMPARE(Windows::loaded<copyrigh>() && Windows::loaded<copyrigh>()->isVisible(),
+    QCOMPARE(WindowRegistry::loaded<copyrigh>() && WindowRegistry::loaded<copyrigh>()->isVisible(),
              shown.contains(QLatin1String("copyrigh")));
-    QCOMPARE(Windows::loaded<larggraf>() != nullptr, !how.isEmpty()); // the close box unloads
-    if (Windows::loaded<larggraf>())
+    QCOMPARE(WindowRegistry::loaded<larggraf>() != nullptr, !how.isEmpty()); // the close box unloads
+    if (WindowRegistry::loaded<larggraf>())
         QVERIFY(!large().isVisible());
     QVERIFY(!program.ended);
 }
@@ -366,7 +366,7 @@ void TestLargeGraph::printSaysWhatCameOfIt()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("large.pdf"));
-    Seams::setPrinters(
+    Environment::setPrinters(
         [path] {
             auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
             printer->setOutputFormat(QPrinter::PdfFormat);
@@ -404,7 +404,7 @@ void TestLargeGraph::keyboardStepsThroughTheCycle()
         QCOMPARE(QApplication::focusWidget(), large().MSChart1);
     }
     QVERIFY(large().isVisible());
-    QVERIFY(!Windows::loaded<copyrigh>());
+    QVERIFY(!WindowRegistry::loaded<copyrigh>());
     QVERIFY(!program.ended);
     // A mouse click still hands on: ln N(t) to "dN/N vs. N".
     QTest::mouseClick(large().MSChart1->viewport(), Qt::LeftButton);

@@ -28,11 +28,11 @@ private slots:
 void TestStartup::loadShowsBackdropAndTitleOnly()
 {
     Form1 &form = program.start();
-    QVERIFY(Windows::get<Backform>().isVisible());
-    QCOMPARE(Windows::get<Backform>().background(), QColor(0, 0, 64));
-    QVERIFY(Windows::get<titlform>().isVisible());
+    QVERIFY(WindowRegistry::get<Backform>().isVisible());
+    QCOMPARE(WindowRegistry::get<Backform>().background(), QColor(0, 0, 64));
+    QVERIFY(WindowRegistry::get<titlform>().isVisible());
     QVERIFY(!form.isVisible());
-    QVERIFY(!Windows::loaded<Prophecy>());
+    QVERIFY(!WindowRegistry::loaded<Prophecy>());
     QCOMPARE(form.windowTitle(), QStringLiteral("Basic Tarnwick Theory"));
     QCOMPARE(form.size(), QSize(850, 618));
     QVERIFY(Harvest.SimuT == 65);
@@ -46,14 +46,14 @@ void TestStartup::loadShowsBackdropAndTitleOnly()
     QVERIFY(form.Command2->isEnabled());
     QVERIFY(!form.Command11->isEnabled());
     QVERIFY(!form.Command5->isEnabled());
-    QVERIFY(Windows::get<titlform>().Timer1->isActive());
-    QCOMPARE(Windows::get<titlform>().Timer1->interval(), 200);
+    QVERIFY(WindowRegistry::get<titlform>().Timer1->isActive());
+    QCOMPARE(WindowRegistry::get<titlform>().Timer1->interval(), 200);
 }
 
 void TestStartup::titleAnimationCycle()
 {
     program.start();
-    titlform &title = Windows::get<titlform>();
+    titlform &title = WindowRegistry::get<titlform>();
     title.Timer1->stop();
     auto shown = [&] {
         QList<int> visible;
@@ -91,7 +91,7 @@ void TestStartup::leavingTheTitle()
 {
     QFETCH(int, how);
     Form1 &form = program.start();
-    titlform &title = Windows::get<titlform>();
+    titlform &title = WindowRegistry::get<titlform>();
     title.Timer1_Timer();
     switch (how) {
     case 0: QTest::keyClick(&title, Qt::Key_Return); break;
@@ -106,8 +106,8 @@ void TestStartup::leavingTheTitle()
     case 6: QVERIFY(!title.close()); break;
     }
     QVERIFY(!title.isVisible());
-    QVERIFY(Windows::get<Prophecy>().isVisible());
-    QCOMPARE(Windows::get<Backform>().background(), QColor(255, 255, 255));
+    QVERIFY(WindowRegistry::get<Prophecy>().isVisible());
+    QCOMPARE(WindowRegistry::get<Backform>().background(), QColor(255, 255, 255));
     QVERIFY(!form.isVisible());
     // The title keeps animating while hidden.
     QVERIFY(title.Timer1->isActive());
@@ -116,13 +116,13 @@ void TestStartup::leavingTheTitle()
 void TestStartup::doubleClickGoesStraightToTheMainWindow()
 {
     Form1 &form = program.start();
-    titlform &title = Windows::get<titlform>();
-    QTest::mouseDClick(Windows::get<titlform>().Label2, Qt::LeftButton);
+    titlform &title = WindowRegistry::get<titlform>();
+    QTest::mouseDClick(WindowRegistry::get<titlform>().Label2, Qt::LeftButton);
     QVERIFY(!title.isVisible());
     QVERIFY(form.isVisible());
-    QCOMPARE(Windows::get<Backform>().background(), QColor(255, 255, 255));
+    QCOMPARE(WindowRegistry::get<Backform>().background(), QColor(255, 255, 255));
     QTest::qWait(QApplication::doubleClickInterval() + 100);
-    QVERIFY(!Windows::loaded<Prophecy>() || !Windows::get<Prophecy>().isVisible());
+    QVERIFY(!WindowRegistry::loaded<Prophecy>() || !WindowRegistry::get<Prophecy>().isVisible());
 }
 
 void TestStartup::leavingTheProverb_data()
@@ -139,8 +139,8 @@ void TestStartup::leavingTheProverb()
 {
     QFETCH(int, how);
     Form1 &form = program.start();
-    Windows::get<titlform>().Form_KeyPress();
-    Prophecy &proverb = Windows::get<Prophecy>();
+    WindowRegistry::get<titlform>().Form_KeyPress();
+    Prophecy &proverb = WindowRegistry::get<Prophecy>();
     switch (how) {
     case 0: QTest::keyClick(proverb.Picture1, Qt::Key_A); break;
     case 1: QTest::keyClick(&proverb, Qt::Key_Escape); break;
@@ -150,8 +150,8 @@ void TestStartup::leavingTheProverb()
     }
     QVERIFY(!proverb.isVisible());
     QVERIFY(form.isVisible());
-    QCOMPARE(Windows::get<Backform>().background(), QColor(0, 0, 0));
-    QVERIFY(Windows::loaded<Prophecy>()); // only hidden, never unloaded
+    QCOMPARE(WindowRegistry::get<Backform>().background(), QColor(0, 0, 0));
+    QVERIFY(WindowRegistry::loaded<Prophecy>()); // only hidden, never unloaded
     QCOMPARE(proverb.Picture1->size(), QSize(640, 480));
     const QPoint offCentre = proverb.Picture1->geometry().center() - proverb.rect().center();
     QVERIFY(offCentre.manhattanLength() <= 1);
@@ -159,7 +159,7 @@ void TestStartup::leavingTheProverb()
 
 void TestStartup::noticeFollowsTheSystemYear()
 {
-    Seams::setNow([] { return QDateTime(QDate(2031, 3, 4), QTime(10, 0)); });
+    Environment::setNow([] { return QDateTime(QDate(2031, 3, 4), QTime(10, 0)); });
     Form1 &form = program.start();
     QVERIFY(form.Label7->text().contains(QLatin1String("2031")));
     QVERIFY(!form.Label7->text().contains(QLatin1String("2026")));
@@ -211,7 +211,7 @@ void TestStartup::everyControlCarriesItsName()
           "Label9",   "Label6",    "Image1",    "Timer1"})
         QVERIFY2(form.findChild<QObject *>(QLatin1String(name)), name);
     for (int i = 0; i < 8; ++i)
-        QVERIFY(Windows::get<titlform>().findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(i)));
+        QVERIFY(WindowRegistry::get<titlform>().findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(i)));
     QCOMPARE(form.Command2->toolTip(), QStringLiteral("Run simulation"));
     QCOMPARE(form.Command11->toolTip(), QStringLiteral("Show more detail in large graph"));
     QCOMPARE(form.Command10->text(), QStringLiteral(" Print"));
@@ -224,8 +224,8 @@ void TestStartup::greekCaption()
     QCOMPARE(symbolFontText(QStringLiteral("Tarnwick (Basic)")),
              QStringLiteral("Ταρνωιχκ (Βασιχ)"));
     program.start();
-    QCOMPARE(Windows::get<titlform>().Label1[0]->text(), QStringLiteral("Ταρνωιχκ (Βασιχ)"));
-    QCOMPARE(Windows::get<titlform>().Label1[3]->text(), QStringLiteral("Tarnwick (Basic)"));
+    QCOMPARE(WindowRegistry::get<titlform>().Label1[0]->text(), QStringLiteral("Ταρνωιχκ (Βασιχ)"));
+    QCOMPARE(WindowRegistry::get<titlform>().Label1[3]->text(), QStringLiteral("Tarnwick (Basic)"));
 }
 
 void TestStartup::closingTheMainWindowEndsTheProgram()

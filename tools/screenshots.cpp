@@ -6,9 +6,9 @@
 #include "widgets/design.h"
 #include "mainwindow/form1.h"
 #include "app/prophecy.h"
-#include "widgets/seams.h"
+#include "widgets/environment.h"
 #include "app/titlform.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/copyrigh.h"
@@ -110,7 +110,7 @@ void largeCycle(Form1 &form, const char *model)
 {
     Harvest.LargeGraphIndex = 0;
     form.ShowLargeGraph();
-    larggraf &large = Windows::get<larggraf>();
+    larggraf &large = WindowRegistry::get<larggraf>();
     save(&large, QStringLiteral("larggraf-%1-open").arg(QLatin1String(model)));
     QList<QPixmap> charts;
     for (int click = 1; click <= 9; ++click) {
@@ -132,10 +132,10 @@ int main(int argc, char *argv[])
     prepareApplication();
     outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outputDir);
-    Seams::setEndProgram([] {});
+    Environment::setEndProgram([] {});
 
-    Form1 &form = Windows::get<Form1>();
-    titlform &title = Windows::get<titlform>();
+    Form1 &form = WindowRegistry::get<Form1>();
+    titlform &title = WindowRegistry::get<titlform>();
     title.Timer1->stop();
     title.Timer1_Timer();
     save(&title, QStringLiteral("titlform-tick1"));
@@ -146,13 +146,13 @@ int main(int argc, char *argv[])
         title.Timer1_Timer();
     save(&title, QStringLiteral("titlform-greek"));
 
-    Backform &back = Windows::get<Backform>();
+    Backform &back = WindowRegistry::get<Backform>();
     back.resize(320, 200);
     save(&back, QStringLiteral("backform-navy"));
 
     title.Form_Click();
-    save(&Windows::get<Prophecy>(), QStringLiteral("prophecy"));
-    Windows::get<Prophecy>().Form_Click();
+    save(&WindowRegistry::get<Prophecy>(), QStringLiteral("prophecy"));
+    WindowRegistry::get<Prophecy>().Form_Click();
     save(&form, QStringLiteral("form1-start"));
 
     chartCycle(form, "logistic");
@@ -184,7 +184,7 @@ int main(int argc, char *argv[])
 
     // The game: at start, each verdict (from the examples), and after "Random data".
     form.Command12_Click();
-    Game &game = Windows::get<Game>();
+    Game &game = WindowRegistry::get<Game>();
     save(&game, QStringLiteral("game-start"));
     const std::pair<QRadioButton *, const char *> examples[] = {{game.EgRich, "rich"},
                                                                 {game.EgOk, "money"},
@@ -209,21 +209,21 @@ int main(int argc, char *argv[])
 
     // The information windows and the way out.
     form.Command9_Click();
-    save(&Windows::get<Introfrm>(), QStringLiteral("introfrm"));
-    Windows::get<Introfrm>().Command2_Click();
-    save(&Windows::get<Referenc>(), QStringLiteral("referenc"));
-    Windows::get<Referenc>().Command1_Click();
+    save(&WindowRegistry::get<Introfrm>(), QStringLiteral("introfrm"));
+    WindowRegistry::get<Introfrm>().Command2_Click();
+    save(&WindowRegistry::get<Referenc>(), QStringLiteral("referenc"));
+    WindowRegistry::get<Referenc>().Command1_Click();
     form.Label15_Click();
-    save(&Windows::get<Howto>(), QStringLiteral("howto"));
-    Windows::get<Howto>().Command1_Click();
+    save(&WindowRegistry::get<Howto>(), QStringLiteral("howto"));
+    WindowRegistry::get<Howto>().Command1_Click();
     form.Command13_Click();
-    save(&Windows::get<Quiz>(), QStringLiteral("quiz"));
-    Windows::get<Quiz>().Command1_Click();
+    save(&WindowRegistry::get<Quiz>(), QStringLiteral("quiz"));
+    WindowRegistry::get<Quiz>().Command1_Click();
     form.Command1_Click();
-    save(&Windows::get<copyrigh>(), QStringLiteral("copyrigh"));
-    Windows::get<copyrigh>().Command1_Click();
-    save(&Windows::get<Vater>(), QStringLiteral("vater"));
+    save(&WindowRegistry::get<copyrigh>(), QStringLiteral("copyrigh"));
+    WindowRegistry::get<copyrigh>().Command1_Click();
+    save(&WindowRegistry::get<Vater>(), QStringLiteral("vater"));
 
-    Windows::unloadAll();
+    WindowRegistry::unloadAll();
     return 0;
 }

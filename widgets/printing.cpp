@@ -1,6 +1,6 @@
 #include "widgets/printing.h"
 
-#include "widgets/seams.h"
+#include "widgets/environment.h"
 
 #include <QDate>
 #include <QDir>
@@ -30,9 +30,9 @@ bool printWindowImage(QWidget *window, QPrinter &printer)
 
 QString printWindow(QWidget *window)
 {
-    std::unique_ptr<QPrinter> printer = Seams::defaultPrinter();
+    std::unique_ptr<QPrinter> printer = Environment::defaultPrinter();
     if (!printer) // no printer on this system: the print dialog can still save a PDF file
-        printer = Seams::choosePrinter(window);
+        printer = Environment::choosePrinter(window);
     if (!printer)
         return QStringLiteral("No printer: nothing printed");
     return printWindowImage(window, *printer) ? QStringLiteral("Printed")

@@ -10,9 +10,9 @@
 #include "mainwindow/form1.h"
 #include "widgets/programwindow.h"
 #include "app/prophecy.h"
-#include "widgets/seams.h"
+#include "widgets/environment.h"
 #include "app/titlform.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/vater.h"
@@ -73,11 +73,11 @@ QString describe(const QWidget *widget)
 
 void Monkey::start()
 {
-    Windows::unloadAll();
+    WindowRegistry::unloadAll();
     Harvest = HarvestState{};
     HarvestGame = GameState{};
     ended_ = false;
-    Windows::get<Form1>(); // the main window's load step starts the rest
+    WindowRegistry::get<Form1>(); // the main window's load step starts the rest
     QCoreApplication::processEvents();
 }
 
@@ -228,7 +228,7 @@ QString Monkey::check()
         }
     }
 
-    if (Form1 *form = Windows::loaded<Form1>()) {
+    if (Form1 *form = WindowRegistry::loaded<Form1>()) {
         // The result fields: placeholders, a number, or why a run was refused.
         for (QString text : {form->Label12->text(), form->Text4->text()}) {
             if (text == QLatin1String("????") || text == QLatin1String("???"))
@@ -243,7 +243,7 @@ QString Monkey::check()
             return QStringLiteral("a result field of the main window shows \"%1\"").arg(text);
         }
     }
-    if (Game *game = Windows::loaded<Game>()) {
+    if (Game *game = WindowRegistry::loaded<Game>()) {
         int verdicts = 0;
         for (QLabel *picture :
              {game->Makegeld, game->Loser, game->Jail, game->Broke, game->Richman})
@@ -257,9 +257,9 @@ QString Monkey::check()
                 return QStringLiteral("%1 shows \"%2\"").arg(describe(box), box->text());
     }
     int startUp = 0;
-    for (QWidget *w : {static_cast<QWidget *>(Windows::loaded<titlform>()),
-                       static_cast<QWidget *>(Windows::loaded<Prophecy>()),
-                       static_cast<QWidget *>(Windows::loaded<Form1>())})
+    for (QWidget *w : {static_cast<QWidget *>(WindowRegistry::loaded<titlform>()),
+                       static_cast<QWidget *>(WindowRegistry::loaded<Prophecy>()),
+                       static_cast<QWidget *>(WindowRegistry::loaded<Form1>())})
         startUp += w && w->isVisible();
     if (startUp > 1)
         return QStringLiteral("the title, proverb and main windows show together");
@@ -282,10 +282,10 @@ int Monkey::fail(long event, const QString &why)
 
 int Monkey::run()
 {
-    Seams::setNow([this] { return clock_; });
-    Seams::setEndProgram([this] { ended_ = true; });
+    Environment::setNow([this] { return clock_; });
+    Environment::setEndProgram([this] { ended_ = true; });
     const QString printout = printouts_.filePath(QStringLiteral("window.pdf"));
-    Seams::setPrinters(
+    Environment::setPrinters(
         [printout] {
             auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
             printer->setOutputFormat(QPrinter::PdfFormat);
@@ -311,7 +311,7 @@ int Monkey::run()
     }
     std::printf("monkey: seed %u, %ld events, %d ends through the way out, all clean\n", seed_,
                 events_, restarts_);
-    Windows::unloadAll();
+    WindowRegistry::unloadAll();
     return 0;
 }
 

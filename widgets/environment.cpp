@@ -1,4 +1,4 @@
-#include "widgets/seams.h"
+#include "widgets/environment.h"
 
 #include "widgets/printing.h"
 #include "widgets/documentsfolder.h"
@@ -44,7 +44,7 @@ std::function<void()> &endFunction()
 
 } // namespace
 
-namespace Seams {
+namespace Environment {
 
 QDateTime now() { return clockFunction() ? clockFunction()() : QDateTime::currentDateTime(); }
 
@@ -103,4 +103,4 @@ void endProgram()
 
 void setEndProgram(std::function<void()> end) { endFunction() = std::move(end); }
 
-} // namespace Seams
+} // namespace Environment

@@ -9,10 +9,11 @@ class QPrinter;
 class QWidget;
 class RandomSource;
 
-// The program's few contacts with the world outside it: the clock, the printer
-// and the end of the process. Tests replace them to set the date, to print into a
-// PDF file, or to see that the program would end.
-namespace Seams {
+// The program's few contacts with the world outside it: the clock, the printer,
+// the random numbers of the game and the end of the process. Tests replace them
+// to set the date, to print into a PDF file, to fix a random draw, or to see that
+// the program would end.
+namespace Environment {
 
 QDateTime now();
 void setNow(std::function<QDateTime()> clock); // an empty function restores the system clock
@@ -34,4 +35,4 @@ void setRandom(RandomSource *source);
 void endProgram();
 void setEndProgram(std::function<void()> end);
 
-} // namespace Seams
+} // namespace Environment

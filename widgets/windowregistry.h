@@ -7,7 +7,7 @@
 // then only hidden and shown. A window closed with its close box is unloaded: the
 // instance goes, and the next use builds it afresh. A window class needs nothing
 // but to derive from ProgramWindow, with a default constructor and a load() step.
-namespace Windows {
+namespace WindowRegistry {
 
 namespace detail {
 template <typename Window>
@@ -68,4 +68,4 @@ To &showInFrontOf(QWidget &from)
 // Unloads every window, the most recently loaded first.
 void unloadAll();
 
-} // namespace Windows
+} // namespace WindowRegistry

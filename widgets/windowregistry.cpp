@@ -1,4 +1,4 @@
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 
 #include <vector>
 
@@ -12,7 +12,7 @@ std::vector<QPointer<QWidget>> &loadedWindows()
 
 } // namespace
 
-namespace Windows {
+namespace WindowRegistry {
 
 void detail::remember(QWidget *window)
 {
@@ -29,4 +29,4 @@ void unloadAll()
         delete it->data();
 }
 
-} // namespace Windows
+} // namespace WindowRegistry

@@ -1,7 +1,7 @@
 // The window registry: one instance per window, loaded on first use, unloaded by
 // its close box, and every loaded window gone after unloadAll().
 #include "widgets/programwindow.h"
-#include "widgets/windows.h"
+#include "widgets/windowregistry.h"
 
 #include <QApplication>
 #include <QTest>
@@ -29,55 +29,55 @@ public:
     void load() override
     {
         // A window that refers to itself while it loads finds itself.
-        selfFound = &Windows::get<OtherWindow>() == this;
+        selfFound = &WindowRegistry::get<OtherWindow>() == this;
     }
     bool selfFound = false;
 };
 
 } // namespace
 
-class TestWindows : public QObject
+class TestWindowRegistry : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        Windows::unloadAll();
+        WindowRegistry::unloadAll();
         loads = unloads = 0;
     }
-    void cleanup() { Windows::unloadAll(); }
+    void cleanup() { WindowRegistry::unloadAll(); }
 
     void loadedOnceOnFirstUse()
     {
-        QVERIFY(!Windows::loaded<SomeWindow>());
-        SomeWindow &first = Windows::get<SomeWindow>();
-        QCOMPARE(&Windows::get<SomeWindow>(), &first);
-        QCOMPARE(Windows::loaded<SomeWindow>(), &first);
+        QVERIFY(!WindowRegistry::loaded<SomeWindow>());
+        SomeWindow &first = WindowRegistry::get<SomeWindow>();
+        QCOMPARE(&WindowRegistry::get<SomeWindow>(), &first);
+        QCOMPARE(WindowRegistry::loaded<SomeWindow>(), &first);
         QCOMPARE(loads, 1);
-        QVERIFY(Windows::get<OtherWindow>().selfFound);
+        QVERIFY(WindowRegistry::get<OtherWindow>().selfFound);
     }
 
     void closeBoxUnloads()
     {
-        QPointer<SomeWindow> window = &Windows::get<SomeWindow>();
+        QPointer<SomeWindow> window = &WindowRegistry::get<SomeWindow>();
         window->show();
         QVERIFY(window->close());
         QCOMPARE(unloads, 1);
-        QVERIFY(!Windows::loaded<SomeWindow>());
+        QVERIFY(!WindowRegistry::loaded<SomeWindow>());
         // The next use loads a fresh one, even before the closed one is gone.
-        QVERIFY(&Windows::get<SomeWindow>() != window.data());
+        QVERIFY(&WindowRegistry::get<SomeWindow>() != window.data());
         QCOMPARE(loads, 2);
         QTRY_VERIFY(window.isNull());
     }
 
     void unloadAllLeavesNoWindow()
     {
-        QPointer<SomeWindow> some = &Windows::get<SomeWindow>();
-        QPointer<OtherWindow> other = &Windows::get<OtherWindow>();
-        Windows::unloadAll();
+        QPointer<SomeWindow> some = &WindowRegistry::get<SomeWindow>();
+        QPointer<OtherWindow> other = &WindowRegistry::get<OtherWindow>();
+        WindowRegistry::unloadAll();
         QVERIFY(some.isNull() && other.isNull());
-        QVERIFY(!Windows::loaded<SomeWindow>() && !Windows::loaded<OtherWindow>());
+        QVERIFY(!WindowRegistry::loaded<SomeWindow>() && !WindowRegistry::loaded<OtherWindow>());
         QCOMPARE(unloads, 0); // unloading at the end is not the close box
     }
 
@@ -92,7 +92,7 @@ private slots:
     {
         QFETCH(bool, closed);
         int calls = 0;
-        SomeWindow &window = Windows::get<SomeWindow>();
+        SomeWindow &window = WindowRegistry::get<SomeWindow>();
         window.show();
         window.callLater(20, [&calls] { ++calls; });
         window.callLater(40, [&calls] { ++calls; });
@@ -102,12 +102,12 @@ private slots:
         QCOMPARE(calls, 0);
 
         // A window shown again makes its calls as usual.
-        Windows::get<SomeWindow>().show();
-        Windows::get<SomeWindow>().callLater(10, [&calls] { ++calls; });
+        WindowRegistry::get<SomeWindow>().show();
+        WindowRegistry::get<SomeWindow>().callLater(10, [&calls] { ++calls; });
         QTRY_COMPARE(calls, 1);
-        QVERIFY(!Windows::get<SomeWindow>().hasPendingCalls());
+        QVERIFY(!WindowRegistry::get<SomeWindow>().hasPendingCalls());
     }
 };
 
-QTEST_MAIN(TestWindows)
-#include "tst_windows.moc"
+QTEST_MAIN(TestWindowRegistry)
+#include "tst_windowregistry.moc"
