@@ -121,3 +121,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
+
+# make test-package: the package above, unpacked into a temporary folder and checked.
+add_custom_target(test-package
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/package/test-package
+          ${CMAKE_CURRENT_BINARY_DIR}/${TARNWICK_DEB_FILE} ${PROJECT_VERSION}
+  USES_TERMINAL VERBATIM)
