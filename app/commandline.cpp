@@ -32,12 +32,9 @@ void print(std::FILE *stream, std::string_view text)
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-// Exit status of an answer on standard output: a reader that went away (a full disk,
-// a closed pipe) is a failure the caller should see.
-int finished()
-{
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
-}
+// Exit status of an answer on standard output: one that could not be written (a full
+// disk) is a failure the caller should see.
+int finished() { return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1; }
 
 // The one line for a start without a usable display, naming what was tried.
 std::string noDisplayLine()
@@ -103,9 +100,12 @@ void release()
 
 void guardedHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    // Qt's last word when not one platform plugin started: xcb could not reach an X
-    // server, or the chosen platform could not start.
-    if (type == QtFatalMsg && text.contains(u"no Qt platform plugin could be initialized")) {
+    // Qt's last word when not one platform plugin started (xcb could not reach an X
+    // server, or the chosen platform could not start), or a platform plugin's own
+    // fatal error about its display.
+    if (type == QtFatalMsg
+        && (text.contains(u"no Qt platform plugin could be initialized")
+            || text.contains(u"could not connect to display", Qt::CaseInsensitive))) {
         print(stderr, noDisplayLine());
         std::fflush(stderr);
         std::_Exit(1);
