@@ -12,7 +12,7 @@ set(TARNWICK_RELEASE_DATE 2026-12-09)
 set(TARNWICK_MAINTAINER "Tarnwick (Basic) developers <tarnwick@example.org>")
 set(TARNWICK_HOMEPAGE https://tarnwick.example.org/)
 
-# The symbols are bound at start, so that all of the relocation table is read-only.
+# Symbols are bound at start, so that the whole global offset table can be read-only.
 target_link_options(tarnwick PRIVATE LINKER:-z,relro LINKER:-z,now)
 
 set(data_dir ${CMAKE_CURRENT_BINARY_DIR}/data)
@@ -31,7 +31,7 @@ add_custom_command(OUTPUT ${icon_pngs}
   COMMAND tarnwick_rendericon ${CMAKE_CURRENT_SOURCE_DIR}/resources/icon.svg
           ${data_dir}/icons ${TARNWICK_ID} ${TARNWICK_ICON_SIZES}
   DEPENDS tarnwick_rendericon resources/icon.svg
-  COMMENT "Rendering the icon at ${TARNWICK_ICON_SIZES} pixels")
+  COMMENT "Rendering the icon at the hicolor sizes")
 
 # The software-centre metadata and the manual page carry the version and its date.
 configure_file(resources/${TARNWICK_ID}.metainfo.xml.in ${data_dir}/${TARNWICK_ID}.metainfo.xml
