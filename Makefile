@@ -6,7 +6,11 @@
 #   make test-sanitize the suite, a short fuzz and a long random walk under the sanitizers
 #   make fuzz         fuzz the number conversions (FUZZ_SECONDS per target)
 #   make monkey       a random walk over every window (SEED=..., EVENTS=...)
-#   make install      the program, its desktop entry and icon under PREFIX (/usr/local)
+#   make install      the program with its desktop entry, metainfo, icons and manual page
+#                     under PREFIX (/usr/local)
+#   make package      the Debian package build/tarnwick_<version>_<architecture>.deb
+#   make test-package check that package without installing it: its files, the
+#                     validators, and what the unpacked program answers
 
 BUILD := build
 # The build runs make again underneath; its directory lines say nothing here.
@@ -18,7 +22,8 @@ SEED ?= 1
 EVENTS ?= 10000
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test screenshots bench test-sanitize fuzz monkey install clean
+.PHONY: all deps configure build run test screenshots bench test-sanitize fuzz monkey install \
+        package test-package clean
 
 all: build
 
@@ -60,8 +65,16 @@ monkey: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tests/tarnwick_monkey --seed $(SEED) --events $(EVENTS)
 
 install: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target tarnwick
+	@cmake --build $(BUILD) -j $(JOBS) --target tarnwick tarnwick_data
 	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	@scripts/ensure-deps package
+	@cmake --build $(BUILD) -j $(JOBS) --target package
+
+test-package: configure
+	@scripts/ensure-deps package
+	@cmake --build $(BUILD) --target test-package
 
 clean:
 	@rm -rf $(BUILD) build-sanitize build-fuzz
