@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 #include "app/quitonsignal.h"
-#include "mainwindow/form1.h"
+#include "app/startup.h"
 #include "widgets/design.h"
 #include "widgets/windowregistry.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tarnwick"));
     prepareApplication();
 
-    WindowRegistry::get<Form1>(); // the main window is the start-up object: its load step starts the rest
+    StartUp::begin();
     const int status = QApplication::exec();
     WindowRegistry::unloadAll();
     return status;

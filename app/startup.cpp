@@ -5,12 +5,18 @@
 #include "mainwindow/form1.h"
 #include "app/prophecy.h"
 #include "app/titlform.h"
+#include "info/copyrigh.h"
 #include "widgets/windowregistry.h"
 
 namespace StartUp {
 
-void showBackdropAndTitle()
+void begin()
 {
+    WindowRegistry::setHome([]() -> ProgramWindow & { return WindowRegistry::get<Form1>(); });
+    WindowRegistry::setWayOut([]() -> ProgramWindow & { return WindowRegistry::get<copyrigh>(); });
+    // The main window is the start-up object: it prepares its texts and the shared
+    // record as it loads, then the backdrop and the title come in front of it.
+    WindowRegistry::get<Form1>();
     WindowRegistry::get<Backform>().showMaximisedBehind();
     titlform &title = WindowRegistry::get<titlform>();
     title.show();

@@ -5,9 +5,10 @@
 // windows involved only report that the student leaves them.
 namespace StartUp {
 
-// The main window's load step: the navy backdrop over the whole screen and the
-// title in front of it; the main window itself stays hidden.
-void showBackdropAndTitle();
+// The start of the program: says which windows are home (the main window) and
+// the way out (the citation window), loads the main window, which stays hidden,
+// and shows the navy backdrop over the whole screen with the title in front of it.
+void begin();
 
 // A key or click on the title: the proverb window on a white backdrop.
 void titleLeft();

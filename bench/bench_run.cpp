@@ -6,6 +6,7 @@
 #include "widgets/design.h"
 #include "mainwindow/form1.h"
 #include "app/prophecy.h"
+#include "app/startup.h"
 #include "widgets/environment.h"
 #include "app/titlform.h"
 #include "widgets/windowregistry.h"
@@ -89,6 +90,7 @@ Form1 &mainWindow(Growth model, const char *runLength)
 {
     WindowRegistry::unloadAll();
     Harvest = HarvestState{};
+    StartUp::begin();
     Form1 &form = WindowRegistry::get<Form1>();
     WindowRegistry::get<titlform>().Form_Click();
     QCoreApplication::processEvents();

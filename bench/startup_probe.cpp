@@ -2,6 +2,7 @@
 // title window; then it ends. The benchmark times this process from outside.
 #include "widgets/design.h"
 #include "mainwindow/form1.h"
+#include "app/startup.h"
 #include "app/titlform.h"
 #include "widgets/windowregistry.h"
 
@@ -34,7 +35,7 @@ int main(int argc, char *argv[])
     prepareApplication();
     FirstFrame watch;
     app.installEventFilter(&watch);
-    WindowRegistry::get<Form1>();
+    StartUp::begin();
     const int status = QApplication::exec();
     WindowRegistry::unloadAll();
     return status;

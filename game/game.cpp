@@ -3,7 +3,6 @@
 
 #include "widgets/artwork.h"
 #include "widgets/controls.h"
-#include "mainwindow/form1.h"
 #include "widgets/layout.h"
 #include "widgets/windowregistry.h"
 
@@ -288,9 +287,9 @@ void Game::Command5_Click() { Frame4->setVisible(false); }
 void Game::Command4_Click()
 {
     hideVerdicts();
-    WindowRegistry::switchTo<Form1>(*this);
+    WindowRegistry::goHome(*this);
 }
 
 void Game::Label1_Click() { Command4_Click(); }
 
-void Game::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }
+void Game::Form_Unload() { WindowRegistry::goHome(*this); }

@@ -1,7 +1,6 @@
 #include "info/copyrigh.h"
 
 #include "widgets/artwork.h"
-#include "mainwindow/form1.h"
 #include "widgets/layout.h"
 #include "widgets/environment.h"
 #include "widgets/windowregistry.h"
@@ -88,4 +87,4 @@ void copyrigh::load()
 void copyrigh::Command1_Click() { WindowRegistry::switchTo<Vater>(*this); }
 
 // Closing the citation window cancels the quitting.
-void copyrigh::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }
+void copyrigh::Form_Unload() { WindowRegistry::goHome(*this); }

@@ -1,6 +1,5 @@
 #include "info/howto.h"
 
-#include "mainwindow/form1.h"
 #include "widgets/layout.h"
 #include "widgets/windowregistry.h"
 
@@ -44,5 +43,5 @@ void Howto::load()
     Command1->setFocus();
 }
 
-void Howto::Command1_Click() { WindowRegistry::switchTo<Form1>(*this); }
-void Howto::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }
+void Howto::Command1_Click() { WindowRegistry::goHome(*this); }
+void Howto::Form_Unload() { WindowRegistry::goHome(*this); }

@@ -1,6 +1,5 @@
 #include "info/introfrm.h"
 
-#include "mainwindow/form1.h"
 #include "widgets/layout.h"
 #include "widgets/windowregistry.h"
 #include "info/referenc.h"
@@ -93,6 +92,6 @@ void Introfrm::load()
     Command1->setFocus();
 }
 
-void Introfrm::Command1_Click() { WindowRegistry::switchTo<Form1>(*this); }
+void Introfrm::Command1_Click() { WindowRegistry::goHome(*this); }
 void Introfrm::Command2_Click() { WindowRegistry::switchTo<Referenc>(*this); }
-void Introfrm::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }
+void Introfrm::Form_Unload() { WindowRegistry::goHome(*this); }

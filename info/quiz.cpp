@@ -1,7 +1,6 @@
 #include "info/quiz.h"
 
 #include "widgets/artwork.h"
-#include "mainwindow/form1.h"
 #include "widgets/layout.h"
 #include "widgets/windowregistry.h"
 
@@ -33,5 +32,5 @@ void Quiz::load()
     Command1->setFocus();
 }
 
-void Quiz::Command1_Click() { WindowRegistry::switchTo<Form1>(*this); }
-void Quiz::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }
+void Quiz::Command1_Click() { WindowRegistry::goHome(*this); }
+void Quiz::Form_Unload() { WindowRegistry::goHome(*this); }

@@ -1,7 +1,6 @@
 #include "info/referenc.h"
 
 #include "widgets/controls.h"
-#include "mainwindow/form1.h"
 #include "widgets/layout.h"
 #include "widgets/windowregistry.h"
 
@@ -84,12 +83,12 @@ void Referenc::load()
     Command1->setFocus();
 }
 
-void Referenc::Command1_Click() { WindowRegistry::switchTo<Form1>(*this); }
-void Referenc::Label1_Click(int) { WindowRegistry::switchTo<Form1>(*this); }
-void Referenc::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }
+void Referenc::Command1_Click() { WindowRegistry::goHome(*this); }
+void Referenc::Label1_Click(int) { WindowRegistry::goHome(*this); }
+void Referenc::Form_Unload() { WindowRegistry::goHome(*this); }
 
 // A click on the empty window: the main window comes first, then this one goes.
-void Referenc::Form_Click() { WindowRegistry::showInFrontOf<Form1>(*this); }
+void Referenc::Form_Click() { WindowRegistry::goHome(*this, WindowRegistry::Handover::ShowFirst); }
 
 void Referenc::mousePressEvent(QMouseEvent *event)
 {

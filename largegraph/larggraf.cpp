@@ -1,11 +1,9 @@
 #include "largegraph/larggraf.h"
 
-#include "mainwindow/form1.h"
 #include "widgets/layout.h"
 #include "widgets/printing.h"
 #include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
-#include "info/copyrigh.h"
 #include "largegraph/largelooks.h"
 #include "model/harvest.h"
 
@@ -157,6 +155,6 @@ void larggraf::hideEvent(QHideEvent *event)
 }
 
 void larggraf::Command6_Click() { showNotice(printWindow(this)); }
-void larggraf::Command4_Click() { WindowRegistry::switchTo<Form1>(*this); }
-void larggraf::Command5_Click() { WindowRegistry::switchTo<copyrigh>(*this); }
-void larggraf::Form_Unload() { WindowRegistry::switchTo<Form1>(*this); }
+void larggraf::Command4_Click() { WindowRegistry::goHome(*this); }
+void larggraf::Command5_Click() { WindowRegistry::startQuitting(*this); }
+void larggraf::Form_Unload() { WindowRegistry::goHome(*this); }

@@ -5,7 +5,6 @@
 #include "widgets/design.h"
 #include "widgets/layout.h"
 #include "widgets/environment.h"
-#include "app/startup.h"
 #include "charts/qtchartcontrol.h"
 #include "model/harvest.h"
 #include "model/numbertext.h"
@@ -56,7 +55,8 @@ QString Form1::instructionText()
 void Form1::load()
 {
     Label7->setText(noticeText(Environment::now().date().year()));
-    StartUp::showBackdropAndTitle();
+    // The main window waits hidden behind the title and the proverb (the start-up
+    // shows them once it has loaded).
     setVisible(false);
     Label16->setVisible(true);
     Label17->setVisible(true);

@@ -8,6 +8,7 @@
 #include "widgets/design.h"
 #include "mainwindow/form1.h"
 #include "app/prophecy.h"
+#include "app/startup.h"
 #include "widgets/environment.h"
 #include "app/titlform.h"
 #include "widgets/windowregistry.h"
@@ -39,13 +40,14 @@ struct ProgramFixture
         ::prepareApplication();
     }
 
-    // Loads the main window, which starts the backdrop and the title.
+    // Starts the program: the main window loads, hidden, behind the backdrop and the title.
     Form1 &start()
     {
         WindowRegistry::unloadAll();
         Harvest = HarvestState{};
         ended = false;
         Environment::setEndProgram([this] { ended = true; });
+        StartUp::begin();
         return WindowRegistry::get<Form1>();
     }
 

@@ -6,6 +6,7 @@
 #include "widgets/design.h"
 #include "mainwindow/form1.h"
 #include "app/prophecy.h"
+#include "app/startup.h"
 #include "widgets/environment.h"
 #include "app/titlform.h"
 #include "widgets/windowregistry.h"
@@ -134,6 +135,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(outputDir);
     Environment::setEndProgram([] {});
 
+    StartUp::begin();
     Form1 &form = WindowRegistry::get<Form1>();
     titlform &title = WindowRegistry::get<titlform>();
     title.Timer1->stop();

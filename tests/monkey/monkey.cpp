@@ -10,6 +10,7 @@
 #include "mainwindow/form1.h"
 #include "widgets/programwindow.h"
 #include "app/prophecy.h"
+#include "app/startup.h"
 #include "widgets/environment.h"
 #include "app/titlform.h"
 #include "widgets/windowregistry.h"
@@ -77,7 +78,7 @@ void Monkey::start()
     Harvest = HarvestState{};
     HarvestGame = GameState{};
     ended_ = false;
-    WindowRegistry::get<Form1>(); // the main window's load step starts the rest
+    StartUp::begin();
     QCoreApplication::processEvents();
 }
 
