@@ -1,6 +1,6 @@
 #include "app/backform.h"
 
-#include "widgets/artwork.h"
+#include "widgets/layout.h"
 #include "widgets/design.h"
 
 #include <QGuiApplication>
@@ -10,9 +10,7 @@ Backform::Backform()
     : ProgramWindow(Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint
                     | Qt::WindowDoesNotAcceptFocus)
 {
-    setObjectName(QStringLiteral("Backform"));
-    setWindowIcon(windowIcon());
-    setBackground(Colours::DarkNavy);
+    prepareWindow(this, "Backform", QString(), Colours::DarkNavy);
 }
 
 void Backform::showMaximisedBehind()
@@ -28,10 +26,7 @@ void Backform::showMaximisedBehind()
 
 void Backform::setBackground(const QColor &colour)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colour);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setColours(this, Colours::Black, colour);
     update();
 }
 

@@ -1,6 +1,7 @@
 #include "app/prophecy.h"
 
 #include "widgets/artwork.h"
+#include "widgets/layout.h"
 #include "widgets/controls.h"
 #include "widgets/design.h"
 #include "app/startup.h"
@@ -9,11 +10,7 @@
 
 Prophecy::Prophecy() : LeaveOnInputWindow(Qt::Tool | Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("Prophecy"));
-    setWindowTitle(QStringLiteral("Prophecy"));
-    setWindowIcon(windowIcon());
-    setClientTwips(this, 9750, 7245);
-    setColours(this, Colours::Black, Colours::White);
+    prepareWindow(this, "Prophecy", QStringLiteral("Prophecy"), 9750, 7245, Colours::White);
     setFocusPolicy(Qt::StrongFocus);
 
     Picture1 = new ClickLabel(this);

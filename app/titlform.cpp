@@ -1,6 +1,7 @@
 #include "app/titlform.h"
 
 #include "widgets/artwork.h"
+#include "widgets/layout.h"
 #include "widgets/controls.h"
 #include "widgets/design.h"
 #include "app/startup.h"
@@ -48,11 +49,7 @@ QString symbolFontText(const QString &latin)
 
 titlform::titlform() : LeaveOnInputWindow(Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("titlform"));
-    setWindowTitle(Caption);
-    setWindowIcon(windowIcon());
-    setClientTwips(this, 10635, 7050);
-    setColours(this, Colours::Yellow, Colours::DarkNavy);
+    prepareWindow(this, "titlform", Caption, 10635, 7050, Colours::DarkNavy);
     setFocusPolicy(Qt::StrongFocus);
 
     for (int i = 0; i < 8; ++i) {

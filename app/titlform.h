@@ -15,7 +15,7 @@ class titlform : public LeaveOnInputWindow
     Q_OBJECT
 public:
     titlform();
-    void load();
+    void load() override;
 
     std::array<ClickLabel *, 8> Label1{};
     ClickLabel *Label2 = nullptr;

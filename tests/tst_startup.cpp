@@ -1,6 +1,16 @@
 // The start-up sequence: backdrop, animated title, proverb window, main window.
 #include "programfixture.h"
 
+#include "game/game.h"
+#include "info/copyrigh.h"
+#include "info/howto.h"
+#include "info/introfrm.h"
+#include "info/quiz.h"
+#include "info/referenc.h"
+#include "info/vater.h"
+#include "largegraph/larggraf.h"
+#include "widgets/artwork.h"
+
 #include <QLabel>
 #include <QTimer>
 
@@ -23,6 +33,7 @@ private slots:
     void everyControlCarriesItsName();
     void greekCaption();
     void closingTheMainWindowEndsTheProgram();
+    void everyWindowCarriesTheProgramIcon();
 };
 
 void TestStartup::loadShowsBackdropAndTitleOnly()
@@ -235,6 +246,25 @@ void TestStartup::closingTheMainWindowEndsTheProgram()
     QVERIFY(!program.ended);
     form.close();
     QVERIFY(program.ended);
+}
+
+// The title bar and the task bar show the program's icon for every window,
+// those of the start-up included.
+void TestStartup::everyWindowCarriesTheProgramIcon()
+{
+    program.start();
+    const QImage icon = programIcon().pixmap(32).toImage();
+    QVERIFY(!icon.isNull());
+    const QList<QWidget *> windows = {
+        &WindowRegistry::get<Backform>(), &WindowRegistry::get<titlform>(),
+        &WindowRegistry::get<Prophecy>(), &WindowRegistry::get<Form1>(),
+        &WindowRegistry::get<larggraf>(), &WindowRegistry::get<Game>(),
+        &WindowRegistry::get<Introfrm>(), &WindowRegistry::get<Howto>(),
+        &WindowRegistry::get<Referenc>(), &WindowRegistry::get<Quiz>(),
+        &WindowRegistry::get<copyrigh>(), &WindowRegistry::get<Vater>()};
+    for (QWidget *window : windows)
+        QVERIFY2(window->windowIcon().pixmap(32).toImage() == icon,
+                 qPrintable(window->objectName()));
 }
 
 QTEST_MAIN(TestStartup)

@@ -34,6 +34,28 @@ public:
     bool selfFound = false;
 };
 
+class HomeWindow : public ProgramWindow
+{
+public:
+    HomeWindow() : ProgramWindow(Qt::Dialog) {}
+};
+
+// Whether home was on the screen at the moment the window left hid.
+class HomeAtHide : public QObject
+{
+public:
+    bool seen = false;
+    bool homeShown = false;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && !seen) {
+            seen = true;
+            homeShown = WindowRegistry::get<HomeWindow>().isVisible();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class TestWindowRegistry : public QObject
@@ -46,7 +68,12 @@ private slots:
         WindowRegistry::unloadAll();
         loads = unloads = 0;
     }
-    void cleanup() { WindowRegistry::unloadAll(); }
+    void cleanup()
+    {
+        WindowRegistry::unloadAll();
+        WindowRegistry::setHome({});
+        WindowRegistry::setWayOut({});
+    }
 
     void loadedOnceOnFirstUse()
     {
@@ -79,6 +106,40 @@ private slots:
         QVERIFY(some.isNull() && other.isNull());
         QVERIFY(!WindowRegistry::loaded<SomeWindow>() && !WindowRegistry::loaded<OtherWindow>());
         QCOMPARE(unloads, 0); // unloading at the end is not the close box
+    }
+
+    // Home and the way out are whatever the program said they are.
+    void homeAndWayOut_data()
+    {
+        QTest::addColumn<bool>("quitting");
+        QTest::addColumn<bool>("showFirst");
+        QTest::addRow("home, hiding first") << false << false;
+        QTest::addRow("home, shown first") << false << true;
+        QTest::addRow("the way out") << true << false;
+    }
+
+    void homeAndWayOut()
+    {
+        QFETCH(bool, quitting);
+        QFETCH(bool, showFirst);
+        SomeWindow &from = WindowRegistry::get<SomeWindow>();
+        from.show();
+        // Nowhere to go: the window stays rather than leave the student with none.
+        quitting ? WindowRegistry::startQuitting(from) : WindowRegistry::goHome(from);
+        QVERIFY(from.isVisible());
+
+        const auto home = []() -> ProgramWindow & { return WindowRegistry::get<HomeWindow>(); };
+        quitting ? WindowRegistry::setWayOut(home) : WindowRegistry::setHome(home);
+        HomeAtHide watch;
+        from.installEventFilter(&watch);
+        if (quitting)
+            WindowRegistry::startQuitting(from);
+        else
+            WindowRegistry::goHome(from, showFirst ? WindowRegistry::Handover::ShowFirst
+                                                   : WindowRegistry::Handover::HideFirst);
+        QVERIFY(!from.isVisible());
+        QVERIFY(WindowRegistry::get<HomeWindow>().isVisible());
+        QCOMPARE(watch.homeShown, showFirst);
     }
 
     void leavingCancelsPendingCalls_data()

@@ -32,7 +32,7 @@ const QString QuizQuestions = QStringLiteral(
 const QString DedicationCaption = QStringLiteral(
     "In loving memory of our teacher, who taught us to harvest only what nature gives again.");
 
-QIcon windowIcon()
+QIcon programIcon()
 {
     QIcon icon;
     for (int side : {16, 32, 48, 64})

@@ -16,7 +16,9 @@ QPixmap artwork(const QString &name, QSize size = QSize());
 extern const QString QuizQuestions;
 extern const QString DedicationCaption;
 
-QIcon windowIcon();
+// The program's icon, for every window's title bar and the task bar. (Not named
+// windowIcon: inside a widget that name is the widget's own, empty icon.)
+QIcon programIcon();
 QIcon quizIcon();
 
 // Mouse pointer over the main window's buttons and portrait.

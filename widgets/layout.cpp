@@ -5,14 +5,20 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-void prepareWindow(QWidget *window, const char *name, const QString &caption, int clientWidth,
-                   int clientHeight, const QColor &background)
+void prepareWindow(QWidget *window, const char *name, const QString &caption,
+                   const QColor &background)
 {
     window->setObjectName(QString::fromLatin1(name));
     window->setWindowTitle(caption);
-    window->setWindowIcon(windowIcon());
-    setClientTwips(window, clientWidth, clientHeight);
+    window->setWindowIcon(programIcon());
     setColours(window, Colours::Black, background);
+}
+
+void prepareWindow(QWidget *window, const char *name, const QString &caption, int clientWidth,
+                   int clientHeight, const QColor &background)
+{
+    prepareWindow(window, name, caption, background);
+    setClientTwips(window, clientWidth, clientHeight);
 }
 
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, int left, int top,

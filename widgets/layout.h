@@ -18,6 +18,9 @@ inline const QString TimesNewRoman = QStringLiteral("Times New Roman");
 // area in twips and its background colour.
 void prepareWindow(QWidget *window, const char *name, const QString &caption, int clientWidth,
                    int clientHeight, const QColor &background);
+// The same for a window without a size of its own, such as the full-screen backdrop.
+void prepareWindow(QWidget *window, const char *name, const QString &caption,
+                   const QColor &background);
 
 template <typename Control>
 Control *makeControl(QWidget *parent, const char *name, int left, int top, int width, int height)
