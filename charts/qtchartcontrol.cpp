@@ -533,26 +533,17 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
         return QChartView::eventFilter(watched, event);
 
     switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton)
-            m_pressInside = viewport()->rect().contains(mouse->position().toPoint());
+    case QEvent::MouseButtonPress:
+        m_click.press(static_cast<QMouseEvent *>(event), viewport()->rect());
         return true;
-    }
     case QEvent::MouseButtonDblClick:
         // The first half of a double click has already counted as the click.
-        m_pressInside = false;
+        m_click.cancel();
         return true;
-    case QEvent::MouseButtonRelease: {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            const bool inside = viewport()->rect().contains(mouse->position().toPoint());
-            if (m_pressInside && inside)
-                queueClick(false);
-            m_pressInside = false;
-        }
+    case QEvent::MouseButtonRelease:
+        if (m_click.release(static_cast<QMouseEvent *>(event), viewport()->rect()))
+            queueClick(false);
         return true;
-    }
     case QEvent::MouseMove:
         // The mouse is tracked: the read-out follows it, and nothing runs while it
         // stands still.

@@ -3,6 +3,7 @@
 #include "widgets/printing.h"
 #include "charts/chartcontrol.h"
 #include "charts/chartreadout.h"
+#include "widgets/controls.h"
 
 #include <QChartView>
 #include <QColor>
@@ -235,7 +236,7 @@ private:
     // kept so the ticks can be fitted again when the control is resized.
     std::array<double, 4> m_extent = {0.0, -1.0, 0.0, -1.0};
 
-    bool m_pressInside = false;
+    ClickDetector m_click;
     bool m_clickFromKeyboard = false;
     bool m_markersDrawn = false;  // some series of the last refresh shows markers
     bool m_pointsLeftOut = false; // the last refresh left out values too large to draw

@@ -92,16 +92,13 @@ void Referenc::Form_Click() { WindowRegistry::goHome(*this, WindowRegistry::Hand
 
 void Referenc::mousePressEvent(QMouseEvent *event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(event, rect());
     event->accept();
 }
 
 void Referenc::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    const bool click = pressed_ && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (click_.release(event, rect()))
         Form_Click();
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "widgets/programwindow.h"
+#include "widgets/controls.h"
 
 #include <array>
 
-class ClickLabel;
 class QPushButton;
 
 // The literature on harvest and population growth, in order of publication year,
@@ -33,5 +32,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool pressed_ = false;
+    ClickDetector click_;
 };

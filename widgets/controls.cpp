@@ -5,27 +5,37 @@
 #include <QMouseEvent>
 #include <QStyle>
 
+void ClickDetector::press(const QMouseEvent *event, const QRect &area)
+{
+    m_pressed = (m_buttons & event->button()) && area.contains(event->position().toPoint());
+}
+
+bool ClickDetector::release(const QMouseEvent *event, const QRect &area)
+{
+    const bool click = m_pressed && (m_buttons & event->button())
+                       && area.contains(event->position().toPoint());
+    m_pressed = false;
+    return click;
+}
+
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(event, rect());
     event->accept();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
-    pressed_ = false;
     event->accept();
-    if (click)
+    if (click_.release(event, rect()))
         emit clicked();
 }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    pressed_ = false;
+    click_.cancel();
     event->accept();
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
@@ -126,17 +136,15 @@ void LeaveOnInputWindow::keyPressEvent(QKeyEvent *event)
 
 void LeaveOnInputWindow::mousePressEvent(QMouseEvent *event)
 {
-    pressed_ = true;
+    click_.press(event, rect());
     event->accept();
 }
 
 void LeaveOnInputWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (pressed_) {
-        pressed_ = false;
+    if (click_.release(event, rect()))
         windowClicked();
-    }
 }
 
 void LeaveOnInputWindow::closeEvent(QCloseEvent *event)

@@ -8,6 +8,25 @@
 // The character code of the Enter key, as a text box reports it.
 inline constexpr int EnterKeyAscii = 13;
 
+// A click as the student makes it: a mouse button pressed and released again
+// within the same place. Every clickable thing of the program counts clicks so.
+class ClickDetector
+{
+public:
+    explicit ClickDetector(Qt::MouseButtons buttons = Qt::LeftButton) : m_buttons(buttons) {}
+
+    // A press of one of the buttons inside `area` may begin a click.
+    void press(const QMouseEvent *event, const QRect &area);
+    // Whether this release ends a click begun inside `area`.
+    bool release(const QMouseEvent *event, const QRect &area);
+    // The second press of a double click: the first has already counted.
+    void cancel() { m_pressed = false; }
+
+private:
+    Qt::MouseButtons m_buttons;
+    bool m_pressed = false;
+};
+
 // A label that reports clicks and double clicks, as the windows' labels and
 // pictures do.
 class ClickLabel : public QLabel
@@ -26,7 +45,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    bool pressed_ = false;
+    ClickDetector click_;
 };
 
 // A text box that reports the character code of every key pressed in it before
@@ -99,7 +118,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    bool pressed_ = false;
+    ClickDetector click_{Qt::AllButtons}; // any button leaves
 };
 
 // Shift, Control and the like press no key of their own.
