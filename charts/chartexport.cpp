@@ -4,6 +4,7 @@
 
 #include "charts/chartcallout.h"
 #include "widgets/documentsfolder.h"
+#include "widgets/timednotice.h"
 
 #include <QApplication>
 #include <QChart>
@@ -18,15 +19,12 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <QTimer>
 #include <QValueAxis>
 
 namespace {
 
 // How near the mouse must come to a point, in pixels, for its read-out.
 constexpr double Reach = 6;
-// How long a message stands in the chart's title.
-constexpr int NoticeMilliseconds = 5000;
 
 QtChartControl::FileChooser &chooser()
 {
@@ -106,12 +104,7 @@ void QtChartControl::tell(const QString &text)
         emit notice(text);
         return;
     }
-    chart()->setTitle(text);
-    showChanges();
-    QTimer::singleShot(NoticeMilliseconds, this, [this] {
-        chart()->setTitle(shownTitle());
-        showChanges();
-    });
+    m_notice->post(text);
 }
 
 void QtChartControl::copyPicture()

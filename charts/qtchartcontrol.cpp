@@ -4,6 +4,7 @@
 #include "charts/chartcallout.h"
 #include "charts/chartgrid.h"
 #include "charts/linesimplify.h"
+#include "widgets/timednotice.h"
 
 #include "widgets/units.h"
 
@@ -99,6 +100,17 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     }
     m_grid = new ChartGrid(c, {m_axes[0].axis, m_axes[1].axis});
     m_callout = new ChartCallout(c);
+    // Where nothing listens to notice(), the message stands in the chart's title.
+    m_notice = new TimedNotice(
+        this,
+        [this](const QString &text) {
+            chart()->setTitle(text);
+            showChanges();
+        },
+        [this] {
+            chart()->setTitle(shownTitle());
+            showChanges();
+        });
 
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
@@ -392,8 +404,9 @@ QString QtChartControl::shownTitle() const
 void QtChartControl::refresh()
 {
     QChart *c = chart();
-    // The point read out may no longer be there.
+    // The point read out may no longer be there, and the title is the new chart's.
     hideReadOut();
+    m_notice->end();
     applyChartSettings();
     applyAxisSettings(m_axes[0], true);
     applyAxisSettings(m_axes[1], false);

@@ -21,6 +21,7 @@ class QValueAxis;
 class QLineSeries;
 class ChartCallout;
 class ChartGrid;
+class TimedNotice;
 
 // The chart control drawn with Qt Charts. Set-up calls and grid writes are only
 // remembered; refresh() rebuilds the visible chart from them in one go, so a
@@ -226,6 +227,7 @@ private:
     std::array<AxisSettings, 2> m_axes;
     ChartGrid *m_grid = nullptr;       // owned by the chart
     ChartCallout *m_callout = nullptr; // owned by the chart
+    TimedNotice *m_notice = nullptr;   // in the title, where nothing listens to notice()
 
     QString m_titleText;
     QString m_titleFontName = QStringLiteral("Arial");

@@ -2,6 +2,7 @@
 
 #include "widgets/layout.h"
 #include "widgets/printing.h"
+#include "widgets/timednotice.h"
 #include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
 #include "largegraph/largelooks.h"
@@ -13,9 +14,6 @@
 namespace {
 
 const QString Caption = QStringLiteral("Large graph");
-
-// How long a message stays in the window's caption.
-constexpr int NoticeMilliseconds = 5000;
 
 struct ButtonSpec
 {
@@ -67,6 +65,12 @@ larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
     connect(Command4, &QPushButton::clicked, this, &larggraf::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
     connect(MSChart1, &QtChartControl::clicked, this, &larggraf::MSChart1_Click);
+
+    // This window has no label of its own: a short message stands in its caption.
+    notice_ = new TimedNotice(
+        this,
+        [this](const QString &text) { setWindowTitle(Caption + QStringLiteral(": ") + text); },
+        [this] { setWindowTitle(Caption); });
 }
 
 void larggraf::load() { centreOnScreen(this); }
@@ -141,20 +145,7 @@ void larggraf::MSChart1_Click()
              MSChart1->clickFromKeyboard() ? FocusAfterChart::Stay : FocusAfterChart::HandOn);
 }
 
-// This window has no label of its own: a short message stands in its caption.
-void larggraf::showNotice(const QString &text)
-{
-    setWindowTitle(Caption + QStringLiteral(": ") + text);
-    callLater(NoticeMilliseconds, [this] { setWindowTitle(Caption); });
-}
-
-void larggraf::hideEvent(QHideEvent *event)
-{
-    setWindowTitle(Caption);
-    ProgramWindow::hideEvent(event);
-}
-
-void larggraf::Command6_Click() { showNotice(printWindow(this)); }
+void larggraf::Command6_Click() { notice_->post(printWindow(this)); }
 void larggraf::Command4_Click() { WindowRegistry::goHome(*this); }
 void larggraf::Command5_Click() { WindowRegistry::startQuitting(*this); }
 void larggraf::Form_Unload() { WindowRegistry::goHome(*this); }

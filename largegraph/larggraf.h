@@ -6,6 +6,7 @@
 class QGroupBox;
 class QPushButton;
 class QtChartControl;
+class TimedNotice;
 
 // The large graph window: the last run's charts enlarged, with legends and the run's
 // parameters in the titles, the theoretical and economic graphs, and a chart
@@ -51,10 +52,9 @@ public slots:
 
 protected:
     void Form_Unload() override;
-    void hideEvent(QHideEvent *event) override;
 
 private:
     ChartInputs inputsFor(Chart chart) const;
     QPushButton *focusAfter(Chart chart) const;
-    void showNotice(const QString &text);
+    TimedNotice *notice_ = nullptr; // what came of a print, in the caption
 };

@@ -17,6 +17,7 @@ class QtChartControl;
 class ResultBox;
 class ResultLabel;
 class TextBox;
+class TimedNotice;
 
 // The main window: the model choice, the five parameter boxes with their
 // confirm-by-Enter rule, RUN and its results, the chart with its click cycle of
@@ -134,6 +135,7 @@ private:
     ChartInputs chartInputs() const;
     void disableRun();
     void refuseRun(const QString &reason, const QString &detail, ParameterBox fix);
-    QDateTime noticeUntil_;     // the date label shows a notice until then
+    void showDate();
+    TimedNotice *notice_ = nullptr; // what came of a print or an export, in the date label
     bool refusalShown_ = false; // the result fields explain a refused run
 };

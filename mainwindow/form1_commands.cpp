@@ -3,19 +3,13 @@
 
 #include "widgets/controls.h"
 #include "widgets/printing.h"
+#include "widgets/timednotice.h"
 #include "widgets/environment.h"
 #include "model/harvest.h"
 
 #include <QLocale>
 #include <QPrinter>
 #include <QPushButton>
-
-namespace {
-
-// How long a message stays in the date label.
-constexpr int NoticeSeconds = 5;
-
-} // namespace
 
 // Each model brings its own set of parameters. The K box is enabled before its
 // text is written and disabled after, so a locked box never takes an entry.
@@ -37,17 +31,18 @@ void Form1::Option2_Click() { chooseModel(Growth::Logistic); }
 
 void Form1::Command10_Click() { showNotice(printWindow(this)); }
 
-void Form1::showNotice(const QString &text)
-{
-    Label6->setText(text);
-    noticeUntil_ = Environment::now().addSecs(NoticeSeconds);
-}
+void Form1::showNotice(const QString &text) { notice_->post(text); }
 
 void Form1::Timer1_Timer()
 {
-    const QDateTime now = Environment::now();
-    if (noticeUntil_.isValid() && now < noticeUntil_)
+    // A notice keeps the label until its seconds are over by the clock.
+    if (notice_->isShowing())
         return;
-    noticeUntil_ = QDateTime();
-    Label6->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
+    notice_->end();
+    showDate();
+}
+
+void Form1::showDate()
+{
+    Label6->setText(QLocale::system().toString(Environment::now().date(), QLocale::ShortFormat));
 }

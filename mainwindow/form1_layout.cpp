@@ -5,6 +5,7 @@
 #include "widgets/controls.h"
 #include "widgets/design.h"
 #include "widgets/layout.h"
+#include "widgets/timednotice.h"
 #include "charts/qtchartcontrol.h"
 
 #include <QGroupBox>
@@ -153,6 +154,8 @@ void Form1::buildLayout()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
+    notice_ = new TimedNotice(
+        this, [this](const QString &text) { Label6->setText(text); }, [this] { showDate(); });
 }
 
 // The keyboard walks the window as it is read: the model frame, the parameter

@@ -1,6 +1,8 @@
 // The window registry: one instance per window, loaded on first use, unloaded by
-// its close box, and every loaded window gone after unloadAll().
+// its close box, every loaded window gone after unloadAll(), the way home and out;
+// and what a window has pending (calls, notices) ends when the window is left.
 #include "widgets/programwindow.h"
+#include "widgets/timednotice.h"
 #include "widgets/windowregistry.h"
 
 #include <QApplication>
@@ -167,6 +169,31 @@ private slots:
         WindowRegistry::get<SomeWindow>().callLater(10, [&calls] { ++calls; });
         QTRY_COMPARE(calls, 1);
         QVERIFY(!WindowRegistry::get<SomeWindow>().hasPendingCalls());
+    }
+
+    // A notice stands its whole time even when another came before it, and goes
+    // with the window.
+    void noticesStandTheirTimeAndGoWithTheWindow()
+    {
+        SomeWindow &window = WindowRegistry::get<SomeWindow>();
+        window.show();
+        QString place = QStringLiteral("date");
+        TimedNotice notice(
+            &window, [&place](const QString &text) { place = text; },
+            [&place] { place = QStringLiteral("date"); }, 300);
+        notice.post(QStringLiteral("Printed"));
+        QTest::qWait(200);
+        notice.post(QStringLiteral("Picture saved"));
+        QTest::qWait(200); // the first notice's time is over, the second's is not
+        QCOMPARE(place, QStringLiteral("Picture saved"));
+        QVERIFY(notice.isShowing());
+        QTRY_COMPARE(place, QStringLiteral("date"));
+        QVERIFY(!notice.isShowing());
+
+        notice.post(QStringLiteral("Printed"));
+        window.hide();
+        QCOMPARE(place, QStringLiteral("date"));
+        QVERIFY(!notice.isShowing());
     }
 };
 

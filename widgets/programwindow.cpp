@@ -4,6 +4,8 @@
 #include <QHideEvent>
 #include <QTimer>
 
+#include "widgets/timednotice.h"
+
 ProgramWindow::ProgramWindow(Qt::WindowFlags flags) : QWidget(nullptr, Qt::Window | flags) {}
 
 void ProgramWindow::showAndActivate()
@@ -39,6 +41,8 @@ void ProgramWindow::cancelPendingCalls()
     for (const QPointer<QTimer> &timer : std::as_const(pending_))
         delete timer.data();
     pending_.clear();
+    for (TimedNotice *notice : findChildren<TimedNotice *>())
+        notice->end();
 }
 
 void ProgramWindow::closeEvent(QCloseEvent *event)

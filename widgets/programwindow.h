@@ -17,7 +17,8 @@ inline constexpr Qt::WindowFlags FixedSingleBorder = Qt::CustomizeWindowHint | Q
 // registry (load() is its load step), then only hidden and shown; its close box
 // unloads it: Form_Unload() runs, the window goes, and the next use loads a fresh
 // one. Leaving a window, by hiding it or unloading it, cancels every call it still
-// has pending, so nothing of it happens behind the student's back later on.
+// has pending and ends every notice of it (TimedNotice), so nothing of it happens
+// behind the student's back later on.
 class ProgramWindow : public QWidget
 {
     Q_OBJECT
