@@ -8,6 +8,11 @@
 // columns, x then y, and is addressed by its x column (1, 3, 5, 7, 9). Every row
 // is one point of every series. Axis 0 is x, axis 1 is y.
 //
+// The chart is always two-dimensional XY: x and y of every point come from the
+// grid, joined in row order. A legend, when shown, stands at the right; x and y
+// are scaled separately; both axes are linear, their ranges taken from the data;
+// markers are filled squares, and outlines and grid lines are solid.
+//
 // A chart procedure issues the set-up operations, writes the grid and ends with
 // refresh(), which draws the whole chart once from the grid and the settings.
 // Cells keep their values until they are written again, also across charts and
@@ -18,24 +23,11 @@ enum class ChartAxis {
     X = 0,
     Y = 1
 };
-enum class LegendPosition {
-    Right
-};
-enum class MarkerStyle {
-    FilledSquare
-};
-enum class LinePattern {
-    Solid
-};
 
 class ChartControl
 {
 public:
     virtual ~ChartControl() = default;
-
-    // Both select the two-dimensional XY chart: x and y of every point come from the grid.
-    virtual void setSeriesKind2dXY() = 0;
-    virtual void setChartKind2dXY() = 0;
 
     virtual void setColumnCount(int columns) = 0;
     virtual void setRowCount(int rows) = 0;
@@ -44,11 +36,9 @@ public:
     virtual void setDataPoint(int row, int column, double value, bool isNull = false) = 0;
 
     virtual void setLegendVisible(bool shown) = 0;
-    virtual void setLegendPosition(LegendPosition position) = 0;
     virtual void setTitleFontSize(double points) = 0;
     virtual void setTitleFontName(const QString &family) = 0;
     virtual void setTitleText(const QString &text) = 0;
-    virtual void setIndependentAxisScales(bool independent) = 0;
 
     // Series settings; `series` is the series' x column.
     virtual void setSeriesMarkersShown(int series, bool shown) = 0;
@@ -56,20 +46,13 @@ public:
     virtual void setSeriesLineShown(int series, bool shown) = 0;
     virtual void setSeriesLegendText(int series, const QString &text) = 0;
     virtual void setPointMarkerVisible(int series, bool visible) = 0;
-    virtual void setPointMarkerStyle(int series, MarkerStyle style) = 0;
     virtual void setPointMarkerSize(int series, int size) = 0;
-    virtual void setPointMarkerOutline(int series, LinePattern pattern, int width,
-                                       const QColor &colour)
-        = 0;
+    virtual void setPointMarkerOutline(int series, int width, const QColor &colour) = 0;
     // Sets the red component of the marker fill; green and blue stay those of the
     // series' own colour.
     virtual void setPointMarkerFillRed(int series, int red) = 0;
 
-    virtual void setAxisScaleLinear(ChartAxis axis) = 0;
-    virtual void setAxisAutoRange(ChartAxis axis, bool automatic) = 0;
-    virtual void setAxisGridLine(ChartAxis axis, LinePattern pattern, bool automaticColour,
-                                 const QColor &colour)
-        = 0;
+    virtual void setAxisGridLine(ChartAxis axis, bool automaticColour, const QColor &colour) = 0;
     virtual void setAxisTitleFontSize(ChartAxis axis, double points) = 0;
     virtual void setAxisTitleFontName(ChartAxis axis, const QString &family) = 0;
     virtual void setAxisTitleVisible(ChartAxis axis, bool visible) = 0;

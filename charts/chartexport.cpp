@@ -1,8 +1,9 @@
-// The chart's read-out under the mouse and its export for handouts: the picture
-// on the clipboard, as PNG or SVG, and the points as CSV.
+// The chart for handouts: the picture on the clipboard, as PNG or SVG, and the
+// points as CSV.
 #include "charts/qtchartcontrol.h"
 
 #include "charts/chartcallout.h"
+#include "charts/chartreadout.h"
 #include "widgets/documentsfolder.h"
 #include "widgets/timednotice.h"
 
@@ -23,9 +24,6 @@
 
 namespace {
 
-// How near the mouse must come to a point, in pixels, for its read-out.
-constexpr double Reach = 6;
-
 QtChartControl::FileChooser &chooser()
 {
     static QtChartControl::FileChooser choose;
@@ -43,35 +41,6 @@ QString chooseFile(QWidget *parent, const QString &caption, const QString &sugge
 } // namespace
 
 void QtChartControl::setFileChooser(FileChooser choose) { chooser() = std::move(choose); }
-
-void QtChartControl::hover(const QPoint &at)
-{
-    const QPointF inScene = mapToScene(at);
-    QChart *c = chart();
-    const QPointF inChart = c->mapFromScene(inScene);
-    if (!c->plotArea().adjusted(-Reach, -Reach, Reach, Reach).contains(inChart))
-        return hideReadOut();
-    const auto toPixels = [c](QPointF value) { return c->mapToPosition(value); };
-    const auto found = pointUnderMouse(m_drawn, inChart, Reach, toPixels);
-    if (!found)
-        return hideReadOut();
-    if (m_callout->isVisible() && m_callout->point() == toPixels(found->value))
-        return; // the same point: nothing to draw again
-    const QValueAxis *x = m_axes[0].axis;
-    const QValueAxis *y = m_axes[1].axis;
-    m_callout->showAt(
-        toPixels(found->value),
-        readOut(m_names.value(found->series), x->titleText(), y->titleText(), found->value),
-        y->labelsFont());
-}
-
-void QtChartControl::hideReadOut()
-{
-    if (m_callout->isVisible())
-        m_callout->hide();
-}
-
-void QtChartControl::aboutToPrint() { hideReadOut(); }
 
 // The chart alone, without the focus frame of the window it sits in, on white
 // paper as on the screen. A chart filled a moment ago is laid out first, as it
@@ -136,12 +105,12 @@ bool QtChartControl::savePicture(const QString &path)
 
 bool QtChartControl::saveData(const QString &path)
 {
-    const QValueAxis *x = m_axes[0].axis;
-    const QValueAxis *y = m_axes[1].axis;
+    const QValueAxis *x = m_axis[0];
+    const QValueAxis *y = m_axis[1];
     QSaveFile file(path);
     const bool saved
         = file.open(QIODevice::WriteOnly | QIODevice::Text)
-          && file.write(pointsAsCsv(m_names, x->titleText(), y->titleText(), m_drawn).toUtf8()) >= 0
+          && file.write(pointsAsCsv(m_names, x->titleText(), y->titleText(), m_plotted.series).toUtf8()) >= 0
           && file.commit();
     tell(saved ? tr("Data saved") : tr("Data not saved: %1 cannot be written").arg(path));
     return saved;
@@ -149,7 +118,7 @@ bool QtChartControl::saveData(const QString &path)
 
 QString QtChartControl::fileNameStem() const
 {
-    QString stem = m_titleText.left(40).toLower();
+    QString stem = titleText().left(40).toLower();
     stem.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
     while (stem.endsWith(QLatin1Char('-')))
         stem.chop(1);

@@ -1,8 +1,16 @@
 #include "charts/chartreadout.h"
 
+#include "charts/chartcallout.h"
+#include "charts/qtchartcontrol.h"
 #include "model/numbertext.h"
 
+#include <QChart>
+#include <QValueAxis>
+
 namespace {
+
+// How near the mouse must come to a point, in pixels, for its read-out.
+constexpr double Reach = 6;
 
 QString number(double value) { return QString::fromStdString(textOfNumber(value)); }
 
@@ -56,3 +64,32 @@ QString pointsAsCsv(const QStringList &seriesNames, const QString &xTitle, const
     }
     return csv;
 }
+
+void QtChartControl::hover(const QPoint &at)
+{
+    const QPointF inScene = mapToScene(at);
+    QChart *c = chart();
+    const QPointF inChart = c->mapFromScene(inScene);
+    if (!c->plotArea().adjusted(-Reach, -Reach, Reach, Reach).contains(inChart))
+        return hideReadOut();
+    const auto toPixels = [c](QPointF value) { return c->mapToPosition(value); };
+    const auto found = pointUnderMouse(m_plotted.series, inChart, Reach, toPixels);
+    if (!found)
+        return hideReadOut();
+    if (m_callout->isVisible() && m_callout->point() == toPixels(found->value))
+        return; // the same point: nothing to draw again
+    const QValueAxis *x = m_axis[0];
+    const QValueAxis *y = m_axis[1];
+    m_callout->showAt(
+        toPixels(found->value),
+        readOut(m_names.value(found->series), x->titleText(), y->titleText(), found->value),
+        y->labelsFont());
+}
+
+void QtChartControl::hideReadOut()
+{
+    if (m_callout->isVisible())
+        m_callout->hide();
+}
+
+void QtChartControl::aboutToPrint() { hideReadOut(); }

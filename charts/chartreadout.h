@@ -1,8 +1,9 @@
 #pragma once
 
+#include "charts/chartpoints.h"
+
 #include <QList>
 #include <QPointF>
-#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -10,8 +11,6 @@
 
 // What a chart tells about its points: the point under the mouse and its read-out,
 // and the points as a table of numbers for a handout.
-
-using SeriesPoints = QList<QList<QPointF>>;
 
 struct PointUnderMouse
 {

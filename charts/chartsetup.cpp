@@ -18,14 +18,10 @@ void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style
 {
     chart.setColumnCount(columns);
     chart.setRowCount(rows);
-    chart.setSeriesKind2dXY();
-    chart.setChartKind2dXY();
     chart.setLegendVisible(look.legend);
     chart.setTitleFontSize(look.fontPoints);
     chart.setTitleFontName(look.fontName);
     chart.setTitleText(look.title);
-    chart.setLegendPosition(LegendPosition::Right);
-    chart.setIndependentAxisScales(true);
 
     for (int k = 0; 2 * k + 1 < columns; ++k) {
         const int series = 2 * k + 1;
@@ -43,22 +39,18 @@ void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style
             chart.setSeriesLineShown(series, false);
             chart.setPointMarkerVisible(series, true);
             chart.setPointMarkerSize(series, MarkerSize);
-            chart.setPointMarkerStyle(series, MarkerStyle::FilledSquare);
-            chart.setPointMarkerOutline(series, LinePattern::Solid, MarkerOutlineWidth, Qt::black);
+            chart.setPointMarkerOutline(series, MarkerOutlineWidth, Qt::black);
             chart.setPointMarkerFillRed(series, MarkerFillRed);
         }
     }
 
-    chart.setAxisScaleLinear(ChartAxis::Y);
-    chart.setAxisAutoRange(ChartAxis::Y, true);
-    chart.setAxisGridLine(ChartAxis::Y, LinePattern::Solid, false, QColor(0, 0, 0));
+    chart.setAxisGridLine(ChartAxis::Y, false, QColor(0, 0, 0));
     chart.setAxisTitleFontSize(ChartAxis::Y, look.fontPoints);
     chart.setAxisTitleVisible(ChartAxis::Y, true);
     chart.setAxisTitleText(ChartAxis::Y, look.yTitle);
     chart.setAxisTitleFontName(ChartAxis::Y, look.fontName);
     chart.setAxisWholeNumbers(ChartAxis::Y, false);
 
-    chart.setAxisScaleLinear(ChartAxis::X);
     chart.setAxisTitleFontSize(ChartAxis::X, look.fontPoints);
     chart.setAxisTitleFontName(ChartAxis::X, look.fontName);
     chart.setAxisTitleVisible(ChartAxis::X, true);

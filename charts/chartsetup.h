@@ -41,9 +41,8 @@ enum class XAxis {
     TimeSteps, // whole time steps: the axis ticks at whole numbers
 };
 
-// Issues the set-up operations in their fixed order: counts, chart kind, legend,
-// title, independent scales, every series in the style given, the y axis with
-// automatic range and black grid lines, then the x axis.
+// Issues the set-up operations in their fixed order: counts, legend, title, every
+// series in the style given, the y axis with black grid lines, then the x axis.
 void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style,
                    const ChartLook &look, XAxis xAxis = XAxis::Values);
 

@@ -30,10 +30,10 @@ inline void setUp(QtChartControl &chart, int columns, int rows, bool points)
         chart.setSeriesMarkerAutomatic(series, false);
         chart.setPointMarkerVisible(series, points);
         chart.setPointMarkerSize(series, 100);
-        chart.setPointMarkerOutline(series, LinePattern::Solid, 5, Qt::black);
+        chart.setPointMarkerOutline(series, 5, Qt::black);
         chart.setPointMarkerFillRed(series, 255);
     }
-    chart.setAxisGridLine(ChartAxis::Y, LinePattern::Solid, false, Qt::black);
+    chart.setAxisGridLine(ChartAxis::Y, false, Qt::black);
 }
 
 inline void writeRows(QtChartControl &chart, int xColumn, const Rows &rows)

@@ -2,6 +2,7 @@
 // points saved as files.
 #include "chartfixture.h"
 #include "charts/chartcallout.h"
+#include "charts/chartreadout.h"
 #include "charts/qtchartcontrol.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 #include "chartfixture.h"
 #include "charts/chartgrid.h"
 #include "charts/qtchartcontrol.h"
+#include "charts/seriesstyle.h"
 #include "widgets/units.h"
 
 #include <QChart>
@@ -328,8 +329,8 @@ private slots:
 
         const int markerInside = 6 * 6;
         QVERIFY(countPixels(image, QColor(255, 64, 192)) >= 3 * markerInside);
-        QCOMPARE(countPixels(image, QtChartControl::defaultSeriesColour(1)), 0);
-        QVERIFY(countPixels(image, QtChartControl::defaultSeriesColour(2)) > 100);
+        QCOMPARE(countPixels(image, defaultSeriesColour(1)), 0);
+        QVERIFY(countPixels(image, defaultSeriesColour(2)) > 100);
         QCOMPARE(countPixels(image, QColor(255, 150, 0)), 0);
     }
 
@@ -349,7 +350,6 @@ private slots:
         QtChartControl chart;
         setUp(chart, 4, 1, points);
         chart.setLegendVisible(shown);
-        chart.setLegendPosition(LegendPosition::Right);
         chart.setSeriesLegendText(1, QStringLiteral("Stock"));
         chart.setSeriesLegendText(3, QStringLiteral("Harvest"));
         chart.refresh();
@@ -415,7 +415,7 @@ private slots:
         chart.setColumnCount(2);
         chart.setRowCount(3);
         if (gridSet)
-            chart.setAxisGridLine(ChartAxis::Y, LinePattern::Solid, false, Qt::black);
+            chart.setAxisGridLine(ChartAxis::Y, false, Qt::black);
         // Steeply up at the left, then along the top: the rest of the plot is clear.
         writeRows(chart, 1, {{0, 0}, {1, 10}, {10, 10}});
         showAndWait(chart);

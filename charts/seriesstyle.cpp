@@ -1,0 +1,90 @@
+#include "charts/seriesstyle.h"
+
+#include "widgets/units.h"
+
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// Marker sizes and outline widths come in twips, like every length of the
+// layout. The usual marker is 8 pixels across; other sizes are kept within
+// bounds where a square still reads as a point and not as a blot.
+constexpr int DefaultMarkerPixels = 8;
+constexpr int MinMarkerPixels = 5;
+constexpr int MaxMarkerPixels = 16;
+constexpr int MaxOutlinePixels = 3;
+constexpr int LinePixels = 2;
+
+} // namespace
+
+QColor defaultSeriesColour(int seriesNumber)
+{
+    static const QColor colours[] = {
+        QColor(0, 64, 192),  QColor(0, 150, 0),   QColor(200, 0, 0),
+        QColor(128, 0, 160), QColor(224, 128, 0),
+    };
+    constexpr int count = int(std::size(colours));
+    const int index = ((std::max(seriesNumber, 1) - 1) % count);
+    return colours[index];
+}
+
+int outlinePixels(const SeriesSettings &s)
+{
+    if (s.outlineWidthTwips <= 0)
+        return 0;
+    return std::clamp(twipsToPixels(s.outlineWidthTwips), 1, MaxOutlinePixels);
+}
+
+QColor markerFill(const SeriesSettings &s, const QColor &seriesColour)
+{
+    QColor fill = seriesColour;
+    if (s.fillRed >= 0)
+        fill.setRed(s.fillRed);
+    return fill;
+}
+
+QImage markerImage(const SeriesSettings &s, const QColor &seriesColour)
+{
+    const int side = s.markerSizeTwips > 0 ? std::clamp(twipsToPixels(s.markerSizeTwips),
+                                                        MinMarkerPixels, MaxMarkerPixels)
+                                           : DefaultMarkerPixels;
+    const QColor fill = markerFill(s, seriesColour);
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    const int outline = std::min(outlinePixels(s), (side - 1) / 2);
+    painter.fillRect(image.rect(), outline > 0 ? s.outlineColour : fill);
+    painter.fillRect(image.rect().adjusted(outline, outline, -outline, -outline), fill);
+    return image;
+}
+
+void styleSeries(QLineSeries *series, const SeriesSettings &s, const QString &name,
+                 const QColor &colour, QLegend *legend)
+{
+    series->setName(name);
+    // A hidden line keeps its colour, which the legend uses for the series' swatch.
+    QPen pen(colour, LinePixels);
+    if (!s.lineShown)
+        pen.setStyle(Qt::NoPen);
+    series->setPen(pen);
+    if (s.markersDrawn()) {
+        // One image stamped at every point keeps a series a single graphics item,
+        // however many points it has.
+        const QImage marker = markerImage(s, colour);
+        series->setMarkerSize(marker.width());
+        series->setLightMarker(marker);
+    } else if (!series->lightMarker().isNull()) {
+        series->setLightMarker(QImage());
+    }
+
+    const bool pointsAlone = !s.lineShown && s.markersDrawn();
+    for (QLegendMarker *marker : legend->markers(series)) {
+        marker->setBrush(pointsAlone ? markerFill(s, colour) : QBrush(colour));
+        marker->setPen(pointsAlone ? QPen(s.outlineColour, outlinePixels(s)) : QPen(colour));
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "charts/charttable.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+class QLegend;
+class QLineSeries;
+
+// How a series looks on the chart: its colour, its line, its markers and its
+// swatch in the legend.
+
+// The colour a series is drawn in; `seriesNumber` counts from 1 (the series on
+// columns 1 and 2).
+QColor defaultSeriesColour(int seriesNumber);
+
+// A visible outline is at least one pixel, however thin it was asked to be.
+int outlinePixels(const SeriesSettings &settings);
+// The series' colour with the red the set-up gave the marker fill.
+QColor markerFill(const SeriesSettings &settings, const QColor &seriesColour);
+// The filled square stamped at every point of a point series.
+QImage markerImage(const SeriesSettings &settings, const QColor &seriesColour);
+
+// Gives `series` its name, pen and markers, and its swatch in `legend`: a series of
+// points alone shows its marker there, any other its line's colour.
+void styleSeries(QLineSeries *series, const SeriesSettings &settings, const QString &name,
+                 const QColor &colour, QLegend *legend);
