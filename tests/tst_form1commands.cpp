@@ -337,7 +337,6 @@ void TestForm1Commands::printDialogProposesAFile()
     QVERIFY(!stayedOpen);
     QVERIFY(printer);
     QCOMPARE(printer->outputFormat(), QPrinter::PdfFormat);
-    QCOMPARE(printer->outputFileName(), proposedPdfPath(QDate(2031, 3, 4), documentsFolder()));
     QVERIFY(printer->outputFileName().endsWith(QLatin1String("/tarnwick-2031-03-04.pdf"))
             || printer->outputFileName().contains(QLatin1String("/tarnwick-2031-03-04-")));
     QVERIFY(QFileInfo(QFileInfo(printer->outputFileName()).path()).isDir());
