@@ -1,7 +1,7 @@
 #include "app/backform.h"
 
-#include "widgets/layout.h"
 #include "widgets/design.h"
+#include "widgets/layout.h"
 
 #include <QGuiApplication>
 #include <QScreen>

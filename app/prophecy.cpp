@@ -1,10 +1,10 @@
 #include "app/prophecy.h"
 
+#include "app/startup.h"
 #include "widgets/artwork.h"
-#include "widgets/layout.h"
 #include "widgets/controls.h"
 #include "widgets/design.h"
-#include "app/startup.h"
+#include "widgets/layout.h"
 
 #include <QKeyEvent>
 

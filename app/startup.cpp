@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include "app/backform.h"
-#include "widgets/design.h"
-#include "mainwindow/form1.h"
 #include "app/prophecy.h"
 #include "app/titlform.h"
 #include "info/copyrigh.h"
+#include "mainwindow/form1.h"
+#include "widgets/design.h"
 #include "widgets/windowregistry.h"
 
 namespace StartUp {

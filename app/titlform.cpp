@@ -1,11 +1,11 @@
 #include "app/titlform.h"
 
-#include "widgets/artwork.h"
-#include "widgets/layout.h"
-#include "widgets/controls.h"
-#include "widgets/design.h"
 #include "app/startup.h"
 #include "model/harvest.h"
+#include "widgets/artwork.h"
+#include "widgets/controls.h"
+#include "widgets/design.h"
+#include "widgets/layout.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,13 +3,9 @@
 // Prints one line per figure: name, median, unit, and the budget it must meet.
 //
 //   tarnwick_bench [--repeat N] [--probe path/to/tarnwick_startup_probe]
-#include "widgets/design.h"
-#include "mainwindow/form1.h"
 #include "app/prophecy.h"
 #include "app/startup.h"
-#include "widgets/environment.h"
 #include "app/titlform.h"
-#include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/copyrigh.h"
@@ -19,7 +15,11 @@
 #include "info/referenc.h"
 #include "info/vater.h"
 #include "largegraph/larggraf.h"
+#include "mainwindow/form1.h"
 #include "model/harvest.h"
+#include "widgets/design.h"
+#include "widgets/environment.h"
+#include "widgets/windowregistry.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The program's start, as main() does it, up to the first painted frame of the
 // title window; then it ends. The benchmark times this process from outside.
-#include "widgets/design.h"
-#include "mainwindow/form1.h"
 #include "app/startup.h"
 #include "app/titlform.h"
+#include "mainwindow/form1.h"
+#include "widgets/design.h"
 #include "widgets/windowregistry.h"
 
 #include <QApplication>

@@ -48,9 +48,9 @@ void ChartCallout::showAt(QPointF point, const QString &text, const QFont &font)
 void ChartCallout::place()
 {
     const QFontMetricsF metrics(m_font);
-    const QSizeF size = metrics.boundingRect(QRectF(), Qt::AlignLeft | Qt::TextDontClip, m_text)
-                            .size()
-                        + QSizeF(2 * Padding, 2 * Padding);
+    const QSizeF size
+        = metrics.boundingRect(QRectF(), Qt::AlignLeft | Qt::TextDontClip, m_text).size()
+          + QSizeF(2 * Padding, 2 * Padding);
     const QRectF room = m_chart->rect();
     const std::array<QPointF, 4> corners = {
         m_point + QPointF(Gap, -Gap - size.height()),

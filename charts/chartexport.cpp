@@ -110,7 +110,9 @@ bool QtChartControl::saveData(const QString &path)
     QSaveFile file(path);
     const bool saved
         = file.open(QIODevice::WriteOnly | QIODevice::Text)
-          && file.write(pointsAsCsv(m_names, x->titleText(), y->titleText(), m_plotted.series).toUtf8()) >= 0
+          && file.write(
+                 pointsAsCsv(m_names, x->titleText(), y->titleText(), m_plotted.series).toUtf8())
+                 >= 0
           && file.commit();
     tell(saved ? tr("Data saved") : tr("Data not saved: %1 cannot be written").arg(path));
     return saved;

@@ -50,8 +50,8 @@ PlottedPoints plottedPoints(const ChartTable &table)
     return plotted;
 }
 
-QList<QPointF> pointsToPaint(const QList<QPointF> &points, const SeriesSettings &s,
-                             double xPixels, double yPixels)
+QList<QPointF> pointsToPaint(const QList<QPointF> &points, const SeriesSettings &s, double xPixels,
+                             double yPixels)
 {
     const bool markers = s.markersDrawn();
     if (points.size() < SimplifyFrom || (!markers && !s.lineShown))

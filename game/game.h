@@ -1,8 +1,8 @@
 #pragma once
 
-#include "widgets/programwindow.h"
 #include "model/gameentry.h"
 #include "model/harvestgame.h"
+#include "widgets/programwindow.h"
 
 #include <array>
 

@@ -2,9 +2,9 @@
 // boxes, "Run", "Random data" and the five examples.
 #include "game/game.h"
 
+#include "model/numbertext.h"
 #include "widgets/controls.h"
 #include "widgets/environment.h"
-#include "model/numbertext.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -142,14 +142,14 @@ void Game::showResults(const GameOutcome &outcome)
     }
     setLocked(false);
     // For comparison only: what the student would have needed to live on.
-    GNP->setText(
-        text(minimumLivingExpense(g.GameSimuT, Environment::random(), Environment::now().time().second())));
+    GNP->setText(text(minimumLivingExpense(g.GameSimuT, Environment::random(),
+                                           Environment::now().time().second())));
 }
 
 void Game::Command2_Click()
 {
-    const auto texts
-        = randomBusiness(HarvestGame.GameModel, Environment::random(), Environment::now().time().second());
+    const auto texts = randomBusiness(HarvestGame.GameModel, Environment::random(),
+                                      Environment::now().time().second());
     for (GameBox which : RandomlyDrawn)
         box(which)->setText(QString::fromStdString(texts[static_cast<std::size_t>(which)]));
     setLocked(true);

@@ -1,10 +1,10 @@
 #include "info/copyrigh.h"
 
-#include "widgets/artwork.h"
-#include "widgets/layout.h"
-#include "widgets/environment.h"
-#include "widgets/windowregistry.h"
 #include "info/vater.h"
+#include "widgets/artwork.h"
+#include "widgets/environment.h"
+#include "widgets/layout.h"
+#include "widgets/windowregistry.h"
 
 #include <QPushButton>
 

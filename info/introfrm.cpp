@@ -1,8 +1,8 @@
 #include "info/introfrm.h"
 
+#include "info/referenc.h"
 #include "widgets/layout.h"
 #include "widgets/windowregistry.h"
-#include "info/referenc.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "info/vater.h"
 
 #include "widgets/artwork.h"
-#include "widgets/layout.h"
 #include "widgets/environment.h"
+#include "widgets/layout.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 #include "largegraph/larggraf.h"
 
+#include "charts/qtchartcontrol.h"
+#include "largegraph/largelooks.h"
+#include "model/harvest.h"
 #include "widgets/layout.h"
 #include "widgets/printing.h"
 #include "widgets/timednotice.h"
 #include "widgets/windowregistry.h"
-#include "charts/qtchartcontrol.h"
-#include "largegraph/largelooks.h"
-#include "model/harvest.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/programwindow.h"
 #include "charts/chartcycle.h"
+#include "widgets/programwindow.h"
 
 class QGroupBox;
 class QPushButton;

@@ -1,13 +1,13 @@
 #include "mainwindow/form1.h"
 
-#include "widgets/artwork.h"
-#include "widgets/controls.h"
-#include "widgets/design.h"
-#include "widgets/layout.h"
-#include "widgets/environment.h"
 #include "charts/qtchartcontrol.h"
 #include "model/harvest.h"
 #include "model/numbertext.h"
+#include "widgets/artwork.h"
+#include "widgets/controls.h"
+#include "widgets/design.h"
+#include "widgets/environment.h"
+#include "widgets/layout.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "widgets/programwindow.h"
 #include "charts/chartcycle.h"
 #include "model/parameterentry.h"
+#include "widgets/programwindow.h"
 
 #include <QDateTime>
 
@@ -137,5 +137,5 @@ private:
     void refuseRun(const QString &reason, const QString &detail, ParameterBox fix);
     void showDate();
     TimedNotice *notice_ = nullptr; // what came of a print or an export, in the date label
-    bool refusalShown_ = false; // the result fields explain a refused run
+    bool refusalShown_ = false;     // the result fields explain a refused run
 };

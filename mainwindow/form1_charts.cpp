@@ -2,11 +2,11 @@
 // through them, and where the keyboard focus goes after a chart.
 #include "mainwindow/form1.h"
 
-#include "widgets/controls.h"
-#include "mainwindow/mainwindowlooks.h"
 #include "charts/qtchartcontrol.h"
+#include "mainwindow/mainwindowlooks.h"
 #include "model/harvest.h"
 #include "model/numbertext.h"
+#include "widgets/controls.h"
 
 #include <QPushButton>
 

@@ -1,11 +1,11 @@
 // The main window's commands: the model options, printing and the date label.
 #include "mainwindow/form1.h"
 
+#include "model/harvest.h"
 #include "widgets/controls.h"
+#include "widgets/environment.h"
 #include "widgets/printing.h"
 #include "widgets/timednotice.h"
-#include "widgets/environment.h"
-#include "model/harvest.h"
 
 #include <QLocale>
 #include <QPrinter>

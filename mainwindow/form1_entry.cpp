@@ -3,8 +3,8 @@
 // unlocks RUN and gives it the focus, so that a second Enter runs.
 #include "mainwindow/form1.h"
 
-#include "widgets/controls.h"
 #include "charts/qtchartcontrol.h"
+#include "widgets/controls.h"
 
 #include <QPushButton>
 

@@ -1,12 +1,12 @@
 // The main window's controls, placed in twips as laid out.
 #include "mainwindow/form1.h"
 
+#include "charts/qtchartcontrol.h"
 #include "widgets/artwork.h"
 #include "widgets/controls.h"
 #include "widgets/design.h"
 #include "widgets/layout.h"
 #include "widgets/timednotice.h"
-#include "charts/qtchartcontrol.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -99,8 +99,8 @@ void Form1::buildLayout()
     simut = parameterBox(Frame2, ParameterBox::RunLength, 2160, Colours::Blue);
     Label13 = makeLabel(Frame2, "Label13", QStringLiteral("Final population size (harvested):"),
                         120, 2640, 3735, 375, captionFont);
-    Label12 = makeLabel<ResultLabel>(Frame2, "Label12", QStringLiteral("????"), 120, 3000, 3735, 375,
-                        designFont(Times, 12, true));
+    Label12 = makeLabel<ResultLabel>(Frame2, "Label12", QStringLiteral("????"), 120, 3000, 3735,
+                                     375, designFont(Times, 12, true));
     Label12->setAlignment(Qt::AlignCenter);
     setColours(Label12, Colours::Red, Colours::White);
     Label4 = makeLabel(Frame2, "Label4", QStringLiteral("Population size :"), 120, 3360, 3735, 375,

@@ -2,11 +2,11 @@
 // series, and the window shows the final sizes and the N(t) chart.
 #include "mainwindow/form1.h"
 
-#include "widgets/controls.h"
 #include "charts/qtchartcontrol.h"
 #include "model/growth.h"
 #include "model/harvest.h"
 #include "model/numbertext.h"
+#include "widgets/controls.h"
 
 #include <QPushButton>
 

@@ -3,13 +3,13 @@
 // window hides.
 #include "mainwindow/form1.h"
 
-#include "widgets/windowregistry.h"
 #include "game/game.h"
 #include "info/copyrigh.h"
 #include "info/howto.h"
 #include "info/introfrm.h"
 #include "info/quiz.h"
 #include "largegraph/larggraf.h"
+#include "widgets/windowregistry.h"
 
 void Form1::Command9_Click() { WindowRegistry::switchTo<Introfrm>(*this); }
 void Form1::Command12_Click() { WindowRegistry::switchTo<Game>(*this); }

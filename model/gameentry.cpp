@@ -1,7 +1,7 @@
 #include "model/gameentry.h"
 
-#include "model/randomsource.h"
 #include "model/numbertext.h"
+#include "model/randomsource.h"
 
 namespace {
 

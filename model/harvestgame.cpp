@@ -1,7 +1,7 @@
 #include "model/harvestgame.h"
 
-#include "model/randomsource.h"
 #include "model/numbertext.h"
+#include "model/randomsource.h"
 
 #include <charconv>
 #include <cmath>

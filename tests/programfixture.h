@@ -4,16 +4,16 @@
 // clock and the printer in the test's hands, and resets everything afterwards.
 
 #include "app/backform.h"
-#include "widgets/controls.h"
-#include "widgets/design.h"
-#include "mainwindow/form1.h"
 #include "app/prophecy.h"
 #include "app/startup.h"
-#include "widgets/environment.h"
 #include "app/titlform.h"
-#include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
+#include "mainwindow/form1.h"
 #include "model/harvest.h"
+#include "widgets/controls.h"
+#include "widgets/design.h"
+#include "widgets/environment.h"
+#include "widgets/windowregistry.h"
 
 #include <QApplication>
 #include <QChart>

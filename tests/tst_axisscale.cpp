@@ -285,11 +285,12 @@ private slots:
         QVERIFY(scale.min < 0 && scale.max > 0);
         int zeros = 0;
         for (int i = 0; i < scale.ticks; ++i) {
-            const QString label = QString::fromStdString(labelText(tickValue(scale, i), scale.decimals));
-            const bool negativeZero = label.startsWith(QLatin1Char('-'))
-                                      && label.mid(1).count(QLatin1Char('0'))
-                                                 + label.mid(1).count(QLatin1Char('.'))
-                                             == label.size() - 1;
+            const QString label
+                = QString::fromStdString(labelText(tickValue(scale, i), scale.decimals));
+            const bool negativeZero
+                = label.startsWith(QLatin1Char('-'))
+                  && label.mid(1).count(QLatin1Char('0')) + label.mid(1).count(QLatin1Char('.'))
+                         == label.size() - 1;
             QVERIFY2(!negativeZero, qPrintable(label));
             zeros += label == zeroLabel;
         }

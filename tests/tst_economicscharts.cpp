@@ -158,7 +158,7 @@ void TestEconomicsCharts::exponentialCounterparts()
     QVERIFY(*revenue.point(3, 51) == QPointF(200, 2000)); // 50 × 0.2 × 200
     QVERIFY(*revenue.point(9, 51) == QPointF(200, 200));  // 5 × 0.2 × 200
     QVERIFY(*profit.point(1, 51) == QPointF(200, 1800));  // 2000 less the cost, 200
-    QVERIFY(profit.point(7, 26)->y() == 0); // r (p/e) = 1: revenue only pays the cost
+    QVERIFY(profit.point(7, 26)->y() == 0);               // r (p/e) = 1: revenue only pays the cost
     QVERIFY(state->XStep == 4);
 }
 

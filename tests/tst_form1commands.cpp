@@ -3,8 +3,8 @@
 #include "paintwatch.h"
 #include "programfixture.h"
 
-#include "widgets/printing.h"
 #include "widgets/documentsfolder.h"
+#include "widgets/printing.h"
 
 #include <QDialog>
 #include <QFile>
@@ -283,10 +283,10 @@ void TestForm1Commands::printWithoutPrinterUsesTheDialog()
     const QString path = dir.filePath(QStringLiteral("chosen.pdf"));
     int dialogs = 0;
     Environment::setPrinters([] { return std::unique_ptr<QPrinter>(); },
-                       [&dialogs, path](QWidget *) {
-                           ++dialogs;
-                           return pdfPrinter(path);
-                       });
+                             [&dialogs, path](QWidget *) {
+                                 ++dialogs;
+                                 return pdfPrinter(path);
+                             });
     Form1 &form = program.startAtMainWindow();
     form.Command10_Click();
     QCOMPARE(dialogs, 1);
@@ -294,15 +294,15 @@ void TestForm1Commands::printWithoutPrinterUsesTheDialog()
 
     // Cancelling the dialog prints nothing and says so.
     Environment::setPrinters([] { return std::unique_ptr<QPrinter>(); },
-                       [](QWidget *) { return std::unique_ptr<QPrinter>(); });
+                             [](QWidget *) { return std::unique_ptr<QPrinter>(); });
     form.Command10_Click();
     QCOMPARE(form.Label6->text(), QStringLiteral("No printer: nothing printed"));
 }
 
 void TestForm1Commands::printFailureIsReported()
 {
-    Environment::setPrinters([] { return pdfPrinter(QStringLiteral("/nonexistent/dir/form1.pdf")); },
-                       nullptr);
+    Environment::setPrinters(
+        [] { return pdfPrinter(QStringLiteral("/nonexistent/dir/form1.pdf")); }, nullptr);
     Form1 &form = program.startAtMainWindow();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
     form.Command10_Click();

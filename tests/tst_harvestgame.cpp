@@ -3,8 +3,8 @@
 // expected numbers were worked out independently in the loop's order.
 #include "model/gameentry.h"
 #include "model/harvestgame.h"
-#include "model/randomsource.h"
 #include "model/numbertext.h"
+#include "model/randomsource.h"
 
 #include <QTest>
 

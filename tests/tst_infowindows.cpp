@@ -127,7 +127,8 @@ void TestInfoWindows::closeBoxUnloadsAndLoadRunsAgain()
     QVERIFY(form.isVisible());
     QTRY_VERIFY(!WindowRegistry::loaded<Introfrm>());
     form.Command9_Click(); // a fresh window, loaded again
-    QCOMPARE(WindowRegistry::loaded<Introfrm>()->Text1->toPlainText(), Introfrm::introductionText());
+    QCOMPARE(WindowRegistry::loaded<Introfrm>()->Text1->toPlainText(),
+             Introfrm::introductionText());
 
     // The other windows return the same way.
     form.Command13_Click();
@@ -213,11 +214,14 @@ void TestInfoWindows::citationFollowsTheClock()
     Environment::setNow([&year] { return QDateTime(QDate(year, 6, 1), QTime(9, 0)); });
     Form1 &form = program.startAtMainWindow();
     form.Command1_Click();
-    QVERIFY(WindowRegistry::get<copyrigh>().Label5->text().contains(QStringLiteral("\u00A9 2031 ")));
-    QVERIFY(WindowRegistry::get<copyrigh>().Label7->text().contains(QLatin1String("developers. 2031. ")));
+    QVERIFY(
+        WindowRegistry::get<copyrigh>().Label5->text().contains(QStringLiteral("\u00A9 2031 ")));
+    QVERIFY(WindowRegistry::get<copyrigh>().Label7->text().contains(
+        QLatin1String("developers. 2031. ")));
     // Every text of the window fits its label.
-    for (QLabel *label : {WindowRegistry::get<copyrigh>().Label5, WindowRegistry::get<copyrigh>().Label7,
-                          WindowRegistry::get<copyrigh>().Label6})
+    for (QLabel *label :
+         {WindowRegistry::get<copyrigh>().Label5, WindowRegistry::get<copyrigh>().Label7,
+          WindowRegistry::get<copyrigh>().Label6})
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
                  qPrintable(label->objectName()));
 
@@ -349,12 +353,14 @@ void TestInfoWindows::enterOnTheFocusedButton()
 {
     Form1 &form = program.startAtMainWindow();
     form.Command9_Click();
-    QCOMPARE(WindowRegistry::get<Introfrm>().focusWidget(), WindowRegistry::get<Introfrm>().Command1);
+    QCOMPARE(WindowRegistry::get<Introfrm>().focusWidget(),
+             WindowRegistry::get<Introfrm>().Command1);
     pressEnter(WindowRegistry::get<Introfrm>().Command1);
     QVERIFY(form.isVisible() && !WindowRegistry::get<Introfrm>().isVisible());
 
     form.Command1_Click();
-    QCOMPARE(WindowRegistry::get<copyrigh>().focusWidget(), WindowRegistry::get<copyrigh>().Command1);
+    QCOMPARE(WindowRegistry::get<copyrigh>().focusWidget(),
+             WindowRegistry::get<copyrigh>().Command1);
     pressEnter(WindowRegistry::get<copyrigh>().Command1);
     QCOMPARE(WindowRegistry::get<Vater>().focusWidget(), WindowRegistry::get<Vater>().Command1);
     pressEnter(WindowRegistry::get<Vater>().Command1);

@@ -8,8 +8,8 @@
 
 #include <QGraphicsTextItem>
 #include <QLegend>
-#include <QScreen>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -356,7 +356,8 @@ void TestLargeGraph::leavingTheWindow()
     QCOMPARE(form.isVisible(), shown.contains(QLatin1String("Form1")));
     QCOMPARE(WindowRegistry::loaded<copyrigh>() && WindowRegistry::loaded<copyrigh>()->isVisible(),
              shown.contains(QLatin1String("copyrigh")));
-    QCOMPARE(WindowRegistry::loaded<larggraf>() != nullptr, !how.isEmpty()); // the close box unloads
+    QCOMPARE(WindowRegistry::loaded<larggraf>() != nullptr,
+             !how.isEmpty()); // the close box unloads
     if (WindowRegistry::loaded<larggraf>())
         QVERIFY(!large().isVisible());
     QVERIFY(!program.ended);

@@ -140,9 +140,9 @@ void TestPopulationCharts::setUpComesInItsFixedOrder()
     const double L = run(*state, 100, 0.2, 500, 10, 65);
     RecordingChart chart;
     draw(Chart::NvsT, chart, *state, L);
-    const QStringList expected = {"columns 4", "rows 66",  "legend",   "titleSize",
-                                  "titleFont", "title",    "series 1", "series 3",
-                                  "yAxis",     "xAxis",    "refresh"};
+    const QStringList expected
+        = {"columns 4", "rows 66",  "legend", "titleSize", "titleFont", "title",
+           "series 1",  "series 3", "yAxis",  "xAxis",     "refresh"};
     QCOMPARE(chart.calls, expected);
     QVERIFY(!chart.legend);
     // Time steps are whole numbers, and so are the time axis' ticks.

@@ -451,8 +451,7 @@ private slots:
         for (int t = 0; t < x->tickCount(); ++t)
             QCOMPARE(at(area.left() + t * xStep, area.bottom() + ChartGrid::TickLength - 1),
                      QColor(Qt::black));
-        QCOMPARE(at(area.left() - ChartGrid::TickLength, area.bottom() - yStep),
-                 QColor(Qt::black));
+        QCOMPARE(at(area.left() - ChartGrid::TickLength, area.bottom() - yStep), QColor(Qt::black));
         QCOMPARE(at(area.left() - ChartGrid::TickLength - 1, area.bottom() - yStep),
                  QColor(Qt::white));
     }

@@ -222,7 +222,8 @@ void TestStartup::everyControlCarriesItsName()
           "Label9",   "Label6",    "Image1",    "Timer1"})
         QVERIFY2(form.findChild<QObject *>(QLatin1String(name)), name);
     for (int i = 0; i < 8; ++i)
-        QVERIFY(WindowRegistry::get<titlform>().findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(i)));
+        QVERIFY(WindowRegistry::get<titlform>().findChild<QLabel *>(
+            QStringLiteral("Label1(%1)").arg(i)));
     QCOMPARE(form.Command2->toolTip(), QStringLiteral("Run simulation"));
     QCOMPARE(form.Command11->toolTip(), QStringLiteral("Show more detail in large graph"));
     QCOMPARE(form.Command10->text(), QStringLiteral(" Print"));
@@ -255,13 +256,13 @@ void TestStartup::everyWindowCarriesTheProgramIcon()
     program.start();
     const QImage icon = programIcon().pixmap(32).toImage();
     QVERIFY(!icon.isNull());
-    const QList<QWidget *> windows = {
-        &WindowRegistry::get<Backform>(), &WindowRegistry::get<titlform>(),
-        &WindowRegistry::get<Prophecy>(), &WindowRegistry::get<Form1>(),
-        &WindowRegistry::get<larggraf>(), &WindowRegistry::get<Game>(),
-        &WindowRegistry::get<Introfrm>(), &WindowRegistry::get<Howto>(),
-        &WindowRegistry::get<Referenc>(), &WindowRegistry::get<Quiz>(),
-        &WindowRegistry::get<copyrigh>(), &WindowRegistry::get<Vater>()};
+    const QList<QWidget *> windows
+        = {&WindowRegistry::get<Backform>(), &WindowRegistry::get<titlform>(),
+           &WindowRegistry::get<Prophecy>(), &WindowRegistry::get<Form1>(),
+           &WindowRegistry::get<larggraf>(), &WindowRegistry::get<Game>(),
+           &WindowRegistry::get<Introfrm>(), &WindowRegistry::get<Howto>(),
+           &WindowRegistry::get<Referenc>(), &WindowRegistry::get<Quiz>(),
+           &WindowRegistry::get<copyrigh>(), &WindowRegistry::get<Vater>()};
     for (QWidget *window : windows)
         QVERIFY2(window->windowIcon().pixmap(32).toImage() == icon,
                  qPrintable(window->objectName()));

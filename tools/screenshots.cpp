@@ -2,14 +2,9 @@
 // windows, the main window before and after a run, each of the nine charts of the
 // main window's click cycle under both models, and the information windows.
 #include "app/backform.h"
-#include "widgets/controls.h"
-#include "widgets/design.h"
-#include "mainwindow/form1.h"
 #include "app/prophecy.h"
 #include "app/startup.h"
-#include "widgets/environment.h"
 #include "app/titlform.h"
-#include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/copyrigh.h"
@@ -19,7 +14,12 @@
 #include "info/referenc.h"
 #include "info/vater.h"
 #include "largegraph/larggraf.h"
+#include "mainwindow/form1.h"
 #include "model/harvest.h"
+#include "widgets/controls.h"
+#include "widgets/design.h"
+#include "widgets/environment.h"
+#include "widgets/windowregistry.h"
 
 #include <QApplication>
 #include <QChart>

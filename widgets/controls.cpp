@@ -12,8 +12,8 @@ void ClickDetector::press(const QMouseEvent *event, const QRect &area)
 
 bool ClickDetector::release(const QMouseEvent *event, const QRect &area)
 {
-    const bool click = m_pressed && (m_buttons & event->button())
-                       && area.contains(event->position().toPoint());
+    const bool click
+        = m_pressed && (m_buttons & event->button()) && area.contains(event->position().toPoint());
     m_pressed = false;
     return click;
 }

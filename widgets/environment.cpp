@@ -1,8 +1,8 @@
 #include "widgets/environment.h"
 
-#include "widgets/printing.h"
-#include "widgets/documentsfolder.h"
 #include "model/randomsource.h"
+#include "widgets/documentsfolder.h"
+#include "widgets/printing.h"
 
 #include <QApplication>
 #include <QPrintDialog>

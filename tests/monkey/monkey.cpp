@@ -5,19 +5,19 @@
 //
 //   tarnwick_monkey [--seed N] [--events N]
 #include "app/backform.h"
-#include "widgets/controls.h"
-#include "widgets/design.h"
-#include "mainwindow/form1.h"
-#include "widgets/programwindow.h"
 #include "app/prophecy.h"
 #include "app/startup.h"
-#include "widgets/environment.h"
 #include "app/titlform.h"
-#include "widgets/windowregistry.h"
 #include "charts/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/vater.h"
+#include "mainwindow/form1.h"
 #include "model/numbertext.h"
+#include "widgets/controls.h"
+#include "widgets/design.h"
+#include "widgets/environment.h"
+#include "widgets/programwindow.h"
+#include "widgets/windowregistry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
