@@ -77,6 +77,14 @@ Chart chartAtCyclePosition(int position, Growth model)
     return model == Growth::Exponential ? at.exponential : at.logistic;
 }
 
+int cyclePositionOf(Chart chart, Growth model)
+{
+    for (int position = 0; position < ChartCyclePositions; ++position)
+        if (chartAtCyclePosition(position, model) == chart)
+            return position;
+    return 0;
+}
+
 void drawChart(Chart chart, ChartControl &control, HarvestState &state, const ChartInputs &inputs,
                const ChartLook &look)
 {

@@ -33,6 +33,9 @@ int nextCyclePosition(int position);
 // cycle counts as 0.
 Chart chartAtCyclePosition(int position, Growth model);
 
+// The position of a chart in the cycle under a model; 0 for a chart outside it.
+int cyclePositionOf(Chart chart, Growth model);
+
 // The names of a chart's series, in series order: the legend texts of the large
 // window, and the names the read-out and the exported data give them.
 QStringList seriesNamesOf(Chart chart);

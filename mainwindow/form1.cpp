@@ -93,6 +93,10 @@ void Form1::connectHandlers()
     connect(Harvestrate, &TextBox::keyPress, this, &Form1::Harvestrate_KeyPress);
     connect(simut, &QLineEdit::textChanged, this, &Form1::simut_Change);
     connect(simut, &TextBox::keyPress, this, &Form1::simut_KeyPress);
+    for (const ParameterBox which : {ParameterBox::N0, ParameterBox::Rate, ParameterBox::Capacity,
+                                     ParameterBox::HarvestRate, ParameterBox::RunLength})
+        connect(box(which), &TextBox::stepRequested, this,
+                [this, which](int steps) { stepBox(which, steps); });
 
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);

@@ -5,6 +5,9 @@
 #include "widgets/programwindow.h"
 
 #include <QDateTime>
+#include <QPointer>
+
+#include <optional>
 
 class ClickLabel;
 class QGroupBox;
@@ -134,7 +137,27 @@ private:
     void checkRunLength();
     ChartInputs chartInputs() const;
     void disableRun();
-    void refuseRun(const QString &reason, const QString &detail, ParameterBox fix);
+    // RUN, and a step of a box, which runs as RUN does but keeps the chart on
+    // screen and the focus in the box.
+    enum class RunFrom {
+        Button,
+        Step,
+    };
+    void run(RunFrom from);
+    void refuseRun(const QString &reason, const QString &detail, ParameterBox fix, RunFrom from);
+    void stepBox(ParameterBox which, int steps);
+    void takeStep();
+    struct PendingStep
+    {
+        ParameterBox box;
+        QString text;
+    };
+    // Steps that come faster than the runs are merged: the latest text waits here
+    // for the one run queued (stepCall_).
+    std::optional<PendingStep> pendingStep_;
+    QPointer<QTimer> stepCall_;
+    bool stepping_ = false;  // a step writes its box: the chart stays on screen
+    int shownPosition_ = 0;  // the cycle position of the chart drawn last
     void showDate();
     TimedNotice *notice_ = nullptr; // what came of a print or an export, in the date label
     bool refusalShown_ = false;     // the result fields explain a refused run

@@ -40,11 +40,16 @@ void Form1::disableRun()
     Command2->setEnabled(false);
 }
 
-void Form1::Command5_Click() { showChart(Chart::NanddNvsT); }
+void Form1::Command5_Click()
+{
+    shownPosition_ = cyclePositionOf(Chart::NanddNvsT, Harvest.GrowthModel);
+    showChart(Chart::NanddNvsT);
+}
 
 void Form1::MSChart1_Click()
 {
     Harvest.GraphIndex = nextCyclePosition(Harvest.GraphIndex);
+    shownPosition_ = Harvest.GraphIndex;
     showChart(chartAtCyclePosition(Harvest.GraphIndex, Harvest.GrowthModel),
               MSChart1->clickFromKeyboard() ? FocusAfterChart::Stay : FocusAfterChart::HandOn);
 }

@@ -24,7 +24,9 @@ void Form1::invalidateResults(ParameterBox changed)
 {
     Text4->setText(QString::fromLatin1(boxRule(changed).placeholder));
     Label12->setResult(QStringLiteral("????"));
-    MSChart1->setChartVisible(false);
+    // A step writes its box and runs at once: the chart stays to be drawn again.
+    if (!stepping_)
+        MSChart1->setChartVisible(false);
     Command2->setEnabled(false);
     Command5->setEnabled(false);
     // The advice of a refused run goes with it; a run's own caption stays.

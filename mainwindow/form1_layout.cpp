@@ -34,6 +34,11 @@ TextBox *parameterBox(QWidget *parent, ParameterBox which, int top, const QColor
     box->setText(QString::fromLatin1(startText(which)));
     box->setFont(designFont(Times, 12, true));
     setColours(box, colour, Colours::White);
+    // The arrow keys and the mouse wheel step its value; the tooltip says how.
+    box->setSteppable(true);
+    const QString hint = QString::fromStdString(stepHint(which));
+    box->setToolTip(hint);
+    box->setAccessibleDescription(hint);
     // A locked box (K under the exponential model) reads as locked.
     QPalette palette = box->palette();
     palette.setColor(QPalette::Disabled, QPalette::Base, QColor(224, 224, 224));

@@ -20,7 +20,9 @@ QString text(double value) { return QString::fromStdString(textOfNumber(value));
 
 } // namespace
 
-void Form1::Command2_Click()
+void Form1::Command2_Click() { run(RunFrom::Button); }
+
+void Form1::run(RunFrom from)
 {
     // RUN reads the boxes as they stand. A run length that the box's own check
     // would not accept is corrected first, so a run never reaches past the series.
@@ -41,26 +43,27 @@ void Form1::Command2_Click()
         return refuseRun(
             QStringLiteral("Not run: t is not a whole number from 1 to %1").arg(MaxRunLengthEntry),
             QStringLiteral("Enter a run length from 1 to %1").arg(MaxRunLengthEntry),
-            ParameterBox::RunLength);
+            ParameterBox::RunLength, from);
     case RunRefusal::NegativeN0:
         return refuseRun(QStringLiteral("Not run: N(0) is negative"),
-                         QStringLiteral("Enter N(0) of 0 or more"), ParameterBox::N0);
+                         QStringLiteral("Enter N(0) of 0 or more"), ParameterBox::N0, from);
     case RunRefusal::NegativeRate:
         return refuseRun(QStringLiteral("Not run: r is negative"),
-                         QStringLiteral("Enter r of 0 or more"), ParameterBox::Rate);
+                         QStringLiteral("Enter r of 0 or more"), ParameterBox::Rate, from);
     case RunRefusal::NegativeHarvest:
         return refuseRun(QStringLiteral("Not run: H is negative"),
-                         QStringLiteral("Enter H of 0 or more"), ParameterBox::HarvestRate);
+                         QStringLiteral("Enter H of 0 or more"), ParameterBox::HarvestRate,
+                         from);
     case RunRefusal::NoCapacity:
         return refuseRun(QStringLiteral("Not run: K is not above 0"),
-                         QStringLiteral("Enter K greater than 0"), ParameterBox::Capacity);
+                         QStringLiteral("Enter K greater than 0"), ParameterBox::Capacity, from);
     case RunRefusal::OutOfRange:
         return refuseRun(
             QStringLiteral("Not run: N(t) grows too large"),
             outcome.longestRunLength >= 1
                 ? QStringLiteral("Run for t = 1 to %1 at most").arg(outcome.longestRunLength)
                 : QStringLiteral("Use a smaller N(0) or r"),
-            outcome.longestRunLength >= 1 ? ParameterBox::RunLength : ParameterBox::Rate);
+            outcome.longestRunLength >= 1 ? ParameterBox::RunLength : ParameterBox::Rate, from);
     }
 
     Label16->setVisible(false);
@@ -77,10 +80,16 @@ void Form1::Command2_Click()
     Text4->setText(text(Harvest.NOriginal[i]));
     Label12->setResult(text(Harvest.NHarvested[i]));
 
-    showChart(Chart::NvsT);
+    // RUN shows N(t); a step shows again the chart on screen, so the student sees
+    // what the step changes there.
+    if (from == RunFrom::Button)
+        shownPosition_ = 0;
+    showChart(chartAtCyclePosition(shownPosition_, Harvest.GrowthModel));
     MSChart1->setChartVisible(true);
-    // The focus goes to the chart, so Enter steps on through the charts.
-    MSChart1->setFocus();
+    // After RUN the focus goes to the chart, so Enter steps on through the charts;
+    // after a step it stays in the box, so the student can go on stepping.
+    if (from == RunFrom::Button)
+        MSChart1->setFocus();
     Command5->setEnabled(true);
     Command11->setEnabled(true);
     Label4->setText(QStringLiteral("Without harvest, N(") + simut->text() + QStringLiteral(")="));
@@ -88,20 +97,23 @@ void Form1::Command2_Click()
 }
 
 // A run the models cannot compute changes nothing of the last run; the result
-// fields say why, the focus goes to the box to change, and RUN waits for an entry
-// confirmed with Enter.
-void Form1::refuseRun(const QString &reason, const QString &detail, ParameterBox fix)
+// fields say why, the focus goes to the box to change (a step leaves it in the box
+// stepped), and RUN waits for an entry confirmed with Enter.
+void Form1::refuseRun(const QString &reason, const QString &detail, ParameterBox fix,
+                      RunFrom from)
 {
     Label12->setResult(reason);
     Label4->setText(QStringLiteral("What to change:"));
     Text4->setText(detail);
     refusalShown_ = true;
     MSChart1->setChartVisible(false);
-    TextBox *entry = box(fix);
-    if (!entry->isEnabled())
-        entry = rrate;
-    entry->setFocus();
-    entry->selectAll();
+    if (from == RunFrom::Button) {
+        TextBox *entry = box(fix);
+        if (!entry->isEnabled())
+            entry = rrate;
+        entry->setFocus();
+        entry->selectAll();
+    }
     disableRun();
     Command5->setEnabled(false);
 }

@@ -3,17 +3,29 @@
 #include "model/numbertext.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
+constexpr double Unbounded = std::numeric_limits<double>::max();
+
+// N(0), r and H stop at 0, K at its first step above 0, the run length at 1 and at
+// the longest run the box accepts.
 constexpr std::array<BoxRule, ParameterBoxCount> BoxRules = {{
-    {ParameterBox::N0, "n0", EntryRule::AtLeastZero, "100", "????"},
-    {ParameterBox::Rate, "rrate", EntryRule::AtLeastZero, "0.2", "????"},
-    {ParameterBox::Capacity, "Kvalue", EntryRule::AboveZero, "500", "????"},
-    {ParameterBox::HarvestRate, "Harvestrate", EntryRule::AtLeastZero, "10", "????"},
-    {ParameterBox::RunLength, "simut", EntryRule::WholeRunLength, RunLengthReplacement.data(),
-     "???"},
+    {ParameterBox::N0, "n0", "N(0)", EntryRule::AtLeastZero, "100", "????", {10, 1, 0, Unbounded}},
+    {ParameterBox::Rate, "rrate", "r", EntryRule::AtLeastZero, "0.2", "????",
+     {1, 100, 0, Unbounded}},
+    {ParameterBox::Capacity, "Kvalue", "K", EntryRule::AboveZero, "500", "????",
+     {10, 1, 10, Unbounded}},
+    {ParameterBox::HarvestRate, "Harvestrate", "H", EntryRule::AtLeastZero, "10", "????",
+     {1, 1, 0, Unbounded}},
+    {ParameterBox::RunLength, "simut", "the run length", EntryRule::WholeRunLength,
+     RunLengthReplacement.data(), "???", {1, 1, 1, MaxRunLengthEntry}},
 }};
+
+// A value within this share of a step from a multiple of it is on the grid: the
+// text of 0.3 read back is 30.000000000000004 hundredths.
+constexpr double OnGrid = 1e-9;
 
 // The exponential model has no carrying capacity: its K box is emptied and locked.
 constexpr ModelDefaults ExponentialDefaults = {Growth::Exponential,
@@ -73,4 +85,43 @@ std::optional<std::string> correctedEntry(ParameterBox box, std::string_view tex
     if (read == std::trunc(read))
         return std::nullopt;
     return std::string(rule.replacement);
+}
+
+std::optional<std::string> steppedEntry(ParameterBox box, std::string_view text, int steps)
+{
+    const BoxStep &step = boxRule(box).step;
+    const std::optional<std::string> corrected = correctedEntry(box, text);
+    const std::string from = corrected ? *corrected : std::string(text);
+    const double value = numberOfText(from);
+    if (steps == 0 || !std::isfinite(value))
+        return std::nullopt;
+
+    // The value counted in steps, and the multiple of the step it ends on.
+    const double count = value * step.scale / step.units;
+    const double nearest = std::round(count);
+    const bool onGrid = std::abs(count - nearest) <= OnGrid * std::max(1.0, std::abs(count));
+    double multiple = 0;
+    if (onGrid)
+        multiple = nearest + steps;
+    else if (steps > 0)
+        multiple = std::ceil(count) + (steps - 1);
+    else
+        multiple = std::floor(count) + (steps + 1);
+
+    // One division of a whole number gives the double nearest the decimal.
+    const double next = (multiple * step.units) / step.scale;
+    if (!std::isfinite(next) || next < step.lowest || next > step.highest)
+        return std::nullopt;
+    if (next == value && !corrected)
+        return std::nullopt;
+    return textOfNumber(next);
+}
+
+std::string stepHint(ParameterBox box)
+{
+    const BoxRule &rule = boxRule(box);
+    const double one = static_cast<double>(rule.step.units) / rule.step.scale;
+    const double page = static_cast<double>(PageSteps * rule.step.units) / rule.step.scale;
+    return std::string("Up and Down change ") + rule.quantity + " by " + textOfNumber(one)
+           + ", Page Up and Page Down by " + textOfNumber(page);
 }

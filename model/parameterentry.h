@@ -34,14 +34,30 @@ enum class EntryRule {
     WholeRunLength, // a whole number from 1 to MaxRunLengthEntry
 };
 
+// One step of a box's value with the arrow keys or the mouse wheel: `units` /
+// `scale`, written so that the multiples stay exact decimals (0.01 is 1 / 100).
+// A step may not take the value below `lowest` or above `highest`.
+struct BoxStep
+{
+    int units;
+    int scale;
+    double lowest;
+    double highest;
+};
+
 struct BoxRule
 {
     ParameterBox box;
     const char *name;        // the box's object name
+    const char *quantity;    // what the box holds, as a sentence names it ("H")
     EntryRule rule;          // what Enter accepts
     const char *replacement; // what Enter puts in place of anything else
     const char *placeholder; // what the result field shows once the box has changed
+    BoxStep step;
 };
+
+// Page Up and Page Down take this many steps at once.
+inline constexpr int PageSteps = 10;
 
 const BoxRule &boxRule(ParameterBox box);
 
@@ -66,3 +82,15 @@ inline const char *startText(ParameterBox box) { return modelDefaults(Growth::Lo
 // text that replaces it. A run length above the longest becomes the longest; any
 // other unusable run length, fractions included, becomes RunLengthReplacement.
 std::optional<std::string> correctedEntry(ParameterBox box, std::string_view text);
+
+// The text `steps` steps (negative: down) from an entry, as the box takes it after
+// the arrow keys or the mouse wheel: the entry as Enter would leave it, moved to
+// the next multiple of the step in that direction when it is off the grid, then
+// on by whole steps, written as the text of a number (0.3, never
+// 0.30000000000000004). Nothing when the step would cross the box's limit or can
+// no longer change the value.
+std::optional<std::string> steppedEntry(ParameterBox box, std::string_view text, int steps);
+
+// What the keys do in a box, for its tooltip: "Up and Down change H by 1, Page Up
+// and Page Down by 10".
+std::string stepHint(ParameterBox box);

@@ -81,6 +81,13 @@ inline void type(QLineEdit *box, const QString &text)
 
 inline void pressEnter(QWidget *widget) { QTest::keyClick(widget, Qt::Key_Return); }
 
+// Sets a box's text at once and confirms it with Enter.
+inline void enter(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    pressEnter(box);
+}
+
 // What the main window's chart shows.
 inline QString chartTitle(const Form1 &form) { return form.MSChart1->chart()->title(); }
 

@@ -10,13 +10,6 @@
 
 namespace {
 
-// Sets a box as the student would and confirms it with Enter.
-void enter(QLineEdit *box, const QString &text)
-{
-    box->setText(text);
-    pressEnter(box);
-}
-
 QString text(double value) { return QString::fromStdString(textOfNumber(value)); }
 
 } // namespace

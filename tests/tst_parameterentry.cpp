@@ -14,6 +14,9 @@ private slots:
     void enterChecksTheEntry_data();
     void enterChecksTheEntry();
     void modelsBringTheirTexts();
+    void stepsKeepToTheGrid_data();
+    void stepsKeepToTheGrid();
+    void hintsNameTheSteps();
 };
 
 void TestParameterEntry::enterChecksTheEntry_data()
@@ -107,6 +110,56 @@ void TestParameterEntry::modelsBringTheirTexts()
     // Every start text stands when it is confirmed with Enter.
     for (const auto &[box, text] : logistic.texts)
         QVERIFY(!correctedEntry(box, text));
+}
+
+void TestParameterEntry::stepsKeepToTheGrid_data()
+{
+    QTest::addColumn<ParameterBox>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QString>("after"); // empty: the box stays as it is
+    const auto N0 = ParameterBox::N0, r = ParameterBox::Rate, K = ParameterBox::Capacity,
+               H = ParameterBox::HarvestRate, T = ParameterBox::RunLength;
+    QTest::addRow("r up") << r << "0.2" << 1 << "0.21";
+    QTest::addRow("r 0.29 up, written short") << r << "0.29" << 1 << "0.3";
+    QTest::addRow("r 0.07 up, a hair off the grid in binary") << r << "0.07" << 1 << "0.08";
+    QTest::addRow("r off the grid, up") << r << "0.205" << 1 << "0.21";
+    QTest::addRow("r off the grid, down") << r << "0.205" << -1 << "0.2";
+    QTest::addRow("r page up") << r << "0.2" << 10 << "0.3";
+    QTest::addRow("r down to its limit") << r << "0.005" << -1 << "0";
+    QTest::addRow("r at its limit") << r << "0" << -1 << "";
+    QTest::addRow("N(0) up") << N0 << "100" << 1 << "110";
+    QTest::addRow("N(0) off the grid, page down") << N0 << "105" << -10 << "10";
+    QTest::addRow("N(0) too large to change") << N0 << "1e300" << 1 << "";
+    QTest::addRow("K at its first step") << K << "10" << -1 << "";
+    QTest::addRow("K below its first step, up") << K << "5" << 1 << "10";
+    QTest::addRow("K page down") << K << "500" << -10 << "400";
+    QTest::addRow("H page down to 0") << H << "10" << -10 << "0";
+    QTest::addRow("H page down past 0") << H << "5" << -10 << "";
+    QTest::addRow("H not a number: Enter's 10, then up") << H << "abc" << 1 << "11";
+    QTest::addRow("run length up") << T << "65" << 10 << "75";
+    QTest::addRow("run length at its longest") << T << "2000" << 1 << "";
+    QTest::addRow("run length page up past the longest") << T << "1995" << 10 << "";
+    QTest::addRow("run length at its shortest") << T << "1" << -1 << "";
+    QTest::addRow("run length 0: Enter's 50, then up") << T << "0" << 1 << "51";
+}
+
+void TestParameterEntry::stepsKeepToTheGrid()
+{
+    QFETCH(ParameterBox, box);
+    QFETCH(QString, text);
+    QFETCH(int, steps);
+    QFETCH(QString, after);
+    const std::optional<std::string> stepped = steppedEntry(box, text.toStdString(), steps);
+    QCOMPARE(stepped ? QString::fromStdString(*stepped) : QString(), after);
+}
+
+void TestParameterEntry::hintsNameTheSteps()
+{
+    QCOMPARE(QString::fromStdString(stepHint(ParameterBox::HarvestRate)),
+             QStringLiteral("Up and Down change H by 1, Page Up and Page Down by 10"));
+    QCOMPARE(QString::fromStdString(stepHint(ParameterBox::Rate)),
+             QStringLiteral("Up and Down change r by 0.01, Page Up and Page Down by 0.1"));
 }
 
 QTEST_GUILESS_MAIN(TestParameterEntry)

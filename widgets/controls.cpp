@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QWheelEvent>
+
+#include "model/parameterentry.h"
 
 void ClickDetector::press(const QMouseEvent *event, const QRect &area)
 {
@@ -45,6 +48,21 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
+    if (steppable_ && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        int steps = 0;
+        switch (event->key()) {
+        case Qt::Key_Up: steps = 1; break;
+        case Qt::Key_Down: steps = -1; break;
+        case Qt::Key_PageUp: steps = PageSteps; break;
+        case Qt::Key_PageDown: steps = -PageSteps; break;
+        default: break;
+        }
+        if (steps != 0) {
+            event->accept();
+            emit stepRequested(steps);
+            return;
+        }
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         emit keyPress(EnterKeyAscii);
     else if (!event->text().isEmpty())
@@ -112,6 +130,25 @@ void ResultLabel::setResult(const QString &text)
     cutShown_ = textCut();
     setAlignment(cutShown_ ? Qt::AlignLeft | Qt::AlignVCenter : fittingAlignment_);
     describeCutText(this, cutShown_, text);
+}
+
+void TextBox::wheelEvent(QWheelEvent *event)
+{
+    if (!steppable_)
+        return QLineEdit::wheelEvent(event);
+    event->accept();
+    // Turned the other way, what was turned so far does not count.
+    int turn = event->angleDelta().y();
+    if (event->inverted())
+        turn = -turn;
+    if ((turn > 0 && wheelTurn_ < 0) || (turn < 0 && wheelTurn_ > 0))
+        wheelTurn_ = 0;
+    wheelTurn_ += turn;
+    const int notches = wheelTurn_ / QWheelEvent::DefaultDeltasPerStep;
+    if (notches == 0)
+        return;
+    wheelTurn_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    emit stepRequested(notches);
 }
 
 bool isModifierOnly(const QKeyEvent *event)

@@ -52,17 +52,29 @@ private:
 // the key takes effect: 13 for Enter, the character for printable keys. Its
 // change event is QLineEdit::textChanged, which fires when, and only when, the
 // text really changes, whether typed or set with setText().
+//
+// A box that steps (setSteppable) also asks for steps of its value: Up and Down one
+// step, Page Up and Page Down ten, and the mouse wheel over it one a notch, without
+// taking the focus first (a touchpad's small turns add up to notches).
 class TextBox : public QLineEdit
 {
     Q_OBJECT
 public:
     explicit TextBox(QWidget *parent = nullptr);
 
+    void setSteppable(bool steppable) { steppable_ = steppable; }
+
 signals:
     void keyPress(int keyAscii);
+    void stepRequested(int steps);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    bool steppable_ = false;
+    int wheelTurn_ = 0; // eighths of a degree turned towards the next notch
 };
 
 // A read-only box for a result. It always shows the beginning of its text, so a

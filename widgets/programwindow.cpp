@@ -23,7 +23,7 @@ bool ProgramWindow::hasPendingCalls() const
     return false;
 }
 
-void ProgramWindow::callLater(int milliseconds, std::function<void()> call)
+QPointer<QTimer> ProgramWindow::callLater(int milliseconds, std::function<void()> call)
 {
     auto *timer = new QTimer(this);
     timer->setSingleShot(true);
@@ -34,6 +34,7 @@ void ProgramWindow::callLater(int milliseconds, std::function<void()> call)
     });
     pending_.append(timer);
     timer->start(milliseconds);
+    return timer;
 }
 
 void ProgramWindow::cancelPendingCalls()

@@ -41,8 +41,9 @@ protected:
     // What the close box does before the window goes.
     virtual void Form_Unload() {}
 
-    // Makes `call` after `milliseconds`, unless the window is left before.
-    void callLater(int milliseconds, std::function<void()> call);
+    // Makes `call` after `milliseconds`, unless the window is left before. The timer
+    // returned is gone once the call is made or cancelled.
+    QPointer<QTimer> callLater(int milliseconds, std::function<void()> call);
     void cancelPendingCalls();
 
     void closeEvent(QCloseEvent *event) override;

@@ -1,0 +1,224 @@
+// Live exploration in the main window: the arrow keys, Page Up and Page Down and
+// the mouse wheel step a parameter box and run at once, the chart on screen stays,
+// and steps that come faster than the runs are merged.
+#include "paintwatch.h"
+#include "programfixture.h"
+
+#include <QSignalSpy>
+#include <QWheelEvent>
+
+namespace {
+
+// A turn of the mouse wheel over a box, in eighths of a degree (120 a notch).
+void turnWheel(QWidget *box, int eighths)
+{
+    const QPointF at = QPointF(box->rect().center());
+    QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, eighths), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &wheel);
+}
+
+// What RUN shows for a box's text typed and confirmed with Enter, in a fresh start.
+QString resultAfterRun(ProgramFixture &program, const char *boxName, const QString &text)
+{
+    Form1 &form = program.startAtMainWindow();
+    auto *box = form.findChild<QLineEdit *>(QString::fromLatin1(boxName));
+    type(box, text);
+    pressEnter(box);
+    form.Command2_Click();
+    return form.Label12->text();
+}
+
+} // namespace
+
+class TestForm1Steps : public ProgramTest
+{
+    Q_OBJECT
+
+private slots:
+    void aStepIsTypeEnterRun_data();
+    void aStepIsTypeEnterRun();
+    void aLimitChangesNothing();
+    void aRefusedStepSaysWhy();
+    void theChartOnScreenStays_data();
+    void theChartOnScreenStays();
+    void kLockedUnderTheExponentialModel();
+    void stepsFasterThanRunsAreMerged();
+    void theKeysAreNamedInTheTooltip();
+};
+
+void TestForm1Steps::aStepIsTypeEnterRun_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key"); // 0: the wheel
+    QTest::addColumn<int>("wheel");
+    QTest::addColumn<QString>("after");
+    QTest::addRow("N(0), Page Up") << "n0" << int(Qt::Key_PageUp) << 0 << "200";
+    QTest::addRow("r, Down") << "rrate" << int(Qt::Key_Down) << 0 << "0.19";
+    QTest::addRow("K, Page Down") << "Kvalue" << int(Qt::Key_PageDown) << 0 << "400";
+    QTest::addRow("H, Up") << "Harvestrate" << int(Qt::Key_Up) << 0 << "11";
+    QTest::addRow("run length, a notch of the wheel") << "simut" << 0 << 120 << "66";
+    QTest::addRow("H, two half notches of a touchpad") << "Harvestrate" << 0 << 60 << "11";
+}
+
+void TestForm1Steps::aStepIsTypeEnterRun()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(int, wheel);
+    QFETCH(QString, after);
+    const QString expected = resultAfterRun(program, qPrintable(box), after);
+
+    Form1 &form = program.startAtMainWindow();
+    auto *entry = form.findChild<TextBox *>(box);
+    if (key) {
+        entry->setFocus();
+        QTest::keyClick(entry, Qt::Key(key));
+    } else {
+        form.Command2->setFocus(); // the wheel needs no focus in the box
+        turnWheel(entry, wheel);
+        if (wheel < 120) {
+            runUntilIdle();
+            QCOMPARE(entry->text(), QStringLiteral("10")); // half a notch is no step yet
+            turnWheel(entry, wheel);
+        }
+    }
+    runUntilIdle();
+    QCOMPARE(entry->text(), after);
+    QCOMPARE(form.Label12->text(), expected);
+    QVERIFY(form.MSChart1->isChartVisible());
+    QVERIFY(!form.Command2->isEnabled());
+    QVERIFY(form.Command5->isEnabled());
+    if (key)
+        QCOMPARE(QApplication::focusWidget(), entry); // the student can go on stepping
+}
+
+void TestForm1Steps::aLimitChangesNothing()
+{
+    Form1 &form = program.startAtMainWindow();
+    enter(form.Harvestrate, QStringLiteral("0"));
+    form.Command2_Click();
+    const QString result = form.Label12->text();
+    runUntilIdle();
+    PaintCount paints(form.MSChart1->viewport());
+    form.Harvestrate->setFocus();
+    runUntilIdle();
+    paints.count = 0;
+    QTest::keyClick(form.Harvestrate, Qt::Key_Down);
+    QTest::keyClick(form.Harvestrate, Qt::Key_PageDown);
+    runUntilIdle();
+    QCOMPARE(form.Harvestrate->text(), QStringLiteral("0"));
+    QCOMPARE(form.Label12->text(), result);
+    QCOMPARE(paints.count, 0);
+}
+
+void TestForm1Steps::aRefusedStepSaysWhy()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Option1->click();
+    enter(form.simut, QStringLiteral("2000"));
+    enter(form.rrate, QStringLiteral("0.35"));
+    form.Command2_Click();
+    QVERIFY(form.MSChart1->isChartVisible());
+    // 100 e^(0.36 t) leaves the doubles at t = 1959, so 1957 is the longest run.
+    form.rrate->setFocus();
+    QTest::keyClick(form.rrate, Qt::Key_Up);
+    runUntilIdle();
+    QCOMPARE(form.rrate->text(), QStringLiteral("0.36"));
+    QCOMPARE(form.Label12->text(), QStringLiteral("Not run: N(t) grows too large"));
+    QCOMPARE(form.Label4->text(), QStringLiteral("What to change:"));
+    QCOMPARE(form.Text4->text(), QStringLiteral("Run for t = 1 to 1957 at most"));
+    QVERIFY(!form.MSChart1->isChartVisible());
+    QCOMPARE(QApplication::focusWidget(), form.rrate);
+    // A step back runs again.
+    QTest::keyClick(form.rrate, Qt::Key_Down);
+    runUntilIdle();
+    QVERIFY(form.MSChart1->isChartVisible());
+    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(2000)="));
+}
+
+void TestForm1Steps::theChartOnScreenStays_data()
+{
+    QTest::addColumn<bool>("exponential");
+    QTest::addColumn<QString>("theory");
+    QTest::addRow("logistic") << false << "Theoretical dN vs. N (logistic model)";
+    QTest::addRow("exponential") << true << "Theoretical dN vs. N (exponential model)";
+}
+
+void TestForm1Steps::theChartOnScreenStays()
+{
+    QFETCH(bool, exponential);
+    QFETCH(QString, theory);
+    Form1 &form = program.startAtMainWindow();
+    if (exponential)
+        form.Option1->click();
+    // Before the first run a step shows N(t), as RUN does.
+    form.Harvestrate->setFocus();
+    QTest::keyClick(form.Harvestrate, Qt::Key_Up);
+    runUntilIdle();
+    QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time"));
+    for (int click = 0; click < 6; ++click)
+        form.MSChart1_Click();
+    QCOMPARE(chartTitle(form), theory);
+    const QList<QPointF> before = chartPoints(form, 2); // the harvest line
+
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    runUntilIdle();
+    PaintCount paints(form.MSChart1->viewport());
+    form.Harvestrate->setFocus();
+    runUntilIdle();
+    paints.count = 0;
+    QTest::keyClick(form.Harvestrate, Qt::Key_Up);
+    runUntilIdle();
+    QCOMPARE(chartTitle(form), theory);
+    QCOMPARE(chartPoints(form, 2).value(0).y(), before.value(0).y() + 1);
+    QCOMPARE(Harvest.GraphIndex, 6); // the cycle stands where it stood
+    QCOMPARE(paints.count, 1);       // drawn once, with no hide-and-show between
+    QCOMPARE(onScreen(form.MSChart1), rendered(form.MSChart1));
+    form.MSChart1_Click();
+    QCOMPARE(Harvest.GraphIndex, 7);
+}
+
+void TestForm1Steps::kLockedUnderTheExponentialModel()
+{
+    Form1 &form = program.startAtMainWindow();
+    form.Option1->click();
+    QVERIFY(!form.Kvalue->isEnabled());
+    QTest::keyClick(form.Kvalue, Qt::Key_Up);
+    turnWheel(form.Kvalue, 120);
+    runUntilIdle();
+    QCOMPARE(form.Kvalue->text(), QString());
+    QVERIFY(!form.MSChart1->isChartVisible()); // nothing ran
+}
+
+// Keys that arrive before the event loop comes round, as a held key or a fast wheel
+// while a run is being drawn, make one run with the latest value.
+void TestForm1Steps::stepsFasterThanRunsAreMerged()
+{
+    const QString expected = resultAfterRun(program, "Harvestrate", QStringLiteral("15"));
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    runUntilIdle();
+    QSignalSpy results(form.Text4, &QLineEdit::textChanged); // "????", then the result
+    form.Harvestrate->setFocus();
+    for (int key = 0; key < 5; ++key)
+        QTest::keyClick(form.Harvestrate, Qt::Key_Up);
+    QCOMPARE(form.Harvestrate->text(), QStringLiteral("10")); // the run is queued, once
+    runUntilIdle();
+    QCOMPARE(form.Harvestrate->text(), QStringLiteral("15"));
+    QCOMPARE(results.size(), 2);
+    QCOMPARE(form.Label12->text(), expected);
+}
+
+void TestForm1Steps::theKeysAreNamedInTheTooltip()
+{
+    Form1 &form = program.startAtMainWindow();
+    const QString hint = QStringLiteral("Up and Down change H by 1, Page Up and Page Down by 10");
+    QCOMPARE(form.Harvestrate->toolTip(), hint);
+    QCOMPARE(form.Harvestrate->accessibleDescription(), hint);
+    QCOMPARE(form.simut->toolTip(),
+             QStringLiteral("Up and Down change the run length by 1, Page Up and Page Down by 10"));
+}
+
+QTEST_MAIN(TestForm1Steps)
+#include "tst_form1steps.moc"
