@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <vector>
 
 namespace {
 
@@ -62,6 +62,50 @@ bool takeStep(HarvestState &s, std::size_t t, double v, double w, ModelOutcome &
         outcome.firstOutOfRange = static_cast<double>(t);
     return alive;
 }
+
+// What a run changes of the record: the run's model and parameters, the counters
+// and the first entries of the six series, up to one step beyond the run. Kept,
+// so that a run that leaves the range of a double can be taken back and the last
+// good run stays in place, without copying the whole record for every run.
+class RunUndo
+{
+public:
+    RunUndo(HarvestState &state, std::size_t entries) : state_(state), entries_(entries)
+    {
+        for (std::size_t i = 0; i < SeriesCount; ++i) {
+            const Series &series = state.*Members[i];
+            saved_[i].assign(series.begin(), series.begin() + static_cast<long>(entries));
+        }
+    }
+
+    void takeBack()
+    {
+        for (std::size_t i = 0; i < SeriesCount; ++i)
+            std::copy(saved_[i].begin(), saved_[i].end(), (state_.*Members[i]).begin());
+        state_.RunModel = runModel_;
+        state_.SimuT = simuT_;
+        state_.CurrentT = currentT_;
+        state_.IntrinsicRate = rate_;
+        state_.CarryingCapacity = capacity_;
+        state_.HarvestRate = harvest_;
+    }
+
+private:
+    static constexpr std::size_t SeriesCount = 6;
+    static constexpr std::array<Series HarvestState::*, SeriesCount> Members = {
+        &HarvestState::NOriginal,   &HarvestState::NHarvested,     &HarvestState::dNOriginal,
+        &HarvestState::dNHarvested, &HarvestState::dNperNOriginal, &HarvestState::dNperNHarvested};
+
+    HarvestState &state_;
+    std::size_t entries_;
+    std::array<std::vector<double>, SeriesCount> saved_;
+    Growth runModel_ = state_.RunModel;
+    double simuT_ = state_.SimuT;
+    double currentT_ = state_.CurrentT;
+    double rate_ = state_.IntrinsicRate;
+    double capacity_ = state_.CarryingCapacity;
+    double harvest_ = state_.HarvestRate;
+};
 
 } // namespace
 
@@ -171,25 +215,25 @@ RunOutcome simulate(HarvestState &state, const RunParameters &p)
     if (outcome.refusal != RunRefusal::None)
         return outcome;
 
-    // The run works on a copy, so that a run that leaves the range of a double
-    // keeps the results of the last good run in place.
-    auto run = std::make_unique<HarvestState>(state);
-    run->RunModel = p.model;
-    run->SimuT = p.runLength;
-    run->CarryingCapacity = p.K;
-    run->IntrinsicRate = p.r;
-    run->HarvestRate = p.H;
-    run->NOriginal[0] = p.n0;
-    run->NHarvested[0] = p.n0;
+    // A run that leaves the range of a double is taken back, so the results of
+    // the last good run stay in place.
+    RunUndo undo(state, static_cast<std::size_t>(loopBound(p.runLength)) + 1);
+    state.RunModel = p.model;
+    state.SimuT = p.runLength;
+    state.CarryingCapacity = p.K;
+    state.IntrinsicRate = p.r;
+    state.HarvestRate = p.H;
+    state.NOriginal[0] = p.n0;
+    state.NHarvested[0] = p.n0;
     const ModelOutcome model
-        = exponential ? Exponential(*run, p.r, p.runLength) : Logistic(*run, p.runLength);
+        = exponential ? Exponential(state, p.r, p.runLength) : Logistic(state, p.runLength);
     if (model.firstOutOfRange != 0) {
+        undo.takeBack();
         outcome.refusal = RunRefusal::OutOfRange;
         outcome.longestRunLength = std::max(0, static_cast<int>(model.firstOutOfRange) - 2);
         return outcome;
     }
-    setParameterCaption(*run);
-    state = *run;
+    setParameterCaption(state);
     outcome.extinct = model.extinct;
     outcome.lastStep = state.SimuT;
     return outcome;

@@ -70,6 +70,8 @@ struct HarvestState
     // Title animation: the step of the 13-tick cycle and the label shown last.
     std::int16_t TitleTick = 0;
     std::int16_t TitleShown = 0;
+
+    bool operator==(const HarvestState &) const = default;
 };
 
 // The process-wide instance.

@@ -195,6 +195,18 @@ double roundThroughText(double value)
 {
     if (!std::isfinite(value))
         return value;
+    if (value == 0.0)
+        return 0.0; // "0", whatever the sign
+    // The text of a number holds the same 15 significant digits as the scientific
+    // form; read back, both give the same double. Only at the ends of the range,
+    // where the text differs or does not read back, does the text itself decide.
+    char buffer[32];
+    const auto written
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    double read = 0.0;
+    if (written.ec == std::errc()
+        && std::from_chars(buffer, written.ptr, read).ec == std::errc() && read != 0.0)
+        return read;
     return numberOfText(textOfNumber(value));
 }
 

@@ -6,7 +6,9 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 class TestNumberText : public QObject
 {
@@ -21,6 +23,7 @@ private slots:
     void textOfNumber();
     void roundTripKeepsFifteenDigits_data();
     void roundTripKeepsFifteenDigits();
+    void roundingIsThatOfTheText();
     void wholeNumbers_data();
     void wholeNumbers();
     void conversionsIgnoreTheLocale();
@@ -151,6 +154,9 @@ void TestNumberText::roundTripKeepsFifteenDigits_data()
     QTest::addRow("exponential") << 122.14027581601698 << 122.140275816017;
     QTest::addRow("tiny") << 1.2345678901234567e-7 << 1.23456789012346e-7;
     QTest::addRow("largest double to 15 digits") << DBL_MAX << 1.79769313486231e308;
+    QTest::addRow("negative") << -0.30000000000000004 << -0.3;
+    QTest::addRow("negative zero reads as 0") << -0.0 << 0.0;
+
 }
 
 void TestNumberText::roundTripKeepsFifteenDigits()
@@ -160,6 +166,22 @@ void TestNumberText::roundTripKeepsFifteenDigits()
     QVERIFY(roundThroughText(value) == expected);
     // A rounded value rounds to itself.
     QVERIFY(roundThroughText(expected) == expected);
+}
+
+// The rounding takes a shorter way than writing and reading the text; over the
+// whole range of doubles it must come to the same number as the text does.
+void TestNumberText::roundingIsThatOfTheText()
+{
+    std::mt19937_64 random(20261209);
+    for (int i = 0; i < 200000; ++i) {
+        double value = 0;
+        const std::uint64_t bits = random();
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        const double text = numberOfText(::textOfNumber(value));
+        QVERIFY2(roundThroughText(value) == text, qPrintable(QString::number(value, 'g', 17)));
+    }
 }
 
 void TestNumberText::wholeNumbers_data()
