@@ -1,6 +1,8 @@
 #include "model/numbertext.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 
@@ -191,21 +193,98 @@ std::string textOfNumber(double value)
     return text;
 }
 
+namespace {
+
+// 5^k for k = 0 to 27: the largest fits 63 bits, so 5^k times a 53-bit mantissa
+// fits 128 bits exactly.
+constexpr int MostExactPowerOfFive = 27;
+constexpr std::array<std::uint64_t, MostExactPowerOfFive + 1> PowersOfFive = [] {
+    std::array<std::uint64_t, MostExactPowerOfFive + 1> powers{};
+    std::uint64_t power = 1;
+    for (auto &p : powers) {
+        p = power;
+        power *= 5;
+    }
+    return powers;
+}();
+
+// 10^k for k = 0 to 22, each exactly a double.
+constexpr int MostExactPowerOfTen = 22;
+constexpr std::array<double, MostExactPowerOfTen + 1> PowersOfTen = [] {
+    std::array<double, MostExactPowerOfTen + 1> powers{};
+    double power = 1;
+    for (auto &p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+constexpr std::uint64_t FifteenDigits = 1'000'000'000'000'000; // 10^15
+
+// 128 bits, as GCC and Clang provide them.
+__extension__ typedef unsigned __int128 Wide;
+
+// |value| rounded to 15 significant digits, half to even as the text of a number
+// rounds, and read back, with integer arithmetic only: |value| = m 2^e exactly,
+// so |value| 10^k = m 5^k 2^(e+k), whose rounding to a whole number d is exact,
+// and d / 10^k is one correctly rounded division. Nothing where the powers would
+// not be exact: the text then decides.
+std::optional<double> roundedMagnitude(double magnitude)
+{
+    int binaryExponent = 0;
+    const double fraction = std::frexp(magnitude, &binaryExponent);
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int e = binaryExponent - 53;
+    int leading = static_cast<int>(std::floor(std::log10(magnitude)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = 14 - leading;
+        if (k < 0 || k > MostExactPowerOfTen)
+            return std::nullopt;
+        const Wide scaled
+            = static_cast<Wide>(mantissa) * PowersOfFive[static_cast<std::size_t>(k)];
+        const int shift = -(e + k);
+        if (shift <= 0 || shift >= 120)
+            return std::nullopt;
+        Wide whole = scaled >> shift;
+        const Wide rest = scaled - (whole << shift);
+        const Wide half = static_cast<Wide>(1) << (shift - 1);
+        if (rest > half || (rest == half && (whole & 1) != 0))
+            ++whole;
+        // The logarithm can miss the leading digit by one near a power of ten.
+        if (whole > FifteenDigits) {
+            ++leading;
+            continue;
+        }
+        if (whole < FifteenDigits / 10) {
+            --leading;
+            continue;
+        }
+        return static_cast<double>(static_cast<std::uint64_t>(whole))
+               / PowersOfTen[static_cast<std::size_t>(k)];
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 double roundThroughText(double value)
 {
     if (!std::isfinite(value))
         return value;
     if (value == 0.0)
         return 0.0; // "0", whatever the sign
-    // The text of a number holds the same 15 significant digits as the scientific
-    // form; read back, both give the same double. Only at the ends of the range,
+    if (const std::optional<double> rounded = roundedMagnitude(std::abs(value)))
+        return value < 0 ? -*rounded : *rounded;
+    // Elsewhere the scientific form holds the same 15 significant digits as the text
+    // of a number and reads back to the same double; only at the ends of the range,
     // where the text differs or does not read back, does the text itself decide.
     char buffer[32];
     const auto written
         = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     double read = 0.0;
-    if (written.ec == std::errc()
-        && std::from_chars(buffer, written.ptr, read).ec == std::errc() && read != 0.0)
+    if (written.ec == std::errc() && std::from_chars(buffer, written.ptr, read).ec == std::errc()
+        && read != 0.0)
         return read;
     return numberOfText(textOfNumber(value));
 }

@@ -1,6 +1,7 @@
 // The text of any finite double: no leading blank, no trailing zeros after a
 // decimal point, at most 15 significant digits, and read back strictly it is the
-// double rounded to 15 significant digits.
+// double rounded to 15 significant digits; and the rounding through the text,
+// which takes a shorter way, comes to the same number.
 #include "model/numbertext.h"
 
 #include <cmath>
@@ -61,6 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         expected = std::copysign(1.79769313486231e308, x);
     const std::optional<double> back = textReadAsNumber(text);
     if (!back || *back != expected)
+        std::abort();
+    if (roundThroughText(x) != numberOfText(text))
         std::abort();
     return 0;
 }
