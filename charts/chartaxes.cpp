@@ -1,9 +1,9 @@
-// The chart's axes: their titles, fonts and grid lines as set up, and the range,
-// ticks and label format each is fitted to for the points drawn and its length.
+// The chart's axes: the range, ticks and labels each is fitted to for the points
+// drawn and its length, the titles beside them, and the plot area all this leaves.
 #include "charts/qtchartcontrol.h"
 
 #include "charts/axisscale.h"
-#include "charts/chartgrid.h"
+#include "charts/chartframe.h"
 
 #include <QChart>
 #include <QFontMetricsF>
@@ -11,23 +11,25 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <unordered_map>
 
 namespace {
 
-// The plot area is not known until the chart is laid out, so the axis lengths are
-// estimated from the control's size. The y axis' labels and the chart margins take
-// about a fifth of the width; a legend its widest text and its swatch; the x
-// axis' labels two lines of text and a little gap; a title one and a half lines.
+// Before the labels are known, the axes' lengths are estimated from the control's
+// size: the y axis' labels and the margins take about a fifth of the width, the x
+// axis' labels two lines of text and a little gap, a title one and a half lines.
 constexpr double PlotWidthShare = 0.82;
-constexpr double LegendSwatchPixels = 40;
 constexpr double LabelLinesBelowPlot = 2;
 constexpr double GapBelowPlotPixels = 12;
 constexpr double TitleLines = 1.5;
 // However small the control, an axis is fitted as if at least this long.
 constexpr double ShortestXAxis = 60;
 constexpr double ShortestYAxis = 40;
+// The axes are fitted again once the plot area is known, when the estimate was
+// this far off.
+constexpr double RefitShare = 0.1;
 
 const QColor QuietGrey(220, 220, 220);
 
@@ -37,65 +39,84 @@ void QtChartControl::applyAxisSettings(ChartAxis which)
 {
     const AxisSettings &s = axisSettings(which);
     const bool isX = which == ChartAxis::X;
-    QValueAxis *axis = m_axis[isX ? 0 : 1];
-    axis->setTitleText(s.titleText);
-    axis->setTitleVisible(s.titleVisible && !s.titleText.isEmpty());
-    axis->setTitleFont(chartFont(s.titleFontName, s.titleFontPoints));
-    // Tick labels a point smaller than the title, so the title stands out.
-    axis->setLabelsFont(chartFont(s.titleFontName, s.titleFontPoints - 1));
-
     // Unless told otherwise, the y axis carries quiet grey lines and the x axis none.
-    m_grid->setLines(isX ? 0 : 1, s.gridSet || !isX,
-                     s.gridSet && !s.gridAutomaticColour ? s.gridColour : QuietGrey);
+    m_frame->setLines(isX ? 0 : 1, s.gridSet || !isX,
+                      s.gridSet && !s.gridAutomaticColour ? s.gridColour : QuietGrey);
 }
 
+// Fits both axes to the points drawn and to their lengths, as the frame labels
+// them, and gives the chart the plot area the frame leaves, before any series is
+// laid out in it.
 void QtChartControl::fitAxes()
 {
-    const QFontMetricsF labels(m_axis[1]->labelsFont());
-    double legendWidth = 0;
-    if (legendVisible()) {
-        const QFontMetricsF legendMetrics(chart()->legend()->font());
-        for (int i = 0; i < seriesCount(); ++i)
-            legendWidth = std::max(legendWidth, legendMetrics.horizontalAdvance(seriesName(i)));
-        legendWidth += LegendSwatchPixels;
-    }
-    const double xLength = width() * PlotWidthShare - legendWidth;
-    double yLength = height() - LabelLinesBelowPlot * labels.height() - GapBelowPlotPixels;
-    if (!titleText().isEmpty())
-        yLength -= TitleLines * QFontMetricsF(chart()->titleFont()).height();
-    if (m_axis[0]->isTitleVisible())
-        yLength -= TitleLines * QFontMetricsF(m_axis[0]->titleFont()).height();
-
-    const double lengths[2] = {std::max(xLength, ShortestXAxis), std::max(yLength, ShortestYAxis)};
-    m_plotLengths = {lengths[0], lengths[1]};
+    const std::array<ChartAxis, 2> axes = {ChartAxis::X, ChartAxis::Y};
+    std::array<QFont, 2> labelFonts;
+    std::array<AxisMarks, 2> marks;
     for (size_t i = 0; i < 2; ++i) {
-        QValueAxis *axis = m_axis[i];
-        const QFontMetricsF metrics(axis->labelsFont());
-        // The tick counts tried share most of their labels: each is measured once.
-        std::unordered_map<std::string, double> widths;
-        const auto labelWidth = [&metrics, &widths](const std::string &label) {
-            const auto known = widths.find(label);
-            if (known != widths.end())
-                return known->second;
-            const double width = metrics.horizontalAdvance(QString::fromStdString(label));
-            widths.emplace(label, width);
-            return width;
-        };
-        const AxisScale::LabelMetrics measure{labelWidth, metrics.height()};
-        AxisScale::AxisRequest request;
-        request.lo = m_plotted.extent[2 * i];
-        request.hi = m_plotted.extent[2 * i + 1];
-        request.markerRoom = m_plotted.markers;
-        request.wholeNumbers = axisSettings(i == 0 ? ChartAxis::X : ChartAxis::Y).wholeNumbers;
-        request.length = lengths[i];
-        request.horizontal = i == 0;
-        const AxisScale::Scale scale = AxisScale::axisScale(request, measure);
-        // Only a real change, which relays every attached series out, is passed on.
-        if (axis->min() != scale.min || axis->max() != scale.max)
-            axis->setRange(scale.min, scale.max);
-        axis->setTickCount(scale.ticks);
-        axis->setLabelFormat(scale.decimals == AxisScale::Scale::SignificantDigits
-                                 ? QStringLiteral("%.3g")
-                                 : QStringLiteral("%.%1f").arg(scale.decimals));
+        const AxisSettings &s = axisSettings(axes[i]);
+        // Tick labels a point smaller than the title, so the title stands out.
+        labelFonts[i] = chartFont(s.titleFontName, s.titleFontPoints - 1);
+        marks[i].labelFont = labelFonts[i];
+        if (s.titleVisible)
+            marks[i].title = s.titleText;
+        marks[i].titleFont = chartFont(s.titleFontName, s.titleFontPoints);
     }
+
+    // A first estimate of the axes' lengths, then their lengths as the frame
+    // leaves them.
+    const QFontMetricsF xLabels(labelFonts[0]);
+    double xLength = width() * PlotWidthShare - m_frame->legendWidth();
+    double yLength = height() - LabelLinesBelowPlot * xLabels.height() - GapBelowPlotPixels;
+    if (!titleText().isEmpty())
+        yLength
+            -= TitleLines * QFontMetricsF(chartFont(titleFontName(), titleFontPoints())).height();
+    if (!marks[0].title.isEmpty())
+        yLength -= TitleLines * QFontMetricsF(marks[0].titleFont).height();
+    std::array<AxisScale::Scale, 2> scales;
+    QRectF area;
+    for (int fitting = 0; fitting < 2; ++fitting) {
+        const double lengths[2]
+            = {std::max(xLength, ShortestXAxis), std::max(yLength, ShortestYAxis)};
+        for (size_t i = 0; i < 2; ++i) {
+            const QFontMetricsF metrics(labelFonts[i]);
+            // The tick counts tried share most of their labels: each is measured once.
+            std::unordered_map<std::string, double> widths;
+            const auto labelWidth = [&metrics, &widths](const std::string &label) {
+                const auto known = widths.find(label);
+                if (known != widths.end())
+                    return known->second;
+                const double width = metrics.horizontalAdvance(QString::fromStdString(label));
+                widths.emplace(label, width);
+                return width;
+            };
+            AxisScale::AxisRequest request;
+            request.lo = m_plotted.extent[2 * i];
+            request.hi = m_plotted.extent[2 * i + 1];
+            request.markerRoom = m_plotted.markers;
+            request.wholeNumbers = axisSettings(axes[i]).wholeNumbers;
+            request.length = lengths[i];
+            request.horizontal = i == 0;
+            scales[i] = AxisScale::axisScale(request, {labelWidth, metrics.height()});
+            marks[i].labels.clear();
+            for (int t = 0; t < scales[i].ticks; ++t)
+                marks[i].labels << QString::fromStdString(
+                    AxisScale::labelText(AxisScale::tickValue(scales[i], t), scales[i].decimals));
+            m_frame->setMarks(int(i), marks[i]);
+        }
+        area = m_frame->plotAreaWithin(QRectF(QPointF(0, 0), QSizeF(size())));
+        const bool close = std::abs(area.width() - lengths[0]) <= RefitShare * lengths[0]
+                           && std::abs(area.height() - lengths[1]) <= RefitShare * lengths[1];
+        if (close)
+            break;
+        xLength = area.width();
+        yLength = area.height();
+    }
+    m_plotLengths = {area.width(), area.height()};
+    for (size_t i = 0; i < 2; ++i) {
+        // Only a real change, which relays every attached series out, is passed on.
+        if (m_axis[i]->min() != scales[i].min || m_axis[i]->max() != scales[i].max)
+            m_axis[i]->setRange(scales[i].min, scales[i].max);
+    }
+    if (chart()->plotArea() != area)
+        chart()->setPlotArea(area);
 }

@@ -105,15 +105,12 @@ bool QtChartControl::savePicture(const QString &path)
 
 bool QtChartControl::saveData(const QString &path)
 {
-    const QValueAxis *x = m_axis[0];
-    const QValueAxis *y = m_axis[1];
+    const QString &x = axisSettings(ChartAxis::X).titleText;
+    const QString &y = axisSettings(ChartAxis::Y).titleText;
     QSaveFile file(path);
-    const bool saved
-        = file.open(QIODevice::WriteOnly | QIODevice::Text)
-          && file.write(
-                 pointsAsCsv(m_names, x->titleText(), y->titleText(), m_plotted.series).toUtf8())
-                 >= 0
-          && file.commit();
+    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Text)
+                       && file.write(pointsAsCsv(m_names, x, y, m_plotted.series).toUtf8()) >= 0
+                       && file.commit();
     tell(saved ? tr("Data saved") : tr("Data not saved: %1 cannot be written").arg(path));
     return saved;
 }

@@ -1,6 +1,7 @@
 #include "charts/chartreadout.h"
 
 #include "charts/chartcallout.h"
+#include "charts/chartframe.h"
 #include "charts/qtchartcontrol.h"
 #include "model/numbertext.h"
 
@@ -78,12 +79,10 @@ void QtChartControl::hover(const QPoint &at)
         return hideReadOut();
     if (m_callout->isVisible() && m_callout->point() == toPixels(found->value))
         return; // the same point: nothing to draw again
-    const QValueAxis *x = m_axis[0];
-    const QValueAxis *y = m_axis[1];
-    m_callout->showAt(
-        toPixels(found->value),
-        readOut(m_names.value(found->series), x->titleText(), y->titleText(), found->value),
-        y->labelsFont());
+    m_callout->showAt(toPixels(found->value),
+                      readOut(m_names.value(found->series), axisSettings(ChartAxis::X).titleText,
+                              axisSettings(ChartAxis::Y).titleText, found->value),
+                      m_frame->marks(1).labelFont);
 }
 
 void QtChartControl::hideReadOut()

@@ -84,5 +84,8 @@ QList<QPointF> distinctPixels(const QList<QPointF> &points, double xPixels, doub
         if (taken.insert(key).second)
             distinct.append(p);
     }
+    // The last point stays, as it does of a line, so the series ends where it ends.
+    if (!points.isEmpty() && distinct.last() != points.last())
+        distinct.append(points.last());
     return distinct;
 }

@@ -11,5 +11,5 @@
 QList<QPointF> simplifiedLine(const QList<QPointF> &points, double xPixels, double yPixels,
                               double tolerance);
 
-// Points as markers: the first point on each pixel, in their order.
+// Points as markers: the first point on each pixel, in their order, and the last.
 QList<QPointF> distinctPixels(const QList<QPointF> &points, double xPixels, double yPixels);

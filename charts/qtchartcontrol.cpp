@@ -1,11 +1,12 @@
 #include "charts/qtchartcontrol.h"
 
 #include "charts/chartcallout.h"
-#include "charts/chartgrid.h"
+#include "charts/chartframe.h"
 #include "charts/seriesstyle.h"
 #include "widgets/timednotice.h"
 #include "widgets/units.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -33,37 +34,41 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     c->setDropShadowEnabled(false);
     c->setMargins(QMargins(4, 4, 10, 4));
     c->layout()->setContentsMargins(0, 0, 0, 0);
-    c->legend()->setAlignment(Qt::AlignRight);
+    // The frame draws the title and the legend.
     c->legend()->setVisible(false);
 
     for (size_t i = 0; i < 2; ++i) {
-        auto *axis = new QValueAxis(this);
-        // The axis line, its ticks and the grid are drawn by the ruling below.
+        // An axis of no categories has no labels, ticks or lines of its own: it maps
+        // values to places, and the ruling below draws all the rest.
+        auto *axis = new QCategoryAxis(this);
         axis->setLineVisible(false);
         axis->setGridLineVisible(false);
-        axis->setLabelsColor(Qt::black);
-        axis->setTitleBrush(Qt::black);
         axis->setMinorGridLineVisible(false);
+        axis->setLabelsVisible(false);
+        axis->setTitleVisible(false);
         axis->setRange(0.0, 1.0);
         m_axis[i] = axis;
         c->addAxis(axis, i == 0 ? Qt::AlignBottom : Qt::AlignLeft);
     }
-    m_grid = new ChartGrid(c, m_axis);
+    m_frame = new ChartFrame(c);
     m_callout = new ChartCallout(c);
     // Where nothing listens to notice(), the message stands in the chart's title.
     m_notice = new TimedNotice(
         this,
         [this](const QString &text) {
-            chart()->setTitle(text);
+            showTitle(text);
             showChanges();
         },
         [this] {
-            chart()->setTitle(shownTitle());
+            showTitle(shownTitle());
             showChanges();
         });
 
     setFrameShape(QFrame::NoFrame);
-    setFocusPolicy(Qt::StrongFocus);
+    // The keyboard reaches the chart with Tab; a click gives it the focus together
+    // with the chart the click draws (see queueClick), not a moment before, which
+    // would paint the old chart once more with its focus frame.
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(tr("Chart"));
     setBackgroundBrush(Qt::white);
     setRenderHint(QPainter::Antialiasing, true);
@@ -110,17 +115,19 @@ void QtChartControl::setChartVisible(bool visible)
 
 void QtChartControl::applyChartSettings()
 {
-    QChart *c = chart();
-    c->setTitle(titleText());
-    c->setTitleFont(chartFont(titleFontName(), titleFontPoints()));
-    c->setTitleBrush(Qt::black);
-
-    QLegend *legend = c->legend();
-    legend->setVisible(legendVisible());
-    legend->setAlignment(Qt::AlignRight);
+    showTitle(titleText());
+    QList<LegendEntry> entries;
+    if (legendVisible())
+        for (int i = 0; i < seriesCount(); ++i)
+            entries << legendEntry(seriesSettingsAt(i), seriesName(i), defaultSeriesColour(i + 1));
     const AxisSettings &y = axisSettings(ChartAxis::Y);
-    legend->setFont(chartFont(y.titleFontName, y.titleFontPoints - 1));
-    legend->setLabelColor(Qt::black);
+    m_frame->setLegend(entries, chartFont(y.titleFontName, y.titleFontPoints - 1));
+}
+
+void QtChartControl::showTitle(const QString &text)
+{
+    chart()->setTitle(text);
+    m_frame->setTitle(text, chartFont(titleFontName(), titleFontPoints()));
 }
 
 QString QtChartControl::shownTitle() const
@@ -144,7 +151,7 @@ void QtChartControl::refresh()
 
     m_plotted = plottedPoints(*this);
     if (m_plotted.leftOut)
-        c->setTitle(shownTitle());
+        showTitle(shownTitle());
     // The axes take their final ranges before any series is attached, so each
     // series is laid out against them once.
     fitAxes();
@@ -172,7 +179,7 @@ void QtChartControl::refresh()
             series->attachAxis(m_axis[1]);
         }
         const SeriesSettings &settings = seriesSettingsAt(i);
-        styleSeries(series, settings, m_names.last(), defaultSeriesColour(i + 1), c->legend());
+        styleSeries(series, settings, m_names.last(), defaultSeriesColour(i + 1));
         series->replace(pointsToPaint(m_plotted.series.at(i), settings, xPixels, yPixels));
     }
     // A screen reader names the chart by what it shows.
@@ -180,16 +187,13 @@ void QtChartControl::refresh()
     showChanges();
 }
 
-// The chart and its legend laid out at once rather than when the event loop comes
-// round to it: the next painting then shows the chart complete, and is the only
-// one. Left to the event loop, a click that also moved the focus was painted
-// twice, once for the focus and again when the new layout came through.
+// The chart laid out at once rather than when the event loop comes round to it:
+// the next painting then shows the chart complete, and is the only one. Left to
+// the event loop, a click that also moved the focus was painted twice, once for
+// the focus and again when the new layout came through.
 void QtChartControl::showChanges()
 {
-    QChart *c = chart();
-    c->layout()->activate();
-    if (QGraphicsLayout *legendLayout = c->legend()->layout())
-        legendLayout->activate();
+    chart()->layout()->activate();
     viewport()->update();
 }
 
@@ -241,6 +245,8 @@ void QtChartControl::queueClick(bool fromKeyboard)
         [this, fromKeyboard] {
             if (!isVisible())
                 return;
+            if (!fromKeyboard)
+                setFocus(Qt::MouseFocusReason);
             m_clickFromKeyboard = fromKeyboard;
             emit clicked();
             m_clickFromKeyboard = false;

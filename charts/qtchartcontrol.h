@@ -16,7 +16,7 @@
 class QPainter;
 class QValueAxis;
 class ChartCallout;
-class ChartGrid;
+class ChartFrame;
 class TimedNotice;
 
 // The chart control drawn with Qt Charts. Set-up calls and grid writes are only
@@ -50,8 +50,8 @@ public:
     // the read-out and the exported data use these, while a long line reaches the
     // painter with only the points the screen can tell apart.
     const SeriesPoints &plotted() const { return m_plotted.series; }
-    // The grid lines drawn across the plot area.
-    const ChartGrid &grid() const { return *m_grid; }
+    // The chart's title, legend, ruling and tick labels, as drawn.
+    const ChartFrame &frame() const { return *m_frame; }
     // The read-out of the point under the mouse, shown in the chart beside the point.
     const ChartCallout &readOutMark() const { return *m_callout; }
 
@@ -100,6 +100,8 @@ private:
     // A font of the chart: sizes are kept between 4 and 72 points, whatever was asked.
     static QFont chartFont(const QString &family, double points);
     void applyChartSettings();
+    // The title shown, in the chart's title and on the screen.
+    void showTitle(const QString &text);
     void showChanges();
     void queueClick(bool fromKeyboard);
     // The axes (chartaxes.cpp).
@@ -114,7 +116,7 @@ private:
     void renderChart(QPainter &painter) const;
 
     std::array<QValueAxis *, 2> m_axis{}; // x, then y; owned by the chart
-    ChartGrid *m_grid = nullptr;          // owned by the chart
+    ChartFrame *m_frame = nullptr;        // owned by the chart
     ChartCallout *m_callout = nullptr;    // owned by the chart
     TimedNotice *m_notice = nullptr;      // in the title, where nothing listens to notice()
 

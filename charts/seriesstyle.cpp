@@ -2,8 +2,6 @@
 
 #include "widgets/units.h"
 
-#include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 
@@ -64,10 +62,9 @@ QImage markerImage(const SeriesSettings &s, const QColor &seriesColour)
 }
 
 void styleSeries(QLineSeries *series, const SeriesSettings &s, const QString &name,
-                 const QColor &colour, QLegend *legend)
+                 const QColor &colour)
 {
     series->setName(name);
-    // A hidden line keeps its colour, which the legend uses for the series' swatch.
     QPen pen(colour, LinePixels);
     if (!s.lineShown)
         pen.setStyle(Qt::NoPen);
@@ -81,10 +78,11 @@ void styleSeries(QLineSeries *series, const SeriesSettings &s, const QString &na
     } else if (!series->lightMarker().isNull()) {
         series->setLightMarker(QImage());
     }
+}
 
-    const bool pointsAlone = !s.lineShown && s.markersDrawn();
-    for (QLegendMarker *marker : legend->markers(series)) {
-        marker->setBrush(pointsAlone ? markerFill(s, colour) : QBrush(colour));
-        marker->setPen(pointsAlone ? QPen(s.outlineColour, outlinePixels(s)) : QPen(colour));
-    }
+LegendEntry legendEntry(const SeriesSettings &s, const QString &name, const QColor &colour)
+{
+    if (!s.lineShown && s.markersDrawn())
+        return {name, markerFill(s, colour), s.outlineColour, outlinePixels(s)};
+    return {name, colour, colour, 0};
 }

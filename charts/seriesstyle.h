@@ -1,12 +1,12 @@
 #pragma once
 
+#include "charts/chartframe.h"
 #include "charts/charttable.h"
 
 #include <QColor>
 #include <QImage>
 #include <QString>
 
-class QLegend;
 class QLineSeries;
 
 // How a series looks on the chart: its colour, its line, its markers and its
@@ -23,7 +23,10 @@ QColor markerFill(const SeriesSettings &settings, const QColor &seriesColour);
 // The filled square stamped at every point of a point series.
 QImage markerImage(const SeriesSettings &settings, const QColor &seriesColour);
 
-// Gives `series` its name, pen and markers, and its swatch in `legend`: a series of
-// points alone shows its marker there, any other its line's colour.
+// Gives `series` its name, pen and markers.
 void styleSeries(QLineSeries *series, const SeriesSettings &settings, const QString &name,
-                 const QColor &colour, QLegend *legend);
+                 const QColor &colour);
+
+// The series' line in the legend: a series of points alone shows its marker there,
+// any other its line's colour.
+LegendEntry legendEntry(const SeriesSettings &settings, const QString &name, const QColor &colour);

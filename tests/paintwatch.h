@@ -49,3 +49,18 @@ inline QImage rendered(QWidget *widget)
 {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
+
+// What was painted is what a fresh rendering shows. The two ways of painting may
+// smooth a handful of pixels differently where a line meets the plot area's edge;
+// a chart left over from before differs in thousands.
+inline bool looksTheSame(const QImage &shown, const QImage &fresh)
+{
+    if (shown.size() != fresh.size())
+        return false;
+    constexpr int MostSmoothedPixels = 16;
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            differing += shown.pixel(x, y) != fresh.pixel(x, y);
+    return differing <= MostSmoothedPixels;
+}

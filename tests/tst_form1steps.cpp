@@ -174,7 +174,7 @@ void TestForm1Steps::theChartOnScreenStays()
     QCOMPARE(chartPoints(form, 2).value(0).y(), before.value(0).y() + 1);
     QCOMPARE(Harvest.GraphIndex, 6); // the cycle stands where it stood
     QCOMPARE(paints.count, 1);       // drawn once, with no hide-and-show between
-    QCOMPARE(onScreen(form.MSChart1), rendered(form.MSChart1));
+    QVERIFY(looksTheSame(onScreen(form.MSChart1), rendered(form.MSChart1)));
     form.MSChart1_Click();
     QCOMPARE(Harvest.GraphIndex, 7);
 }

@@ -1,12 +1,10 @@
 #include "chartfixture.h"
-#include "charts/chartgrid.h"
+#include "charts/chartframe.h"
 #include "charts/qtchartcontrol.h"
 #include "charts/seriesstyle.h"
 #include "widgets/units.h"
 
 #include <QChart>
-#include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QSet>
 #include <QTest>
@@ -25,16 +23,10 @@ QValueAxis *axisOf(QtChartControl &chart, Qt::Orientation orientation)
     return qobject_cast<QValueAxis *>(chart.chart()->axes(orientation).value(0));
 }
 
-// The tick labels as the axis writes them.
-QStringList tickLabels(const QValueAxis *axis)
+// The tick labels as the chart draws them; 0 is the x axis, 1 the y axis.
+QStringList tickLabels(const QtChartControl &chart, int axis)
 {
-    QStringList labels;
-    const QByteArray format = axis->labelFormat().toLatin1();
-    const int ticks = axis->tickCount();
-    for (int i = 0; i < ticks; ++i)
-        labels << QString::asprintf(format.constData(),
-                                    axis->min() + i * (axis->max() - axis->min()) / (ticks - 1));
-    return labels;
+    return chart.frame().marks(axis).labels;
 }
 
 int countPixels(const QImage &image, const QColor &colour)
@@ -215,11 +207,11 @@ private slots:
             const QValueAxis *axis = axisOf(chart, i == 0 ? Qt::Horizontal : Qt::Vertical);
             QVERIFY(std::isfinite(axis->max() - axis->min()));
             QVERIFY(axis->min() < axis->max());
-            QVERIFY(axis->tickCount() >= 2 && axis->tickCount() <= 25);
+            QVERIFY(chart.frame().tickCount(i) >= 2 && chart.frame().tickCount(i) <= 25);
             // The largest doubles may be cut off; everything else must show.
             if (std::abs(low[i]) < 1e300 && std::abs(high[i]) < 1e300)
                 QVERIFY(axis->min() <= low[i] && axis->max() >= high[i]);
-            const QStringList labels = tickLabels(axis);
+            const QStringList labels = tickLabels(chart, i);
             QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
             for (const QString &label : labels)
                 QVERIFY2(!label.contains(QLatin1String("inf"))
@@ -261,7 +253,7 @@ private slots:
             const QValueAxis *axis = axisOf(chart, orientation);
             QVERIFY(axis->min() <= low && axis->max() >= high);
             QVERIFY(axis->max() - axis->min() <= 4 * (high - low));
-            const QStringList labels = tickLabels(axis);
+            const QStringList labels = tickLabels(chart, orientation == Qt::Horizontal ? 0 : 1);
             QVERIFY(labels.size() >= 3);
             QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
             const double step = (axis->max() - axis->min()) / double(labels.size() - 1);
@@ -353,15 +345,16 @@ private slots:
         chart.setSeriesLegendText(3, QStringLiteral("Harvest"));
         chart.refresh();
 
-        const QLegend *legend = chart.chart()->legend();
-        QCOMPARE(legend->isVisible(), shown);
-        QCOMPARE(legend->alignment(), Qt::AlignRight);
-        const QList<QLegendMarker *> markers = legend->markers();
-        QCOMPARE(markers.size(), 2);
-        QCOMPARE(markers.at(0)->label(), QStringLiteral("Stock"));
-        QCOMPARE(markers.at(1)->label(), QStringLiteral("Harvest"));
+        const QList<LegendEntry> &legend = chart.frame().legend();
+        QCOMPARE(legend.size(), shown ? 2 : 0);
+        if (!shown)
+            return;
+        QCOMPARE(legend.at(0).name, QStringLiteral("Stock"));
+        QCOMPARE(legend.at(1).name, QStringLiteral("Harvest"));
         // The swatch shows what is drawn: the squares' fill for a point series.
-        QCOMPARE(markers.at(1)->brush().color(), points ? QColor(255, 150, 0) : QColor(0, 150, 0));
+        QCOMPARE(legend.at(1).fill, points ? QColor(255, 150, 0) : QColor(0, 150, 0));
+        // It stands at the right of the plot area, which leaves it room.
+        QVERIFY(chart.chart()->plotArea().right() + chart.frame().legendWidth() <= chart.width());
     }
 
     void textAndGrid()
@@ -379,18 +372,18 @@ private slots:
         chart.refresh();
 
         QCOMPARE(chart.chart()->title(), QStringLiteral("Yield against effort"));
-        QCOMPARE(chart.chart()->titleFont().family(), QStringLiteral("Arial"));
-        QCOMPARE(chart.chart()->titleFont().pixelSize(), pointsToPixels(12));
-        const QValueAxis *x = axisOf(chart, Qt::Horizontal);
-        const QValueAxis *y = axisOf(chart, Qt::Vertical);
-        QCOMPARE(x->titleText(), QStringLiteral("Effort"));
-        QVERIFY(x->isTitleVisible());
-        QVERIFY(!y->isTitleVisible());
-        QCOMPARE(x->titleFont().pixelSize(), pointsToPixels(10));
-        QVERIFY(x->labelsFont().pixelSize() < x->titleFont().pixelSize());
-        QVERIFY(chart.grid().linesShown(1));
-        QCOMPARE(chart.grid().lineColour(1), QColor(Qt::black));
-        QVERIFY(!chart.grid().linesShown(0));
+        QCOMPARE(chart.frame().titleFont().family(), QStringLiteral("Arial"));
+        QCOMPARE(chart.frame().titleFont().pixelSize(), pointsToPixels(12));
+        const AxisMarks &x = chart.frame().marks(0);
+        const AxisMarks &y = chart.frame().marks(1);
+        QCOMPARE(chart.frame().title(), QStringLiteral("Yield against effort"));
+        QCOMPARE(x.title, QStringLiteral("Effort"));
+        QVERIFY(y.title.isEmpty()); // not shown
+        QCOMPARE(x.titleFont.pixelSize(), pointsToPixels(10));
+        QVERIFY(x.labelFont.pixelSize() < x.titleFont.pixelSize());
+        QVERIFY(chart.frame().linesShown(1));
+        QCOMPARE(chart.frame().lineColour(1), QColor(Qt::black));
+        QVERIFY(!chart.frame().linesShown(0));
     }
 
     // The ruling as a student sees it: at every y tick a black grid line, one pixel
@@ -422,16 +415,16 @@ private slots:
         chart.refresh();
         const QImage image = chart.picture(scale).toImage();
         const QRectF area = chart.chart()->plotArea();
-        const QValueAxis *x = axisOf(chart, Qt::Horizontal);
-        const QValueAxis *y = axisOf(chart, Qt::Vertical);
-        QVERIFY(y->tickCount() >= 3);
+        const int xTicks = chart.frame().tickCount(0);
+        const int yTicks = chart.frame().tickCount(1);
+        QVERIFY(yTicks >= 3);
         const QColor grid = gridSet ? QColor(Qt::black) : QColor(220, 220, 220);
         const auto at = [&](qreal px, qreal py) {
             return image.pixelColor(int(std::floor(px * scale)), int(std::floor(py * scale)));
         };
         const qreal column = area.left() + area.width() * 0.6;
-        const qreal yStep = area.height() / (y->tickCount() - 1);
-        for (int t = 1; t < y->tickCount() - 1; ++t) {
+        const qreal yStep = area.height() / (yTicks - 1);
+        for (int t = 1; t < yTicks - 1; ++t) {
             const qreal row = area.bottom() - t * yStep;
             QCOMPARE(at(column, row), grid);
             // One device pixel high: white just above and below.
@@ -441,18 +434,19 @@ private slots:
                      QColor(Qt::white));
         }
         // Between two y grid lines no x grid line crosses.
-        const qreal between = area.bottom() - (y->tickCount() - 1.5) * yStep;
-        const qreal xStep = area.width() / (x->tickCount() - 1);
-        for (int t = 1; t < x->tickCount() - 1; ++t)
+        const qreal between = area.bottom() - (yTicks - 1.5) * yStep;
+        const qreal xStep = area.width() / (xTicks - 1);
+        for (int t = 1; t < xTicks - 1; ++t)
             QCOMPARE(at(area.left() + t * xStep, between), QColor(Qt::white));
         // The axes: black along the bottom and the left, and their tick marks.
         QCOMPARE(at(column, area.bottom()), QColor(Qt::black));
         QCOMPARE(at(area.left(), between), QColor(Qt::black));
-        for (int t = 0; t < x->tickCount(); ++t)
-            QCOMPARE(at(area.left() + t * xStep, area.bottom() + ChartGrid::TickLength - 1),
+        for (int t = 0; t < xTicks; ++t)
+            QCOMPARE(at(area.left() + t * xStep, area.bottom() + ChartFrame::TickLength - 1),
                      QColor(Qt::black));
-        QCOMPARE(at(area.left() - ChartGrid::TickLength, area.bottom() - yStep), QColor(Qt::black));
-        QCOMPARE(at(area.left() - ChartGrid::TickLength - 1, area.bottom() - yStep),
+        QCOMPARE(at(area.left() - ChartFrame::TickLength, area.bottom() - yStep),
+                 QColor(Qt::black));
+        QCOMPARE(at(area.left() - ChartFrame::TickLength - 1, area.bottom() - yStep),
                  QColor(Qt::white));
     }
 
@@ -478,22 +472,22 @@ private slots:
         chart.setAxisWholeNumbers(ChartAxis::X, true);
         chart.refresh();
         const QStringList whole{"0", "1", "2", "3"};
-        QCOMPARE(tickLabels(axisOf(chart, Qt::Horizontal)), whole);
-        QVERIFY(tickLabels(axisOf(chart, Qt::Vertical)).contains(QStringLiteral("0.5")));
+        QCOMPARE(tickLabels(chart, 0), whole);
+        QVERIFY(tickLabels(chart, 1).contains(QStringLiteral("0.5")));
 
         // Points keep clear of the ends by a whole step.
         setUp(chart, 2, 4, true);
         chart.refresh();
-        QCOMPARE(tickLabels(axisOf(chart, Qt::Horizontal)).first(), QStringLiteral("-1"));
+        QCOMPARE(tickLabels(chart, 0).first(), QStringLiteral("-1"));
 
         setUp(chart, 2, 4, false);
         chart.refresh();
         chart.resize(2 * MainSize); // the ticks are fitted again, still whole
-        QCOMPARE(tickLabels(axisOf(chart, Qt::Horizontal)), whole);
+        QCOMPARE(tickLabels(chart, 0), whole);
 
         chart.setAxisWholeNumbers(ChartAxis::X, false);
         chart.refresh();
-        QVERIFY(tickLabels(axisOf(chart, Qt::Horizontal)).contains(QStringLiteral("0.5")));
+        QVERIFY(tickLabels(chart, 0).contains(QStringLiteral("0.5")));
     }
 
     // Four long series, one of them points: every point reaches its series.
