@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 // The operations the program needs from a chart control. The control keeps a grid
 // of doubles (rows and columns counted from 1); each series takes two adjacent
@@ -60,6 +61,11 @@ public:
     // The axis shows whole numbers only, such as time steps: its ticks are a whole
     // number apart (at least 1) and its labels carry no decimals. Off by default.
     virtual void setAxisWholeNumbers(ChartAxis axis, bool wholeNumbers) = 0;
+
+    // What the chart's description says beyond the points and the axes: the facts
+    // a chart knows of its own (equilibria, crossings, when a population dies out),
+    // each a sentence. Every chart sets them afresh; the standard set-up empties them.
+    virtual void setChartNotes(const QStringList &notes) = 0;
 
     virtual void setChartVisible(bool visible) = 0;
     virtual bool isChartVisible() const = 0;

@@ -1,5 +1,6 @@
 #include "charts/chartsetup.h"
 
+#include "charts/chartdescription.h"
 #include "model/numbertext.h"
 
 #include <algorithm>
@@ -18,6 +19,7 @@ void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style
 {
     chart.setColumnCount(columns);
     chart.setRowCount(rows);
+    chart.setChartNotes({});
     chart.setLegendVisible(look.legend);
     chart.setTitleFontSize(look.fontPoints);
     chart.setTitleFontName(look.fontName);
@@ -100,6 +102,19 @@ double withinSeries(double step)
     if (!(step >= -1))
         return -1; // below -1, or not a number at all
     return std::min(step, static_cast<double>(SeriesLength - 1));
+}
+
+QStringList extinctionNote(const HarvestState &state)
+{
+    // The run ends at the last step with a living harvested population; the step
+    // after it, which the run computed, holds the 0 it died out at.
+    const double after = withinSeries(state.SimuT) + 1;
+    if (!(after >= 1 && after < SeriesLength))
+        return {};
+    if (state.NHarvested[static_cast<std::size_t>(after)] != 0)
+        return {};
+    return {QStringLiteral("The harvested population dies out at time ") + shortNumber(after)
+            + QLatin1Char('.')};
 }
 
 double lastPlottedStep(const HarvestState &state)

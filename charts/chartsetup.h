@@ -69,6 +69,10 @@ int rowCountOf(double value);
 // the series, at least -1 (nothing to draw), whatever a caller passed.
 double withinSeries(double step);
 
+// "The harvested population dies out at time 4.", when the last run's harvested
+// population died out; nothing otherwise.
+QStringList extinctionNote(const HarvestState &state);
+
 // The last step the logarithm and N(t) charts draw: one before the end of the run
 // when the harvested population is 0 there (it started at 0), else the end.
 double lastPlottedStep(const HarvestState &state);

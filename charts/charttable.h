@@ -77,6 +77,8 @@ public:
     void setAxisTitleVisible(ChartAxis axis, bool visible) override;
     void setAxisTitleText(ChartAxis axis, const QString &text) override;
     void setAxisWholeNumbers(ChartAxis axis, bool wholeNumbers) override;
+    void setChartNotes(const QStringList &notes) override { m_notes = notes; }
+    const QStringList &chartNotes() const { return m_notes; }
 
     // The cell as written; NaN for a cell never written or written empty, an
     // infinity for a value that is not a number.
@@ -115,4 +117,5 @@ private:
     QString m_titleFontName = QStringLiteral("Arial");
     double m_titleFontPoints = 10.0;
     bool m_legendVisible = false;
+    QStringList m_notes;
 };

@@ -1,5 +1,6 @@
 #include "charts/densitycharts.h"
 
+#include "charts/chartdescription.h"
 #include "model/harvesttheory.h"
 
 #include <algorithm>
@@ -27,6 +28,41 @@ void curve(ChartControl &chart, HarvestState &state, int series, X x, Y y)
 
 constexpr int CurveRows = CurveIntervals + 1;
 
+QString harvestRate(double H) { return QStringLiteral("Harvest rate ") + shortNumber(H); }
+
+// The equilibria the chart draws as upright lines, or why there are none.
+QString logisticTheoryNote(double r, double H, const QString &missing, const Equilibria &equilibria)
+{
+    if (!missing.isEmpty())
+        return curvesNotDrawn(missing);
+    if (equilibria.tooLarge)
+        return curvesNotDrawn(QStringLiteral("values too large to draw"));
+    if (r == 0)
+        return harvestRate(H) + QStringLiteral("; no equilibrium, r = 0.");
+    if (!equilibria.exist)
+        return harvestRate(H)
+               + QStringLiteral("; no equilibrium: H > rK/4, the harvested population dies out.");
+    if (shortNumber(equilibria.unstable) == shortNumber(equilibria.stable))
+        return harvestRate(H) + QStringLiteral("; the two equilibria meet at N = ")
+               + shortNumber(equilibria.stable)
+               + QStringLiteral(": a smaller population dies out.");
+    return harvestRate(H) + QStringLiteral("; unstable equilibrium at N = ")
+           + shortNumber(equilibria.unstable) + QStringLiteral(", stable at N = ")
+           + shortNumber(equilibria.stable) + QLatin1Char('.');
+}
+
+// Under the exponential model rN - H = 0 at one size only, H / r.
+QString exponentialTheoryNote(double r, double H)
+{
+    if (!(r > 0))
+        return harvestRate(H)
+               + QStringLiteral("; no equilibrium, r = 0: the harvested population dies out.");
+    return harvestRate(H) + QStringLiteral("; one equilibrium, unstable, at N = ")
+           + shortNumber(H / r)
+           + QStringLiteral(": a larger population grows, a smaller one "
+                            "dies out.");
+}
+
 } // namespace
 
 void ShowdNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &, const ChartLook &look)
@@ -35,6 +71,7 @@ void ShowdNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &, co
     standardSetUp(chart, 4, rowCountOf(last + 1), SeriesStyle::Point, look);
     pointCloud(chart, state, 1, state.NOriginal, state.dNOriginal, last);
     pointCloud(chart, state, 3, state.NHarvested, state.dNHarvested, last);
+    chart.setChartNotes(extinctionNote(state));
     chart.refresh();
 }
 
@@ -45,6 +82,7 @@ void ShowdNperNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &
     standardSetUp(chart, 4, rowCountOf(L), SeriesStyle::Point, look);
     pointCloud(chart, state, 1, state.NOriginal, state.dNperNOriginal, L - 1);
     pointCloud(chart, state, 3, state.NHarvested, state.dNperNHarvested, L - 1);
+    chart.setChartNotes(extinctionNote(state));
     chart.refresh();
 }
 
@@ -101,6 +139,7 @@ void ShowalldNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &,
         emptyRows(chart, 7, 1, CurveRows);
         emptyRows(chart, 9, 1, CurveRows);
     }
+    chart.setChartNotes({logisticTheoryNote(r, H, missing, equilibria)});
     chart.refresh();
 }
 
@@ -116,5 +155,6 @@ void ShowExponentdNandH(ChartControl &chart, HarvestState &state, const ChartInp
     curve(chart, state, 1, x, [r](double at, double) { return r * at; });
     curve(chart, state, 3, x, [r, H](double at, double) { return r * at - H; });
     curve(chart, state, 5, x, [H](double, double) { return H; });
+    chart.setChartNotes({exponentialTheoryNote(r, H)});
     chart.refresh();
 }

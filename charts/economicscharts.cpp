@@ -1,6 +1,10 @@
 #include "charts/economicscharts.h"
 
+#include "charts/axisscale.h"
+#include "charts/chartdescription.h"
 #include "model/harvesttheory.h"
+
+#include <cmath>
 
 namespace {
 
@@ -25,19 +29,82 @@ void fillCostAndRevenue(ChartControl &chart, HarvestState &state, Revenue revenu
     }
 }
 
-// The four net profit curves for i = 0 to `last` with x = XStep * i, the bound
-// read once per series.
-template <typename Profit>
-void fillNetProfit(ChartControl &chart, HarvestState &state, double last, Profit profit)
+QString revenueName(double ratio)
 {
+    return QStringLiteral("R (p/e=") + shortNumber(ratio) + QLatin1Char(')');
+}
+
+// Where each logistic revenue curve crosses the cost line N: besides N = 0,
+// (p/e) r N (1 - N/K) = N at N = K (1 - 1 / ((p/e) r)), a size between 0 and K
+// when (p/e) r is above 1. Below that the revenue never rises above the cost.
+QStringList logisticCrossings(double r, double K)
+{
+    QStringList crossing;
+    QStringList below;
+    for (const double ratio : PriceExpenseRatios) {
+        const double a = ratio * r;
+        if (a > 1)
+            crossing << revenueName(ratio) + QStringLiteral(" at N = ")
+                            + shortNumber(K * (1 - 1 / a));
+        else
+            below << revenueName(ratio);
+    }
+    QStringList notes;
+    if (!crossing.isEmpty())
+        notes << QStringLiteral("Revenue crosses the cost: ") + spokenList(crossing)
+                     + QLatin1Char('.');
+    if (!below.isEmpty())
+        notes << spokenList(below)
+                     + (below.size() == 1 ? QStringLiteral(" never rises")
+                                          : QStringLiteral(" never rise"))
+                     + QStringLiteral(" above the cost.");
+    return notes;
+}
+
+// An exponential revenue (p/e) r N lies above the cost N for every N above 0 when
+// (p/e) r is above 1, on it when it is 1, below it otherwise.
+QStringList exponentialCrossings(double r)
+{
+    QStringList above, on, below;
+    for (const double ratio : PriceExpenseRatios) {
+        const double a = ratio * r;
+        (a > 1 ? above : a == 1 ? on : below) << revenueName(ratio);
+    }
+    QStringList notes;
+    const auto say = [&notes](const QStringList &names, const char *one, const char *many) {
+        if (!names.isEmpty())
+            notes << spokenList(names) + QLatin1String(names.size() == 1 ? one : many);
+    };
+    say(above, " lies above the cost for every N above 0.",
+        " lie above the cost for every N above 0.");
+    say(on, " lies on the cost line.", " lie on the cost line.");
+    say(below, " lies below the cost for every N above 0.",
+        " lie below the cost for every N above 0.");
+    return notes;
+}
+
+// The four net profit curves for i = 0 to `last` with x = XStep * i, the bound
+// read once per series. Says for each ratio the highest profit drawn and the
+// first N where it is reached.
+template <typename Profit>
+QStringList fillNetProfit(ChartControl &chart, HarvestState &state, double last, Profit profit)
+{
+    SeriesPoints drawn;
+    QStringList labels;
     int series = 1;
     for (const double ratio : PriceExpenseRatios) {
+        QList<QPointF> &points = drawn.emplace_back();
         for (double i = 0; i <= last; i += 1) {
             const double x = state.XStep * i;
-            writePoint(chart, state, series, i, x, profit(ratio, x));
+            const double y = profit(ratio, x);
+            writePoint(chart, state, series, i, x, y);
+            if (std::abs(x) <= AxisScale::MaxCoordinate && std::abs(y) <= AxisScale::MaxCoordinate)
+                points.append(QPointF(x, y));
         }
+        labels << QStringLiteral("for p/e=") + shortNumber(ratio);
         series += 2;
     }
+    return {highestPoints(QStringLiteral("Highest net profit"), labels, drawn)};
 }
 
 void emptySeries(ChartControl &chart, int columns, int rows)
@@ -62,12 +129,15 @@ void ShowCostandRevenue(ChartControl &chart, HarvestState &state, const ChartInp
     const QString missing = whyNoLogisticCurves(state);
     standardSetUp(chart, 10, CurveRows, SeriesStyle::Line, logisticLook(look, missing));
     state.XStep = K / CurveIntervals;
-    if (missing.isEmpty())
+    if (missing.isEmpty()) {
         fillCostAndRevenue(chart, state, [r, K](double ratio, double x) {
             return logisticRevenue(ratio, r, K, x);
         });
-    else
+        chart.setChartNotes(logisticCrossings(r, K));
+    } else {
         emptySeries(chart, 10, CurveRows);
+        chart.setChartNotes({curvesNotDrawn(missing)});
+    }
     chart.refresh();
 }
 
@@ -82,11 +152,14 @@ void ShowNetProfit(ChartControl &chart, HarvestState &state, const ChartInputs &
     const QString missing = whyNoLogisticCurves(state);
     standardSetUp(chart, 8, rows, SeriesStyle::Line, logisticLook(look, missing));
     state.XStep = K / CurveIntervals;
-    if (missing.isEmpty())
-        fillNetProfit(chart, state, L - 1,
-                      [r, K](double ratio, double x) { return logisticNetProfit(ratio, r, K, x); });
-    else
+    if (missing.isEmpty()) {
+        chart.setChartNotes(fillNetProfit(chart, state, L - 1, [r, K](double ratio, double x) {
+            return logisticNetProfit(ratio, r, K, x);
+        }));
+    } else {
         emptySeries(chart, 8, rows);
+        chart.setChartNotes({curvesNotDrawn(missing)});
+    }
     chart.refresh();
 }
 
@@ -98,6 +171,7 @@ void ShowExponentCostandRevenue(ChartControl &chart, HarvestState &state, const 
     state.XStep = inputs.n0 * 2 / CurveIntervals;
     fillCostAndRevenue(chart, state,
                        [r](double ratio, double x) { return exponentialRevenue(ratio, r, x); });
+    chart.setChartNotes(exponentialCrossings(r));
     chart.refresh();
 }
 
@@ -107,7 +181,8 @@ void ShowExponentNetProfit(ChartControl &chart, HarvestState &state, const Chart
     const double r = state.IntrinsicRate;
     standardSetUp(chart, 8, CurveRows, SeriesStyle::Line, look);
     state.XStep = inputs.n0 * 2 / CurveIntervals;
-    fillNetProfit(chart, state, CurveIntervals,
-                  [r](double ratio, double x) { return exponentialNetProfit(ratio, r, x); });
+    chart.setChartNotes(fillNetProfit(chart, state, CurveIntervals, [r](double ratio, double x) {
+        return exponentialNetProfit(ratio, r, x);
+    }));
     chart.refresh();
 }

@@ -33,6 +33,7 @@ public:
     QMap<int, bool> lineShown;
     QMap<int, bool> markerVisible;
     QMap<int, QString> legendTexts;
+    QStringList notes;
     bool visible = true;
     int refreshes = 0;
     // Kept out of `calls`, which tests compare whole.
@@ -106,6 +107,7 @@ public:
     {
         (axis == ChartAxis::X ? xWholeNumbers : yWholeNumbers) = wholeNumbers;
     }
+    void setChartNotes(const QStringList &n) override { notes = n; }
     void setChartVisible(bool v) override { visible = v; }
     bool isChartVisible() const override { return visible; }
     void refresh() override
