@@ -67,6 +67,7 @@ struct ProgramFixture
         Environment::setNow({});
         Environment::setPrinters({}, {});
         Environment::setRandom(nullptr);
+        Environment::setDescriptionListener({});
     }
 };
 

@@ -4,6 +4,7 @@
 #include "widgets/documentsfolder.h"
 #include "widgets/printing.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -28,6 +29,12 @@ std::function<std::unique_ptr<QPrinter>(QWidget *)> &choosePrinterFunction()
 {
     static std::function<std::unique_ptr<QPrinter>(QWidget *)> printer;
     return printer;
+}
+
+std::function<void(QWidget *)> &descriptionListener()
+{
+    static std::function<void(QWidget *)> listener;
+    return listener;
 }
 
 RandomSource *&randomOverride()
@@ -80,6 +87,23 @@ void setPrinters(std::function<std::unique_ptr<QPrinter>()> defaultPrinter,
 {
     defaultPrinterFunction() = std::move(defaultPrinter);
     choosePrinterFunction() = std::move(choosePrinter);
+}
+
+void describe(QWidget *widget, const QString &description)
+{
+    if (widget->accessibleDescription() == description)
+        return;
+    widget->setAccessibleDescription(description);
+    // Qt does not tell of the change itself.
+    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    if (descriptionListener())
+        descriptionListener()(widget);
+}
+
+void setDescriptionListener(std::function<void(QWidget *)> listener)
+{
+    descriptionListener() = std::move(listener);
 }
 
 RandomSource &random()

@@ -6,13 +6,14 @@
 #include <memory>
 
 class QPrinter;
+class QString;
 class QWidget;
 class RandomSource;
 
 // The program's few contacts with the world outside it: the clock, the printer,
-// the random numbers of the game and the end of the process. Tests replace them
-// to set the date, to print into a PDF file, to fix a random draw, or to see that
-// the program would end.
+// the screen reader, the random numbers of the game and the end of the process.
+// Tests replace them to set the date, to print into a PDF file, to hear what a
+// screen reader is told, to fix a random draw, or to see that the program would end.
 namespace Environment {
 
 QDateTime now();
@@ -25,6 +26,12 @@ std::unique_ptr<QPrinter> defaultPrinter();
 std::unique_ptr<QPrinter> choosePrinter(QWidget *parent);
 void setPrinters(std::function<std::unique_ptr<QPrinter>()> defaultPrinter,
                  std::function<std::unique_ptr<QPrinter>(QWidget *)> choosePrinter);
+
+// Gives a widget a new accessible description and tells assistive technology, so
+// that a screen reader reads it out for the widget with the focus. Nothing
+// happens when the description is already that. A test may listen in.
+void describe(QWidget *widget, const QString &description);
+void setDescriptionListener(std::function<void(QWidget *)> listener);
 
 // The random numbers of the game; a test puts in a source of its own (none: the
 // program's own source again).
