@@ -4,6 +4,7 @@
 
 #include "charts/chartcallout.h"
 #include "charts/chartreadout.h"
+#include "charts/seriesstyle.h"
 #include "widgets/documentsfolder.h"
 #include "widgets/timednotice.h"
 
@@ -14,6 +15,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsLayout>
+#include <QLineSeries>
 #include <QMenu>
 #include <QMetaMethod>
 #include <QPainter>
@@ -58,13 +60,76 @@ void QtChartControl::renderChart(QPainter &painter) const
     m_callout->setVisible(readOutShown);
 }
 
-QPixmap QtChartControl::picture(qreal scale) const
+// A picture finer than the screen gets the lines drawn for its own pixels, and
+// the screen gets its own back afterwards.
+QPixmap QtChartControl::picture(qreal scale, Lines lines)
 {
+    const double screen = devicePixelRatioF();
+    const bool ownLines = lines == Lines::EveryPoint || scale != screen;
+    if (ownLines)
+        paintPoints(scale, lines);
     QPixmap pixmap(size() * scale);
     pixmap.setDevicePixelRatio(scale);
     QPainter painter(&pixmap);
     renderChart(painter);
+    painter.end();
+    if (ownLines)
+        paintPoints(screen);
     return pixmap;
+}
+
+// Qt Charts draws a solid line as one short piece per pair of points. For a
+// picture to edit and zoom into, the series are drawn here instead: each line one
+// path through every point plotted, its markers one path of squares, both in
+// the chart's coordinates and within its plot area.
+void QtChartControl::renderVector(QPainter &painter)
+{
+    QChart *c = chart();
+    const QList<QAbstractSeries *> shown = c->series();
+    for (QAbstractSeries *series : shown)
+        series->setVisible(false);
+    renderChart(painter);
+    for (QAbstractSeries *series : shown)
+        series->setVisible(true);
+
+    // The scene as renderChart maps it onto the chart's own size.
+    const QRectF scene = sceneRect();
+    painter.save();
+    painter.scale(width() / scene.width(), height() / scene.height());
+    painter.translate(-scene.topLeft());
+    painter.setClipRect(c->mapRectToScene(c->plotArea()));
+    const auto at = [c](QPointF value) { return c->mapToScene(c->mapToPosition(value)); };
+    for (qsizetype i = 0; i < shown.size() && i < m_plotted.series.size(); ++i) {
+        const QList<QPointF> &points = m_plotted.series.at(i);
+        if (points.isEmpty())
+            continue;
+        const SeriesSettings &settings = seriesSettingsAt(int(i));
+        const auto *series = static_cast<const QLineSeries *>(shown.at(i));
+        if (settings.lineShown && points.size() > 1) {
+            QPainterPath line(at(points.first()));
+            for (qsizetype p = 1; p < points.size(); ++p)
+                line.lineTo(at(points.at(p)));
+            painter.setPen(series->pen());
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPath(line);
+        }
+        if (settings.markersDrawn()) {
+            // The squares of the screen's marker: its outline inside its edge.
+            const double side = series->markerSize();
+            const double outline = std::min(outlinePixels(settings), int(side - 1) / 2);
+            const double inset = outline / 2;
+            const QPointF corner(side / 2 - inset, side / 2 - inset);
+            QPainterPath marks;
+            for (const QPointF &p : points)
+                marks.addRect(QRectF(at(p) - corner, at(p) + corner));
+            painter.setPen(outline > 0 ? QPen(settings.outlineColour, outline, Qt::SolidLine,
+                                              Qt::SquareCap, Qt::MiterJoin)
+                                       : QPen(Qt::NoPen));
+            painter.setBrush(markerFill(settings, defaultSeriesColour(int(i) + 1)));
+            painter.drawPath(marks);
+        }
+    }
+    painter.restore();
 }
 
 void QtChartControl::tell(const QString &text)
@@ -82,6 +147,12 @@ void QtChartControl::copyPicture()
     tell(tr("Picture copied"));
 }
 
+void QtChartControl::copyDescription()
+{
+    QApplication::clipboard()->setText(m_description);
+    tell(tr("Description copied"));
+}
+
 bool QtChartControl::savePicture(const QString &path)
 {
     bool saved = false;
@@ -91,9 +162,10 @@ bool QtChartControl::savePicture(const QString &path)
         svg.setSize(size());
         svg.setViewBox(QRect(QPoint(0, 0), size()));
         svg.setTitle(shownTitle());
+        svg.setDescription(m_description);
         QPainter painter;
         if (painter.begin(&svg)) {
-            renderChart(painter);
+            renderVector(painter);
             saved = painter.end() && QFileInfo(path).size() > 0;
         }
     } else {
@@ -130,11 +202,14 @@ void QtChartControl::showExportMenu(const QPoint &globalPos)
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("ExportMenu"));
     QAction *copy = menu.addAction(tr("Copy picture"));
+    QAction *copyText = menu.addAction(tr("Copy description"));
     QAction *savePng = menu.addAction(tr("Save picture…"));
     QAction *saveCsv = menu.addAction(tr("Save data…"));
     QAction *chosen = menu.exec(globalPos);
     if (chosen == copy) {
         copyPicture();
+    } else if (chosen == copyText) {
+        copyDescription();
     } else if (chosen == savePng) {
         const QString path
             = chooseFile(this, tr("Save picture"), fileNameStem() + QStringLiteral(".png"),

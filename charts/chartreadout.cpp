@@ -4,9 +4,13 @@
 #include "charts/chartframe.h"
 #include "charts/qtchartcontrol.h"
 #include "model/numbertext.h"
+#include "widgets/environment.h"
 
 #include <QChart>
 #include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -89,6 +93,104 @@ void QtChartControl::hideReadOut()
 {
     if (m_callout->isVisible())
         m_callout->hide();
+    if (m_markSeries >= 0) {
+        m_markSeries = -1;
+        m_markIndex = -1;
+        Environment::describe(this, spokenDescription());
+    }
 }
 
-void QtChartControl::aboutToPrint() { hideReadOut(); }
+namespace {
+
+// The next series in `direction` (1 or -1) after `from` that has points, going
+// round; -1 when none has.
+int seriesWithPoints(const SeriesPoints &series, int from, int direction)
+{
+    const int count = int(series.size());
+    for (int step = 1; step <= count; ++step) {
+        const int s = ((from + direction * step) % count + count) % count;
+        if (!series.at(s).isEmpty())
+            return s;
+    }
+    return -1;
+}
+
+// The point of `points` whose x is nearest `x`, the first of equals.
+qsizetype nearestInX(const QList<QPointF> &points, double x)
+{
+    qsizetype nearest = 0;
+    for (qsizetype i = 1; i < points.size(); ++i)
+        if (std::abs(points.at(i).x() - x) < std::abs(points.at(nearest).x() - x))
+            nearest = i;
+    return nearest;
+}
+
+constexpr qsizetype PageOfPoints = 10;
+
+} // namespace
+
+bool QtChartControl::moveReadOut(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: break;
+    default: return false;
+    }
+    const SeriesPoints &series = m_plotted.series;
+    if (m_markSeries < 0) {
+        // The first key starts at the first point of the first series drawn, End
+        // at its last.
+        const int first = seriesWithPoints(series, -1, 1);
+        if (first >= 0)
+            showReadOut(first, key == Qt::Key_End ? series.at(first).size() - 1 : 0);
+        return true;
+    }
+    const qsizetype last = series.at(m_markSeries).size() - 1;
+    const auto within = [last](qsizetype i) { return std::clamp<qsizetype>(i, 0, last); };
+    switch (key) {
+    case Qt::Key_Left: showReadOut(m_markSeries, within(m_markIndex - 1)); break;
+    case Qt::Key_Right: showReadOut(m_markSeries, within(m_markIndex + 1)); break;
+    case Qt::Key_Home: showReadOut(m_markSeries, 0); break;
+    case Qt::Key_End: showReadOut(m_markSeries, last); break;
+    case Qt::Key_PageUp: showReadOut(m_markSeries, within(m_markIndex + PageOfPoints)); break;
+    case Qt::Key_PageDown: showReadOut(m_markSeries, within(m_markIndex - PageOfPoints)); break;
+    default: {
+        // Another series, at the point nearest the same x.
+        const int next = seriesWithPoints(series, m_markSeries, key == Qt::Key_Up ? 1 : -1);
+        const double x = series.at(m_markSeries).at(m_markIndex).x();
+        showReadOut(next, nearestInX(series.at(next), x));
+    }
+    }
+    return true;
+}
+
+void QtChartControl::showReadOut(int series, qsizetype index)
+{
+    m_markSeries = series;
+    m_markIndex = index;
+    const QPointF value = m_plotted.series.at(series).at(index);
+    const QString text = readOut(m_names.value(series), axisSettings(ChartAxis::X).titleText,
+                                 axisSettings(ChartAxis::Y).titleText, value);
+    m_callout->showAt(chart()->mapToPosition(value), text, m_frame->marks(1).labelFont);
+    // Read aloud as one line.
+    Environment::describe(this, QString(text).replace(QLatin1Char('\n'), QStringLiteral(", ")));
+}
+
+void QtChartControl::aboutToPrint(double dotsPerPixel)
+{
+    hideReadOut();
+    m_printing = true;
+    paintPoints(dotsPerPixel);
+}
+
+void QtChartControl::printed()
+{
+    m_printing = false;
+    paintPoints(devicePixelRatioF());
+}

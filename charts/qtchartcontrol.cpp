@@ -1,8 +1,10 @@
 #include "charts/qtchartcontrol.h"
 
 #include "charts/chartcallout.h"
+#include "charts/chartdescription.h"
 #include "charts/chartframe.h"
 #include "charts/seriesstyle.h"
+#include "widgets/environment.h"
 #include "widgets/timednotice.h"
 #include "widgets/units.h"
 
@@ -70,6 +72,7 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     // would paint the old chart once more with its focus frame.
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(tr("Chart"));
+    setToolTip(chartKeysHint());
     setBackgroundBrush(Qt::white);
     setRenderHint(QPainter::Antialiasing, true);
     setOptimizationFlags(QGraphicsView::DontSavePainterState
@@ -165,9 +168,6 @@ void QtChartControl::refresh()
         c->removeSeries(existing.at(i));
         delete existing.at(i);
     }
-    const double ratio = devicePixelRatioF();
-    const double xPixels = ratio * m_plotLengths[0] / (m_axis[0]->max() - m_axis[0]->min());
-    const double yPixels = ratio * m_plotLengths[1] / (m_axis[1]->max() - m_axis[1]->min());
     for (int i = 0; i < seriesCount; ++i) {
         m_names << seriesName(i);
         QLineSeries *series
@@ -178,13 +178,40 @@ void QtChartControl::refresh()
             series->attachAxis(m_axis[0]);
             series->attachAxis(m_axis[1]);
         }
-        const SeriesSettings &settings = seriesSettingsAt(i);
-        styleSeries(series, settings, m_names.last(), defaultSeriesColour(i + 1));
-        series->replace(pointsToPaint(m_plotted.series.at(i), settings, xPixels, yPixels));
+        styleSeries(series, seriesSettingsAt(i), m_names.last(), defaultSeriesColour(i + 1));
     }
-    // A screen reader names the chart by what it shows.
+    paintPoints(devicePixelRatioF());
+    // A screen reader names the chart by what it shows, and reads what it shows.
     setAccessibleName(shownTitle().isEmpty() ? tr("Chart") : shownTitle());
+    describe();
     showChanges();
+}
+
+void QtChartControl::paintPoints(double scale, Lines lines)
+{
+    const QList<QAbstractSeries *> shown = chart()->series();
+    const double xPixels = scale * m_plotLengths[0] / (m_axis[0]->max() - m_axis[0]->min());
+    const double yPixels = scale * m_plotLengths[1] / (m_axis[1]->max() - m_axis[1]->min());
+    for (qsizetype i = 0; i < shown.size() && i < m_plotted.series.size(); ++i) {
+        const QList<QPointF> &points = m_plotted.series.at(i);
+        static_cast<QLineSeries *>(shown.at(i))
+            ->replace(lines == Lines::EveryPoint
+                          ? points
+                          : pointsToPaint(points, seriesSettingsAt(int(i)), xPixels, yPixels));
+    }
+}
+
+void QtChartControl::describe()
+{
+    m_description
+        = chartDescription(m_names, m_plotted.series, axisSettings(ChartAxis::X).titleText,
+                           axisSettings(ChartAxis::Y).titleText, chartNotes(), m_plotted.leftOut);
+    Environment::describe(this, spokenDescription());
+}
+
+QString QtChartControl::spokenDescription() const
+{
+    return m_description + QLatin1Char(' ') + chartKeysHint();
 }
 
 // The chart laid out at once rather than when the event loop comes round to it:
@@ -201,7 +228,11 @@ void QtChartControl::resizeEvent(QResizeEvent *event)
 {
     hideReadOut();
     QChartView::resizeEvent(event);
+    const std::array<double, 2> before = m_plotLengths;
     fitAxes();
+    // A long line thinned for the plot area of another size: thinned again.
+    if (m_plotLengths != before)
+        paintPoints(devicePixelRatioF());
     showChanges();
 }
 
@@ -228,6 +259,10 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
         hover(static_cast<QMouseEvent *>(event)->position().toPoint());
         return true;
     case QEvent::Leave: hideReadOut(); return false;
+    case QEvent::ToolTip:
+        // The read-out beside a point is what the mouse asked for: the chart's
+        // tooltip, on what the keys do, waits until no point is read out.
+        return m_callout->isVisible();
     case QEvent::ContextMenu:
         showExportMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
@@ -263,6 +298,15 @@ void QtChartControl::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    if (key == Qt::Key_Escape && modifiers == Qt::NoModifier && m_markSeries >= 0) {
+        hideReadOut();
+        event->accept();
+        return;
+    }
+    if (modifiers == Qt::NoModifier && moveReadOut(key)) {
+        event->accept();
+        return;
+    }
     if (modifiers != Qt::NoModifier
         || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
         // Not ours: the window around the chart may want it.
@@ -278,7 +322,7 @@ void QtChartControl::keyPressEvent(QKeyEvent *event)
 void QtChartControl::paintEvent(QPaintEvent *event)
 {
     QChartView::paintEvent(event);
-    if (!hasFocus())
+    if (!hasFocus() || m_printing)
         return;
     // Drawn over the chart, inside the edge, where only the chart's margin lies.
     QPainter painter(viewport());
@@ -299,6 +343,7 @@ void QtChartControl::focusInEvent(QFocusEvent *event)
 
 void QtChartControl::focusOutEvent(QFocusEvent *event)
 {
+    hideReadOut();
     QChartView::focusOutEvent(event);
     viewport()->update();
 }

@@ -27,7 +27,8 @@ class TimedNotice;
 // raises clicked(), delivered through the event loop so that the receiver may
 // rebuild the chart straight away. It takes the keyboard focus, shows it with a
 // frame, and Space or Enter on it count as a click; a screen reader names it by
-// its title. The point under the mouse is read out beside it.
+// its title and reads its description. The point under the mouse is read out
+// beside it, and so is the point the arrow keys move to.
 class QtChartControl : public QChartView, public ChartTable, public PrintAware
 {
     Q_OBJECT
@@ -52,18 +53,31 @@ public:
     const SeriesPoints &plotted() const { return m_plotted.series; }
     // The chart's title, legend, ruling and tick labels, as drawn.
     const ChartFrame &frame() const { return *m_frame; }
-    // The read-out of the point under the mouse, shown in the chart beside the point.
+    // The read-out of the point under the mouse or of the point the keys moved
+    // to, shown in the chart beside the point.
     const ChartCallout &readOutMark() const { return *m_callout; }
 
-    // A picture of the window on paper leaves out the read-out.
-    void aboutToPrint() override;
+    // What the chart shows, in words: its axes, each series, and what the chart
+    // knows of its own (equilibria, crossings, when a population dies out).
+    const QString &description() const { return m_description; }
+
+    // On paper the chart leaves out the read-out and the focus frame, and draws
+    // its lines for the paper's dots.
+    void aboutToPrint(double dotsPerPixel) override;
+    void printed() override;
 
     // The chart for a handout: a picture at `scale` times the screen's pixels, the
-    // picture on the clipboard, the picture as PNG (twice the screen's resolution)
-    // or SVG by the file's suffix, and the points the chart draws as CSV. Each says
-    // through notice() what came of it.
-    QPixmap picture(qreal scale) const;
+    // picture or the description on the clipboard, the picture as PNG (twice the
+    // screen's resolution) or SVG by the file's suffix, and the points the chart
+    // draws as CSV. Each says through notice() what came of it. A picture draws
+    // its lines for its own pixels; `EveryPoint` draws every point unthinned.
+    enum class Lines {
+        ForPicture,
+        EveryPoint
+    };
+    QPixmap picture(qreal scale, Lines lines = Lines::ForPicture);
     void copyPicture();
+    void copyDescription();
     bool savePicture(const QString &path);
     bool saveData(const QString &path);
 
@@ -107,13 +121,26 @@ private:
     // The axes (chartaxes.cpp).
     void applyAxisSettings(ChartAxis axis);
     void fitAxes();
+    // The series' points as a painter needs them on a device with `scale` device
+    // pixels to the chart's pixel; all of them for `Lines::EveryPoint`.
+    void paintPoints(double scale, Lines lines = Lines::ForPicture);
+    // The description from what the last refresh plotted, told to a screen reader.
+    void describe();
+    // The description and what the keys do, as a screen reader reads it.
+    QString spokenDescription() const;
+    void announce(const QString &text);
     // The read-out (chartreadout.cpp).
     void hover(const QPoint &at);
     void hideReadOut();
+    // Moves the keyboard's read-out mark for `key`; false for a key it does not take.
+    bool moveReadOut(int key);
+    void showReadOut(int series, qsizetype index);
     // The export (chartexport.cpp).
     void tell(const QString &text);
     QString fileNameStem() const;
     void renderChart(QPainter &painter) const;
+    // The chart with each series as one path through every point it plots.
+    void renderVector(QPainter &painter);
 
     std::array<QValueAxis *, 2> m_axis{}; // x, then y; owned by the chart
     ChartFrame *m_frame = nullptr;        // owned by the chart
@@ -126,6 +153,11 @@ private:
     QStringList m_names;
     // The estimated length of each axis in pixels, from the last fitting of the axes.
     std::array<double, 2> m_plotLengths = {0.0, 0.0};
+    QString m_description;
+    // The point the keys read out: its series and its place in it; -1 for none.
+    int m_markSeries = -1;
+    qsizetype m_markIndex = -1;
+    bool m_printing = false;
 
     ClickDetector m_click;
     bool m_clickFromKeyboard = false;

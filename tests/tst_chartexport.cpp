@@ -4,6 +4,7 @@
 #include "charts/chartcallout.h"
 #include "charts/chartreadout.h"
 #include "charts/qtchartcontrol.h"
+#include "widgets/printing.h"
 
 #include <QApplication>
 #include <QChart>
@@ -11,6 +12,8 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -36,6 +39,45 @@ void twoSeries(QtChartControl &chart)
     showAndWait(chart);
 }
 
+// A run of 2000 steps: two smooth curves of 2001 points each.
+void longRun(QtChartControl &chart)
+{
+    setUp(chart, 4, 2001, false);
+    Rows original, harvested;
+    for (int t = 0; t <= 2000; ++t) {
+        original << QPointF(t, 500 / (1 + 4 * std::exp(-0.003 * t)));
+        harvested << QPointF(t, 450 / (1 + 3.5 * std::exp(-0.0025 * t)));
+    }
+    writeRows(chart, 1, original);
+    writeRows(chart, 3, harvested);
+    chart.refresh();
+    showAndWait(chart);
+}
+
+// The largest distance, in pixels of `scale` times the chart's, from a point the
+// chart plots to the line the painter was given.
+double farthestFromLine(QtChartControl &chart, const QList<QPointF> &plotted,
+                        const QList<QPointF> &painted, double scale)
+{
+    const auto pixels = [&](QPointF value) { return chart.chart()->mapToPosition(value) * scale; };
+    double farthest = 0;
+    for (const QPointF &value : plotted) {
+        const QPointF p = pixels(value);
+        double nearest = INFINITY;
+        for (qsizetype i = 1; i < painted.size(); ++i) {
+            const QPointF a = pixels(painted.at(i - 1));
+            const QPointF ab = pixels(painted.at(i)) - a;
+            const double along = std::clamp(QPointF::dotProduct(p - a, ab)
+                                                / std::max(QPointF::dotProduct(ab, ab), 1e-300),
+                                            0.0, 1.0);
+            const QPointF off = p - (a + along * ab);
+            nearest = std::min(nearest, std::hypot(off.x(), off.y()));
+        }
+        farthest = std::max(farthest, nearest);
+    }
+    return farthest;
+}
+
 QPoint onScreen(QtChartControl &chart, QPointF value, int series)
 {
     const QPointF inChart = chart.chart()->mapToPosition(value, chart.chart()->series().at(series));
@@ -57,6 +99,12 @@ private slots:
     void savedFilesReadBack();
     void failedSaveSaysSo();
     void menuSavesWhereTheStudentChooses();
+    void keyboardReadOut_data();
+    void keyboardReadOut();
+    void keyboardReadOutGoesWithAChange();
+    void svgKeepsEveryPoint();
+    void finerPicturesThinForTheirOwnPixels_data();
+    void finerPicturesThinForTheirOwnPixels();
 };
 
 void TestChartExport::csvOfThePoints_data()
@@ -116,7 +164,7 @@ void TestChartExport::readOutFollowsTheMouse()
     QVERIFY(!mark.isVisible());
     QTest::mouseMove(chart.viewport(), original + QPoint(1, 0));
     QTRY_VERIFY(mark.isVisible());
-    chart.aboutToPrint();
+    chart.aboutToPrint(1);
     QVERIFY(!mark.isVisible());
 }
 
@@ -138,7 +186,11 @@ void TestChartExport::savedFilesReadBack()
     QFile svgFile(svg);
     QVERIFY(svgFile.open(QIODevice::ReadOnly));
     const QByteArray svgText = svgFile.readAll();
-    QVERIFY(svgText.contains("<svg") && svgText.contains("N(t) vs. time"));
+    QVERIFY(svgText.contains("<title>N(t) vs. time</title>"));
+    QVERIFY(svgText.contains(
+        "<desc>Time 0 to 2; N(t) 100 to 135. The original series runs from 100 at time 0 to 135 "
+        "at time 2; lowest 100, highest 135. The harvested series runs from 100 at time 0 to "
+        "106 at time 1; lowest 100, highest 106.</desc>"));
     // Drawn back, the picture stands on white paper, not on nothing.
     QSvgRenderer drawing(svgText);
     QVERIFY(drawing.isValid());
@@ -159,7 +211,9 @@ void TestChartExport::savedFilesReadBack()
 
     chart.copyPicture();
     QCOMPARE(QApplication::clipboard()->pixmap().size(), chart.size() * chart.devicePixelRatioF());
-    QCOMPARE(notices.size(), 4);
+    chart.copyDescription();
+    QCOMPARE(QApplication::clipboard()->text(), chart.description());
+    QCOMPARE(notices.size(), 5);
 }
 
 void TestChartExport::failedSaveSaysSo()
@@ -189,18 +243,170 @@ void TestChartExport::menuSavesWhereTheStudentChooses()
     QTimer::singleShot(0, [] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 3);
-        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Copy picture"));
-        QCOMPARE(menu->actions().at(2)->text(), QStringLiteral("Save data…"));
-        // Down to the second command, then Enter, as with the keyboard.
-        QTest::keyClick(menu, Qt::Key_Down);
-        QTest::keyClick(menu, Qt::Key_Down);
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            texts << action->text();
+        QCOMPARE(texts,
+                 QStringList({"Copy picture", "Copy description", "Save picture…", "Save data…"}));
+        // Down to the third command, then Enter, as with the keyboard.
+        for (int down = 0; down < 3; ++down)
+            QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     });
     chart.setFocus();
     QTest::keyClick(&chart, Qt::Key_Menu);
     QVERIFY2(suggested.endsWith(QLatin1String("n-t-vs-time.png")), qPrintable(suggested));
     QVERIFY(QImage(path).width() == chart.width() * 2);
+}
+
+void TestChartExport::keyboardReadOut_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("mark"); // empty: no mark
+    using K = QList<int>;
+    QTest::addRow("first key, first point") << K{Qt::Key_Right} << "a\nTime: 0\nN(t): 0";
+    QTest::addRow("End first, last point") << K{Qt::Key_End} << "a\nTime: 24\nN(t): 48";
+    QTest::addRow("along and back")
+        << K{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left} << "a\nTime: 1\nN(t): 2";
+    QTest::addRow("stops at the start")
+        << K{Qt::Key_End, Qt::Key_Home, Qt::Key_Left} << "a\nTime: 0\nN(t): 0";
+    QTest::addRow("ten on, then the end")
+        << K{Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp}
+        << "a\nTime: 24\nN(t): 48";
+    QTest::addRow("ten back") << K{Qt::Key_End, Qt::Key_PageDown} << "a\nTime: 14\nN(t): 28";
+    QTest::addRow("next series, nearest time")
+        << K{Qt::Key_Right, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up}
+        << "b\nTime: 6\nN(t): 103";
+    QTest::addRow("previous series goes round, past the empty one")
+        << K{Qt::Key_Right, Qt::Key_Down} << "b\nTime: 0\nN(t): 100";
+    QTest::addRow("Escape removes it") << K{Qt::Key_End, Qt::Key_Escape} << "";
+}
+
+// Two series, the second with a point at every other time, and a third empty.
+void TestChartExport::keyboardReadOut()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, mark);
+    QtChartControl chart;
+    setUp(chart, 6, 25, false);
+    chart.setSeriesLegendText(1, QStringLiteral("a"));
+    chart.setSeriesLegendText(3, QStringLiteral("b"));
+    chart.setAxisTitleText(ChartAxis::X, QStringLiteral("Time"));
+    chart.setAxisTitleText(ChartAxis::Y, QStringLiteral("N(t)"));
+    Rows a, b;
+    for (int i = 0; i < 25; ++i)
+        a << QPointF(i, 2 * i);
+    for (int i = 0; i < 5; ++i)
+        b << QPointF(2 * i, 100 + i);
+    writeRows(chart, 1, a);
+    writeRows(chart, 3, b);
+    chart.refresh();
+    showAndWait(chart);
+    const QString description = chart.accessibleDescription();
+    QVERIFY(description.startsWith(chart.description()) && description.contains("Page Up"));
+    QSignalSpy clicks(&chart, &QtChartControl::clicked);
+    chart.setFocus();
+    for (int key : keys)
+        QTest::keyClick(&chart, Qt::Key(key));
+    QCOMPARE(chart.readOutMark().isVisible() ? chart.readOutMark().text() : QString(), mark);
+    // Told to a screen reader as one line, and the description back when it goes.
+    QCOMPARE(chart.accessibleDescription(),
+             mark.isEmpty() ? description : QString(mark).replace('\n', ", "));
+    QCoreApplication::processEvents();
+    QCOMPARE(clicks.size(), 0);
+}
+
+void TestChartExport::keyboardReadOutGoesWithAChange()
+{
+    QtChartControl chart;
+    twoSeries(chart);
+    chart.setFocus();
+    const ChartCallout &mark = chart.readOutMark();
+    QTest::keyClick(&chart, Qt::Key_End);
+    QVERIFY(mark.isVisible());
+    chart.refresh();
+    QVERIFY(!mark.isVisible());
+    QTest::keyClick(&chart, Qt::Key_Right);
+    QVERIFY(mark.isVisible());
+    chart.clearFocus();
+    QVERIFY(!mark.isVisible());
+    // Enter still shows the next chart, mark or not.
+    chart.setFocus();
+    QTest::keyClick(&chart, Qt::Key_Right);
+    QSignalSpy clicks(&chart, &QtChartControl::clicked);
+    QTest::keyClick(&chart, Qt::Key_Return);
+    QTRY_COMPARE(clicks.size(), 1);
+}
+
+// Each line one path through all 2001 points, where the screen draws a few dozen.
+void TestChartExport::svgKeepsEveryPoint()
+{
+    QTemporaryDir dir;
+    QtChartControl chart;
+    longRun(chart);
+    QVERIFY(seriesAt(chart, 0)->count() < 200);
+    const QString path = dir.filePath(QStringLiteral("run.svg"));
+    QVERIFY(chart.savePicture(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    QStringList lines;
+    const QRegularExpression pathData(QStringLiteral("<path [^>]*d=\"([^\"]*)\""));
+    for (const QRegularExpressionMatch &m : pathData.globalMatch(svg))
+        lines << m.captured(1);
+    QCOMPARE(lines.size(), 2);
+    for (int s = 0; s < 2; ++s) {
+        QCOMPARE(lines.at(s).count('M'), 1);
+        QCOMPARE(lines.at(s).count('L'), 2000);
+        // Starting where the chart puts the first point.
+        const QPointF first = chart.chart()->mapToScene(
+            chart.chart()->mapToPosition(chart.plotted().at(s).first()));
+        const QStringList xy = lines.at(s).mid(1).section(' ', 0, 0).split(',');
+        QVERIFY(std::abs(xy.value(0).toDouble() - first.x()) < 0.01);
+        QVERIFY(std::abs(xy.value(1).toDouble() - first.y()) < 0.01);
+    }
+    QVERIFY(svg.contains("<desc>" + chart.description() + "</desc>"));
+}
+
+void TestChartExport::finerPicturesThinForTheirOwnPixels_data()
+{
+    QTest::addColumn<bool>("print");
+    QTest::addRow("PNG at twice the screen's pixels") << false;
+    QTest::addRow("print, a PDF page at 1200 dots an inch") << true;
+}
+
+// Measured in the picture's own pixels, every point plotted lies within a quarter
+// pixel of the line drawn; the screen's line, thinned for pixels two or twenty
+// times as large, does not.
+void TestChartExport::finerPicturesThinForTheirOwnPixels()
+{
+    QFETCH(bool, print);
+    QTemporaryDir dir;
+    QtChartControl chart;
+    longRun(chart);
+    const QList<QPointF> screen = seriesAt(chart, 0)->points();
+    QList<QPointF> painted;
+    connect(seriesAt(chart, 0), &QLineSeries::pointsReplaced, &chart, [&] {
+        if (painted.isEmpty())
+            painted = seriesAt(chart, 0)->points();
+    });
+    double scale = 2;
+    if (print) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("run.pdf")));
+        scale = printer.pageLayout().paintRectPixels(printer.resolution()).width()
+                / double(chart.width());
+        QVERIFY(printWindowImage(&chart, printer));
+    } else {
+        QVERIFY(chart.savePicture(dir.filePath(QStringLiteral("run.png"))));
+    }
+    QVERIFY(painted.size() > screen.size() && painted.size() < 2001);
+    const QList<QPointF> &plotted = chart.plotted().at(0);
+    QVERIFY(farthestFromLine(chart, plotted, painted, scale) <= 0.25 + 1e-9);
+    QVERIFY(farthestFromLine(chart, plotted, screen, scale) > 0.25);
+    // The screen has its own line back.
+    QCOMPARE(seriesAt(chart, 0)->points(), screen);
 }
 
 QTEST_MAIN(TestChartExport)

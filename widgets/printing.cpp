@@ -6,25 +6,53 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPixmap>
+#include <QPicture>
 #include <QPrinter>
 #include <QWidget>
 
+void paintWindow(QWidget *window, QPainter &painter, const QRect &page)
+{
+    if (window->width() <= 0 || window->height() <= 0)
+        return;
+    QSizeF size = window->size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    const double scale = size.width() / window->width();
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets << window;
+    QList<PrintAware *> aware;
+    for (QWidget *widget : widgets)
+        if (auto *a = dynamic_cast<PrintAware *>(widget))
+            aware << a;
+    // Qt renders a widget straight onto a printer as one picture of pixels, its
+    // text included. Recorded as drawing commands first and played back at the
+    // page's scale, text and lines stay text and lines on paper.
+    for (PrintAware *a : aware)
+        a->aboutToPrint(scale);
+    QPicture drawing;
+    {
+        QPainter recorder(&drawing);
+        window->render(&recorder, QPoint(), QRegion(),
+                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    for (PrintAware *a : aware)
+        a->printed();
+    // A drawing plays back at the device's resolution against its own.
+    const QPaintDevice *device = painter.device();
+    painter.save();
+    painter.translate(page.x() + (page.width() - size.width()) / 2, page.y());
+    painter.scale(scale * drawing.logicalDpiX() / device->logicalDpiX(),
+                  scale * drawing.logicalDpiY() / device->logicalDpiY());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPicture(0, 0, drawing);
+    painter.restore();
+}
+
 bool printWindowImage(QWidget *window, QPrinter &printer)
 {
-    for (QWidget *widget : window->findChildren<QWidget *>())
-        if (auto *aware = dynamic_cast<PrintAware *>(widget))
-            aware->aboutToPrint();
-    const QPixmap image = window->grab();
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRect(QPoint(page.x() + (page.width() - size.width()) / 2, page.y()), size),
-                       image);
+    paintWindow(window, painter, painter.viewport());
     return painter.end();
 }
 

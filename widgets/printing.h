@@ -3,23 +3,33 @@
 #include <QString>
 
 class QDate;
+class QPainter;
+class QRect;
 class QPrinter;
 class QWidget;
 
 // A widget that is drawn otherwise on paper than on the screen: a chart leaves
-// out the read-out that follows the mouse or the keyboard. The print routine
-// tells every such widget of the window before it takes the window's picture.
+// out the read-out that follows the mouse or the keyboard, and draws its lines
+// for the paper's finer dots. The print routine tells every such widget of the
+// window before it draws the window, with the paper's dots per pixel of the
+// screen, and again when it is done.
 class PrintAware
 {
 public:
-    virtual void aboutToPrint() = 0;
+    virtual void aboutToPrint(double dotsPerPixel) = 0;
+    virtual void printed() = 0;
 
 protected:
     ~PrintAware() = default;
 };
 
-// Prints an image of the whole window on one page, scaled to fit the page and
-// keeping its proportions. False when the printer could not be started.
+// Draws the whole window into `page` of the painter's device, scaled to fit it
+// and keeping its proportions, centred across and at the top: the widgets draw
+// themselves at the device's resolution, so lines and text stay sharp on paper.
+void paintWindow(QWidget *window, QPainter &painter, const QRect &page);
+
+// Prints the whole window on one page, as paintWindow draws it. False when the
+// printer could not be started.
 bool printWindowImage(QWidget *window, QPrinter &printer);
 
 // Prints the window on the default printer or, where there is none, on the

@@ -1,0 +1,153 @@
+// Every chart in words: what a screen reader reads after the chart's name and what
+// a teacher copies as the alternative text of a handout.
+#include "charts/chartdescription.h"
+#include "largegraph/larggraf.h"
+#include "programfixture.h"
+
+Q_DECLARE_METATYPE(SeriesPoints)
+
+class TestChartDescription : public QObject
+{
+    Q_OBJECT
+
+    ProgramFixture program;
+
+private slots:
+    void initTestCase() { ProgramFixture::prepareApplication(); }
+    void cleanup() { program.stop(); }
+
+    void describesWhatIsDrawn_data();
+    void describesWhatIsDrawn();
+    void describesEveryRun_data();
+    void describesEveryRun();
+    void followsTheChartAndTellsTheScreenReader();
+};
+
+void TestChartDescription::describesWhatIsDrawn_data()
+{
+    QTest::addColumn<SeriesPoints>("series");
+    QTest::addColumn<bool>("leftOut");
+    QTest::addColumn<QString>("description");
+    QTest::addRow("nothing") << SeriesPoints{{}, {}} << false << "Nothing is drawn.";
+    QTest::addRow("one point, one left out")
+        << SeriesPoints{{{2, 1234567}}, {}} << true
+        << "Time 2; N(t) 1235000. The a series is one point, 1235000 at time 2. Some values too "
+           "large to draw are left out.";
+    QTest::addRow("a rounding's remains read as 0")
+        << SeriesPoints{{{0, 0}, {1, 2.842e-14}, {2, 0}}, {{0, 1800}, {2, -0.00049}}} << false
+        << "Time 0 to 2; N(t) -0.00049 to 1800. The a series stays at 0 from time 0 to 2. The b "
+           "series runs from 1800 at time 0 to -0.00049 at time 2; lowest -0.00049, highest 1800.";
+}
+
+void TestChartDescription::describesWhatIsDrawn()
+{
+    QFETCH(SeriesPoints, series);
+    QFETCH(bool, leftOut);
+    QFETCH(QString, description);
+    QCOMPARE(chartDescription({"a", "b"}, series, "Time", "N(t)", {}, leftOut), description);
+}
+
+void TestChartDescription::describesEveryRun_data()
+{
+    QTest::addColumn<bool>("exponential");
+    QTest::addColumn<QString>("harvest");
+    QTest::addColumn<int>("clicks"); // on the chart after the run
+    QTest::addColumn<QString>("description");
+    QTest::addRow("defaults") << false << "10" << 0
+                              << "Time 0 to 65; N(t) 100 to 500. The original series runs from 100 "
+                                 "at time 0 to 500 at time 65; lowest 100, highest 500. The "
+                                 "harvested series runs from 100 at time 0 to 443.6 at time 65; "
+                                 "lowest 100, highest 443.6.";
+    QTest::addRow("extinction")
+        << false << "40" << 0
+        << "Time 0 to 3; N(t) 17.71 to 156.5. The original series runs from 100 at time 0 to "
+           "156.5 at time 3; lowest 100, highest 156.5. The harvested series runs from 100 at "
+           "time 0 to 17.71 at time 3; lowest 17.71, highest 100. The harvested population dies "
+           "out at time 4.";
+    QTest::addRow("theory, equilibria")
+        << false << "10" << 6
+        << "N 0 to 500; dN -10 to 25. The original series runs from 0 at N 0 to 0 at N 500; "
+           "lowest 0, highest 25. The harvested series runs from -10 at N 0 to -10 at N 500; "
+           "lowest -10, highest 15. The harvest rate series stays at 10 from N 0 to 500. The "
+           "unstable series stands at N 56.35, from 0 to 10. The stable series stands at N "
+           "443.6, from 0 to 10. Harvest rate 10; unstable equilibrium at N = 56.35, stable at N "
+           "= 443.6.";
+    QTest::addRow("theory, H > rK/4")
+        << false << "40" << 6
+        << "N 0 to 500; dN -40 to 40. The original series runs from 0 at N 0 to 0 at N 500; "
+           "lowest 0, highest 25. The harvested series runs from -40 at N 0 to -40 at N 500; "
+           "lowest -40, highest -15. The harvest rate series stays at 40 from N 0 to 500. Harvest "
+           "rate 40; no equilibrium: H > rK/4, the harvested population dies out.";
+    QTest::addRow("exponential theory")
+        << true << "10" << 6
+        << "N 0 to 200; dN -10 to 40. The original series runs from 0 at N 0 to 40 at N 200; "
+           "lowest 0, highest 40. The harvested series runs from -10 at N 0 to 30 at N 200; lowest "
+           "-10, highest 30. The harvest rate series stays at 10 from N 0 to 200. Harvest rate "
+           "10; one equilibrium, unstable, at N = 50: a larger population grows, a smaller one "
+           "dies out.";
+    QTest::addRow("cost and revenue")
+        << false << "10" << 7
+        << "N 0 to 500; C and R 0 to 1250. The cost series runs from 0 at N 0 to 500 at N 500; "
+           "lowest 0, highest 500. The R (p/e=50) series runs from 0 at N 0 to 0 at N 500; lowest "
+           "0, highest 1250. The R (p/e=20) series runs from 0 at N 0 to 0 at N 500; lowest 0, "
+           "highest 500. The R (p/e=10) series runs from 0 at N 0 to 0 at N 500; lowest 0, highest "
+           "250. The R (p/e=5) series runs from 0 at N 0 to 0 at N 500; lowest 0, highest 125. "
+           "Revenue crosses the cost: R (p/e=50) at N = 450, R (p/e=20) at N = 375 and R "
+           "(p/e=10) at N = 250. R (p/e=5) never rises above the cost.";
+    QTest::addRow("exponential cost and revenue")
+        << true << "10" << 7
+        << "N 0 to 200; C and R 0 to 2000. The cost series runs from 0 at N 0 to 200 at N 200; "
+           "lowest 0, highest 200. The R (p/e=50) series runs from 0 at N 0 to 2000 at N 200; "
+           "lowest 0, highest 2000. The R (p/e=20) series runs from 0 at N 0 to 800 at N 200; "
+           "lowest 0, highest 800. The R (p/e=10) series runs from 0 at N 0 to 400 at N 200; "
+           "lowest 0, highest 400. The R (p/e=5) series runs from 0 at N 0 to 200 at N 200; "
+           "lowest 0, highest 200. R (p/e=50), R (p/e=20) and R (p/e=10) lie above the cost for "
+           "every N above 0. R (p/e=5) lies on the cost line.";
+    QTest::addRow("net profit")
+        << false << "10" << 8
+        << "N 0 to 640; Profit -2432 to 1012. The p/e=50 series runs from 0 at N 0 to -2432 at N "
+           "640; lowest -2432, highest 1012. The p/e=20 series runs from 0 at N 0 to -1357 at N "
+           "640; lowest -1357, highest 281.2. The p/e=10 series runs from 0 at N 0 to -998.4 at N "
+           "640; lowest -998.4, highest 62.4. The p/e=5 series runs from 0 at N 0 to -819.2 at N "
+           "640; lowest -819.2, highest 0. Highest net profit: 1012 at N = 220 for p/e=50; 281.2 "
+           "at N = 190 for p/e=20; 62.4 at N = 120 for p/e=10; 0 at N = 0 for p/e=5.";
+}
+
+void TestChartDescription::describesEveryRun()
+{
+    QFETCH(bool, exponential);
+    QFETCH(QString, harvest);
+    QFETCH(int, clicks);
+    QFETCH(QString, description);
+    Form1 &form = program.startAtMainWindow();
+    if (exponential)
+        form.Option1_Click();
+    enter(form.Harvestrate, harvest);
+    form.Command2_Click();
+    for (int click = 0; click < clicks; ++click)
+        form.MSChart1_Click();
+    QCOMPARE(form.MSChart1->description(), description);
+}
+
+// A click on the chart draws the next one, in both windows: its description
+// follows, and the screen reader hears of it once.
+void TestChartDescription::followsTheChartAndTellsTheScreenReader()
+{
+    QList<QWidget *> events;
+    Environment::setDescriptionListener([&events](QWidget *widget) { events << widget; });
+    Form1 &form = program.startAtMainWindow();
+    form.Command2_Click();
+    form.ShowLargeGraph();
+    for (QtChartControl *chart : {form.MSChart1, WindowRegistry::get<larggraf>().MSChart1}) {
+        chart->window()->show();
+        const QString first = chart->description();
+        events.clear();
+        QTest::mouseClick(chart->viewport(), Qt::LeftButton);
+        QTRY_VERIFY(chart->description() != first);
+        QCOMPARE(events, QList<QWidget *>{chart});
+        QVERIFY(chart->accessibleDescription().startsWith(chart->description()));
+    }
+}
+
+QTEST_MAIN(TestChartDescription)
+#include "tst_chartdescription.moc"
