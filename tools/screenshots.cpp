@@ -19,6 +19,7 @@
 #include "widgets/controls.h"
 #include "widgets/design.h"
 #include "widgets/environment.h"
+#include "widgets/printing.h"
 #include "widgets/windowregistry.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
 
@@ -97,13 +99,58 @@ void chartCycle(Form1 &form, const char *model)
 // chart beside the point.
 void hoverShot(Form1 &form)
 {
-    form.MSChart1_Click(); // dN(t) against time
+    form.MSChart1_Click(); // round to N(t) against time
     settle();
     QtChartControl *chart = form.MSChart1;
     const QPointF value = chart->plotted().at(1).at(20);
     const QPointF inChart = chart->chart()->mapToPosition(value, chart->chart()->series().at(1));
     QTest::mouseMove(chart->viewport(), chart->mapFromScene(chart->chart()->mapToScene(inChart)));
     save(&form, QStringLiteral("form1-readout"));
+}
+
+// The read-out the arrow keys move, on the theory chart of the large window: the
+// first point, up to the harvested curve, and twenty points along it.
+void keyboardShot(Form1 &form)
+{
+    Harvest.LargeGraphIndex = 0;
+    form.ShowLargeGraph();
+    larggraf &large = WindowRegistry::get<larggraf>();
+    for (int click = 0; click < 9
+                        && !large.MSChart1->accessibleName().startsWith(
+                            QLatin1String("Graph for theoretical analysis"));
+         ++click)
+        large.MSChart1_Click();
+    large.MSChart1->setFocus();
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_PageUp, Qt::Key_PageUp})
+        QTest::keyClick(large.MSChart1, key);
+    save(&large, QStringLiteral("larggraf-keyboard-readout"));
+    large.Command4_Click();
+}
+
+// A run of 2000 steps for a handout: the chart saved as SVG, drawn back from the
+// file at twice the size, and the main window as the printer gets it.
+void handoutShots(Form1 &form)
+{
+    enter(form.simut, QStringLiteral("2000"));
+    form.Command2_Click();
+    settle();
+    const QString svg = QDir(outputDir).filePath(QStringLiteral("export-2000.svg"));
+    form.MSChart1->savePicture(svg);
+    QSvgRenderer drawing(svg);
+    QImage drawn(drawing.defaultSize() * 2, QImage::Format_ARGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    drawing.render(&painter);
+    painter.end();
+    drawn.save(QDir(outputDir).filePath(QStringLiteral("export-2000-svg.png")));
+
+    QImage page(form.size() * 2, QImage::Format_ARGB32);
+    page.fill(Qt::white);
+    QPainter printer(&page);
+    paintWindow(&form, printer, page.rect());
+    printer.end();
+    page.save(QDir(outputDir).filePath(QStringLiteral("print-form1.png")));
+    enter(form.simut, QStringLiteral("65"));
 }
 
 // The large window's opening view and the nine positions of its own cycle.
@@ -163,6 +210,8 @@ int main(int argc, char *argv[])
     // A handout: the read-out under the mouse, and the chart saved as a picture.
     hoverShot(form);
     form.MSChart1->savePicture(QDir(outputDir).filePath(QStringLiteral("export-chart.png")));
+    keyboardShot(form);
+    handoutShots(form);
 
     enter(form.Harvestrate, QStringLiteral("40"));
     form.Command2_Click();
