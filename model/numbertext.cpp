@@ -247,12 +247,11 @@ std::optional<double> roundedMagnitude(double magnitude)
         if (shift <= 0 || shift >= 120)
             return std::nullopt;
         Wide whole = scaled >> shift;
-        const Wide rest = scaled - (whole << shift);
-        const Wide half = static_cast<Wide>(1) << (shift - 1);
-        if (rest > half || (rest == half && (whole & 1) != 0))
-            ++whole;
-        // The logarithm can miss the leading digit by one near a power of ten.
-        if (whole > FifteenDigits) {
+        // The logarithm can miss the leading digit by one near a power of ten: the
+        // value itself, before rounding, has 15 digits before the point, no more
+        // and no fewer. (Rounded, 99999999999999.86 read with a leading digit too
+        // high would come to 10^14 instead of 99999999999999.9.)
+        if (whole >= FifteenDigits) {
             ++leading;
             continue;
         }
@@ -260,6 +259,10 @@ std::optional<double> roundedMagnitude(double magnitude)
             --leading;
             continue;
         }
+        const Wide rest = scaled - (whole << shift);
+        const Wide half = static_cast<Wide>(1) << (shift - 1);
+        if (rest > half || (rest == half && (whole & 1) != 0))
+            ++whole; // up to 10^15 at most, which is exact
         return static_cast<double>(static_cast<std::uint64_t>(whole))
                / PowersOfTen[static_cast<std::size_t>(k)];
     }

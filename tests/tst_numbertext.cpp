@@ -159,7 +159,8 @@ void TestNumberText::roundTripKeepsFifteenDigits_data()
     QTest::addRow("a tie goes to the even digit") << 123456789012344.5 << 123456789012344.0;
     QTest::addRow("a tie, up to the even digit") << 123456789012345.5 << 123456789012346.0;
     QTest::addRow("rounding up to the next power of ten") << 999999999999999.5 << 1e15;
-
+    // Its logarithm rounds to 14: the leading digit is one place lower.
+    QTest::addRow("just below a power of ten") << 99999999999999.859 << 99999999999999.9;
 }
 
 void TestNumberText::roundTripKeepsFifteenDigits()
