@@ -76,16 +76,11 @@ QString seriesSentence(const QString &legendName, const QList<QPointF> &points, 
            + y(highest) + QLatin1Char('.');
 }
 
-// The largest magnitude of x and of y of all the points.
-std::pair<AxisNumbers, AxisNumbers> axisNumbers(const SeriesPoints &series)
+// Numbers as read along each axis of a picture of this extent.
+std::pair<AxisNumbers, AxisNumbers> axisNumbers(const std::array<double, 4> &extent)
 {
-    AxisNumbers x, y;
-    for (const QList<QPointF> &points : series)
-        for (const QPointF &p : points) {
-            x.largest = std::max(x.largest, std::abs(p.x()));
-            y.largest = std::max(y.largest, std::abs(p.y()));
-        }
-    return {x, y};
+    return {AxisNumbers{std::max(std::abs(extent[0]), std::abs(extent[1]))},
+            AxisNumbers{std::max(std::abs(extent[2]), std::abs(extent[3]))}};
 }
 
 } // namespace
@@ -103,41 +98,34 @@ QString shortNumber(double value)
     return QString::fromStdString(textOfNumber(rounded));
 }
 
-QString chartDescription(const QStringList &seriesNames, const SeriesPoints &series,
-                         const QString &xTitle, const QString &yTitle, const QStringList &notes,
-                         bool valuesLeftOut)
+QString chartDescription(const QStringList &seriesNames, const PlottedPoints &plotted,
+                         const QString &xTitle, const QString &yTitle, const QStringList &notes)
 {
     QStringList sentences;
-    double xLo = INFINITY, xHi = -INFINITY, yLo = INFINITY, yHi = -INFINITY;
-    for (const QList<QPointF> &points : series)
-        for (const QPointF &p : points) {
-            xLo = std::min(xLo, p.x());
-            xHi = std::max(xHi, p.x());
-            yLo = std::min(yLo, p.y());
-            yHi = std::max(yHi, p.y());
-        }
+    const auto &[xLo, xHi, yLo, yHi] = plotted.extent;
     if (xLo > xHi) {
         sentences << QStringLiteral("Nothing is drawn.");
     } else {
         const QString x = xTitle.isEmpty() ? QStringLiteral("x") : xTitle;
         const QString y = yTitle.isEmpty() ? QStringLiteral("y") : yTitle;
-        const auto [xNumber, yNumber] = axisNumbers(series);
+        const auto [xNumber, yNumber] = axisNumbers(plotted.extent);
         sentences << x + QLatin1Char(' ') + range(xNumber, xLo, xHi) + QStringLiteral("; ") + y
                          + QLatin1Char(' ') + range(yNumber, yLo, yHi) + QLatin1Char('.');
+        const SeriesPoints &series = plotted.series;
         for (qsizetype s = 0; s < series.size(); ++s)
             if (!series.at(s).isEmpty())
                 sentences << seriesSentence(seriesNames.value(s), series.at(s), inSentence(xTitle),
                                             xNumber, yNumber);
     }
     sentences << notes;
-    if (valuesLeftOut)
+    if (plotted.leftOut)
         sentences << QStringLiteral("Some values too large to draw are left out.");
     return sentences.join(QLatin1Char(' '));
 }
 
 QString highestPoints(const QString &opening, const QStringList &labels, const SeriesPoints &series)
 {
-    const auto [xNumber, yNumber] = axisNumbers(series);
+    const auto [xNumber, yNumber] = axisNumbers(extentOf(series));
     QStringList peaks;
     for (qsizetype s = 0; s < series.size(); ++s) {
         const QList<QPointF> &points = series.at(s);

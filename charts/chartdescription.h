@@ -17,9 +17,8 @@ QString shortNumber(double value);
 // and highest value), the chart's own notes (equilibria, crossings, the time the
 // harvested population dies out), and whether values too large to draw were left
 // out.
-QString chartDescription(const QStringList &seriesNames, const SeriesPoints &series,
-                         const QString &xTitle, const QString &yTitle, const QStringList &notes,
-                         bool valuesLeftOut);
+QString chartDescription(const QStringList &seriesNames, const PlottedPoints &plotted,
+                         const QString &xTitle, const QString &yTitle, const QStringList &notes);
 
 // The highest point of each series and the first x where it is reached, labelled:
 // "Highest net profit: 1012 at N = 220 for p/e=50; 281.2 at N = 190 for p/e=20."

@@ -16,37 +16,50 @@ constexpr double PixelTolerance = 0.25;
 
 } // namespace
 
-PlottedPoints plottedPoints(const ChartTable &table)
+std::array<double, 4> extentOf(const SeriesPoints &series)
 {
     constexpr double inf = std::numeric_limits<double>::infinity();
+    std::array<double, 4> extent = {inf, -inf, inf, -inf};
+    for (const QList<QPointF> &points : series)
+        for (const QPointF &p : points) {
+            extent[0] = std::min(extent[0], p.x());
+            extent[1] = std::max(extent[1], p.x());
+            extent[2] = std::min(extent[2], p.y());
+            extent[3] = std::max(extent[3], p.y());
+        }
+    return extent;
+}
+
+bool drawable(QPointF point)
+{
+    return std::abs(point.x()) <= AxisScale::MaxCoordinate
+           && std::abs(point.y()) <= AxisScale::MaxCoordinate;
+}
+
+PlottedPoints plottedPoints(const ChartTable &table)
+{
     PlottedPoints plotted;
-    plotted.extent = {inf, -inf, inf, -inf};
     for (int i = 0; i < table.seriesCount(); ++i) {
         const int xColumn = 2 * i + 1;
         QList<QPointF> points;
         points.reserve(table.rowCount());
         for (int row = 1; row <= table.rowCount(); ++row) {
-            const double x = table.cell(row, xColumn);
-            const double y = table.cell(row, xColumn + 1);
-            if (std::isnan(x) || std::isnan(y))
+            const QPointF p(table.cell(row, xColumn), table.cell(row, xColumn + 1));
+            if (std::isnan(p.x()) || std::isnan(p.y()))
                 continue; // an empty cell: no point
-            // Beyond this bound the axis arithmetic could overflow: such a point is
-            // left out, never moved, and the title says so.
-            if (!(std::abs(x) <= AxisScale::MaxCoordinate
-                  && std::abs(y) <= AxisScale::MaxCoordinate)) {
+            // A point the axes cannot draw is left out, never moved, and the title
+            // says so.
+            if (!drawable(p)) {
                 plotted.leftOut = true;
                 continue;
             }
-            points.append(QPointF(x, y));
-            plotted.extent[0] = std::min(plotted.extent[0], x);
-            plotted.extent[1] = std::max(plotted.extent[1], x);
-            plotted.extent[2] = std::min(plotted.extent[2], y);
-            plotted.extent[3] = std::max(plotted.extent[3], y);
+            points.append(p);
         }
         if (!points.isEmpty() && table.seriesSettingsAt(i).markersDrawn())
             plotted.markers = true;
         plotted.series.append(points);
     }
+    plotted.extent = extentOf(plotted.series);
     return plotted;
 }
 

@@ -19,6 +19,12 @@ struct PlottedPoints
     bool markers = false; // some series with points draws markers
 };
 
+// Smallest and largest x, then y, of all the points; lo > hi when there is none.
+std::array<double, 4> extentOf(const SeriesPoints &series);
+
+// Whether the axes' arithmetic can draw a point: beyond a bound it could overflow.
+bool drawable(QPointF point);
+
 // A row makes a point of a series when both its cells hold a value. A value too
 // large for the axes' arithmetic (or not a number) is left out, never moved.
 PlottedPoints plottedPoints(const ChartTable &table);

@@ -1,10 +1,8 @@
 #include "charts/economicscharts.h"
 
-#include "charts/axisscale.h"
 #include "charts/chartdescription.h"
+#include "charts/chartpoints.h"
 #include "model/harvesttheory.h"
-
-#include <cmath>
 
 namespace {
 
@@ -98,7 +96,7 @@ QStringList fillNetProfit(ChartControl &chart, HarvestState &state, double last,
             const double x = state.XStep * i;
             const double y = profit(ratio, x);
             writePoint(chart, state, series, i, x, y);
-            if (std::abs(x) <= AxisScale::MaxCoordinate && std::abs(y) <= AxisScale::MaxCoordinate)
+            if (drawable(QPointF(x, y)))
                 points.append(QPointF(x, y));
         }
         labels << QStringLiteral("for p/e=") + shortNumber(ratio);

@@ -145,8 +145,7 @@ QString QtChartControl::shownTitle() const
 void QtChartControl::refresh()
 {
     QChart *c = chart();
-    // The point read out may no longer be there, and the title is the new chart's.
-    hideReadOut();
+    // The title is the new chart's.
     m_notice->end();
     applyChartSettings();
     applyAxisSettings(ChartAxis::X);
@@ -184,6 +183,9 @@ void QtChartControl::refresh()
     // A screen reader names the chart by what it shows, and reads what it shows.
     setAccessibleName(shownTitle().isEmpty() ? tr("Chart") : shownTitle());
     describe();
+    // The point read out may no longer be there. Removed after the description is
+    // renewed, the mark tells the screen reader nothing more.
+    hideReadOut();
     showChanges();
 }
 
@@ -203,9 +205,8 @@ void QtChartControl::paintPoints(double scale, Lines lines)
 
 void QtChartControl::describe()
 {
-    m_description
-        = chartDescription(m_names, m_plotted.series, axisSettings(ChartAxis::X).titleText,
-                           axisSettings(ChartAxis::Y).titleText, chartNotes(), m_plotted.leftOut);
+    m_description = chartDescription(m_names, m_plotted, axisSettings(ChartAxis::X).titleText,
+                                     axisSettings(ChartAxis::Y).titleText, chartNotes());
     Environment::describe(this, spokenDescription());
 }
 

@@ -44,7 +44,8 @@ void TestChartDescription::describesWhatIsDrawn()
     QFETCH(SeriesPoints, series);
     QFETCH(bool, leftOut);
     QFETCH(QString, description);
-    QCOMPARE(chartDescription({"a", "b"}, series, "Time", "N(t)", {}, leftOut), description);
+    const PlottedPoints plotted{series, extentOf(series), leftOut};
+    QCOMPARE(chartDescription({"a", "b"}, plotted, "Time", "N(t)", {}), description);
 }
 
 void TestChartDescription::describesEveryRun_data()
