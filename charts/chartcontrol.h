@@ -66,6 +66,9 @@ public:
     // a chart knows of its own (equilibria, crossings, when a population dies out),
     // each a sentence. Every chart sets them afresh; the standard set-up empties them.
     virtual void setChartNotes(const QStringList &notes) = 0;
+    // The title itself says why the chart may draw nothing, so the chart adds no
+    // note of its own to it when it does. Off by default.
+    virtual void setTitleExplained(bool explained) = 0;
 
     virtual void setChartVisible(bool visible) = 0;
     virtual bool isChartVisible() const = 0;

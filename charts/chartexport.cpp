@@ -112,6 +112,12 @@ void QtChartControl::renderVector(QPainter &painter)
             painter.setPen(series->pen());
             painter.setBrush(Qt::NoBrush);
             painter.drawPath(line);
+        } else if (settings.lineShown && !settings.markersDrawn()) {
+            // A line of one point: its dot, as on the screen.
+            const double radius = singlePointImage(series->pen().color()).width() / 2.0;
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(series->pen().color());
+            painter.drawEllipse(at(points.first()), radius, radius);
         }
         if (settings.markersDrawn()) {
             // The squares of the screen's marker: its outline inside its edge.

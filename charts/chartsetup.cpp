@@ -20,6 +20,7 @@ void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style
     chart.setColumnCount(columns);
     chart.setRowCount(rows);
     chart.setChartNotes({});
+    chart.setTitleExplained(look.explained);
     chart.setLegendVisible(look.legend);
     chart.setTitleFontSize(look.fontPoints);
     chart.setTitleFontName(look.fontName);
@@ -64,6 +65,7 @@ ChartLook withReason(const ChartLook &look, const QString &reason)
 {
     ChartLook explained = look;
     explained.title = look.shortTitle + QStringLiteral(": ") + reason;
+    explained.explained = true;
     return explained;
 }
 

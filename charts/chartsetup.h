@@ -27,6 +27,7 @@ struct ChartLook
     QStringList legendTexts; // the series' names, in series order, shown in the legend
     QString fontName = QStringLiteral("Arial"); // chart title and axis titles
     double fontPoints = 10;
+    bool explained = false; // the title says why the chart may draw nothing
 };
 
 // The numbers a window reads for its charts. The procedures never read a window.

@@ -79,6 +79,8 @@ public:
     void setAxisWholeNumbers(ChartAxis axis, bool wholeNumbers) override;
     void setChartNotes(const QStringList &notes) override { m_notes = notes; }
     const QStringList &chartNotes() const { return m_notes; }
+    void setTitleExplained(bool explained) override { m_titleExplained = explained; }
+    bool titleExplained() const { return m_titleExplained; }
 
     // The cell as written; NaN for a cell never written or written empty, an
     // infinity for a value that is not a number.
@@ -118,4 +120,5 @@ private:
     double m_titleFontPoints = 10.0;
     bool m_legendVisible = false;
     QStringList m_notes;
+    bool m_titleExplained = false;
 };

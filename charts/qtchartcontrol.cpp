@@ -22,6 +22,8 @@
 #include <QPainter>
 #include <QValueAxis>
 
+#include <algorithm>
+
 namespace {
 
 // The focus frame: wide enough to see at a glance, inside the control's edge.
@@ -135,9 +137,19 @@ void QtChartControl::showTitle(const QString &text)
 
 QString QtChartControl::shownTitle() const
 {
-    if (!m_plotted.leftOut)
+    const bool nothingDrawn
+        = seriesCount() > 0
+          && std::all_of(m_plotted.series.begin(), m_plotted.series.end(),
+                         [](const QList<QPointF> &points) { return points.isEmpty(); });
+    QString note;
+    if (nothingDrawn && titleExplained())
         return titleText();
-    const QString note = tr("some values too large to draw");
+    if (nothingDrawn)
+        note = m_plotted.leftOut ? tr("values too large to draw") : tr("nothing to draw");
+    else if (m_plotted.leftOut)
+        note = tr("some values too large to draw");
+    if (note.isEmpty())
+        return titleText();
     return titleText().isEmpty() ? note
                                  : titleText() + QStringLiteral(" (") + note + QLatin1Char(')');
 }
@@ -152,7 +164,7 @@ void QtChartControl::refresh()
     applyAxisSettings(ChartAxis::Y);
 
     m_plotted = plottedPoints(*this);
-    if (m_plotted.leftOut)
+    if (shownTitle() != titleText())
         showTitle(shownTitle());
     // The axes take their final ranges before any series is attached, so each
     // series is laid out against them once.
@@ -177,7 +189,8 @@ void QtChartControl::refresh()
             series->attachAxis(m_axis[0]);
             series->attachAxis(m_axis[1]);
         }
-        styleSeries(series, seriesSettingsAt(i), m_names.last(), defaultSeriesColour(i + 1));
+        styleSeries(series, seriesSettingsAt(i), m_names.last(), defaultSeriesColour(i + 1),
+                    m_plotted.series.value(i).size() == 1);
     }
     paintPoints(devicePixelRatioF());
     // A screen reader names the chart by what it shows, and reads what it shows.

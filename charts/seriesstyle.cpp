@@ -17,6 +17,8 @@ constexpr int MinMarkerPixels = 5;
 constexpr int MaxMarkerPixels = 16;
 constexpr int MaxOutlinePixels = 3;
 constexpr int LinePixels = 2;
+// A line of one point is drawn as a dot three line widths across.
+constexpr int SinglePointPixels = 3 * LinePixels;
 
 } // namespace
 
@@ -61,8 +63,20 @@ QImage markerImage(const SeriesSettings &s, const QColor &seriesColour)
     return image;
 }
 
+QImage singlePointImage(const QColor &seriesColour)
+{
+    QImage image(SinglePointPixels, SinglePointPixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(seriesColour);
+    painter.drawEllipse(QRectF(image.rect()));
+    return image;
+}
+
 void styleSeries(QLineSeries *series, const SeriesSettings &s, const QString &name,
-                 const QColor &colour)
+                 const QColor &colour, bool singlePoint)
 {
     series->setName(name);
     QPen pen(colour, LinePixels);
@@ -75,6 +89,10 @@ void styleSeries(QLineSeries *series, const SeriesSettings &s, const QString &na
         const QImage marker = markerImage(s, colour);
         series->setMarkerSize(marker.width());
         series->setLightMarker(marker);
+    } else if (singlePoint && s.lineShown) {
+        const QImage dot = singlePointImage(colour);
+        series->setMarkerSize(dot.width());
+        series->setLightMarker(dot);
     } else if (!series->lightMarker().isNull()) {
         series->setLightMarker(QImage());
     }

@@ -23,9 +23,12 @@ QColor markerFill(const SeriesSettings &settings, const QColor &seriesColour);
 // The filled square stamped at every point of a point series.
 QImage markerImage(const SeriesSettings &settings, const QColor &seriesColour);
 
-// Gives `series` its name, pen and markers.
+// The dot that stands for a line of a single point, which a line cannot show.
+QImage singlePointImage(const QColor &seriesColour);
+
+// Gives `series` its name, pen and markers; a line of one point shows a dot there.
 void styleSeries(QLineSeries *series, const SeriesSettings &settings, const QString &name,
-                 const QColor &colour);
+                 const QColor &colour, bool singlePoint = false);
 
 // The series' line in the legend: a series of points alone shows its marker there,
 // any other its line's colour.

@@ -34,6 +34,7 @@ public:
     QMap<int, bool> markerVisible;
     QMap<int, QString> legendTexts;
     QStringList notes;
+    bool titleExplained = false;
     bool visible = true;
     int refreshes = 0;
     // Kept out of `calls`, which tests compare whole.
@@ -108,6 +109,7 @@ public:
         (axis == ChartAxis::X ? xWholeNumbers : yWholeNumbers) = wholeNumbers;
     }
     void setChartNotes(const QStringList &n) override { notes = n; }
+    void setTitleExplained(bool explained) override { titleExplained = explained; }
     void setChartVisible(bool v) override { visible = v; }
     bool isChartVisible() const override { return visible; }
     void refresh() override

@@ -371,12 +371,14 @@ private slots:
         chart.setAxisTitleVisible(ChartAxis::Y, false);
         chart.refresh();
 
-        QCOMPARE(chart.chart()->title(), QStringLiteral("Yield against effort"));
+        // No rows: the title says there is nothing to draw.
+        const QString title = QStringLiteral("Yield against effort (nothing to draw)");
+        QCOMPARE(chart.chart()->title(), title);
         QCOMPARE(chart.frame().titleFont().family(), QStringLiteral("Arial"));
         QCOMPARE(chart.frame().titleFont().pixelSize(), pointsToPixels(12));
         const AxisMarks &x = chart.frame().marks(0);
         const AxisMarks &y = chart.frame().marks(1);
-        QCOMPARE(chart.frame().title(), QStringLiteral("Yield against effort"));
+        QCOMPARE(chart.frame().title(), title);
         QCOMPARE(x.title, QStringLiteral("Effort"));
         QVERIFY(y.title.isEmpty()); // not shown
         QCOMPARE(x.titleFont.pixelSize(), pointsToPixels(10));
