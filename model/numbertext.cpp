@@ -1,5 +1,6 @@
 #include "model/numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -322,3 +323,79 @@ Int heldWholeNumber(double value)
 
 std::int16_t wholeNumber16(double value) { return heldWholeNumber<std::int16_t>(value); }
 std::int32_t wholeNumber32(double value) { return heldWholeNumber<std::int32_t>(value); }
+
+namespace {
+
+// "E+02", "E-05", "E+308": the exponent as the text of a number writes it.
+std::string exponentText(long long exponent)
+{
+    const long long magnitude = exponent < 0 ? -exponent : exponent;
+    return std::string(exponent < 0 ? "E-" : "E+") + (magnitude < 10 ? "0" : "")
+           + std::to_string(magnitude);
+}
+
+// "d.ddd…E+xx" from the significant digits of a number and the exponent of the first.
+std::string exponentForm(const std::string &sign, const std::string &significant,
+                         std::size_t digits, long long exponent)
+{
+    std::string text = sign;
+    text.push_back(significant[0]);
+    if (digits > 1) {
+        text.push_back('.');
+        text.append(significant, 1, digits - 1);
+    }
+    text.append("\u2026");
+    text.append(exponentText(exponent));
+    return text;
+}
+
+} // namespace
+
+std::optional<std::string> shortenedNumberText(std::string_view text, int digits)
+{
+    if (digits < 1 || !textReadAsNumber(text))
+        return std::nullopt;
+    const std::string trimmed(text.substr(text.find_first_not_of(' '),
+                                          text.find_last_not_of(' ') - text.find_first_not_of(' ')
+                                              + 1));
+    const std::size_t signLength = trimmed[0] == '-' || trimmed[0] == '+' ? 1 : 0;
+    const std::string sign = trimmed[0] == '-' ? "-" : "";
+    const std::size_t e = trimmed.find_first_of("eE");
+    const std::string mantissa = trimmed.substr(signLength, e == std::string::npos
+                                                                ? std::string::npos
+                                                                : e - signLength);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        std::size_t at = e + 1;
+        const bool negative = trimmed[at] == '-';
+        if (trimmed[at] == '-' || trimmed[at] == '+')
+            ++at;
+        for (; at < trimmed.size(); ++at)
+            exponent = std::min(exponent * 10 + (trimmed[at] - '0'), 1000000000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = mantissa.find('.');
+    std::string whole = mantissa.substr(0, point);
+    const std::string fraction = point == std::string::npos ? "" : mantissa.substr(point + 1);
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
+    // The significant digits and the exponent of the first of them.
+    std::string significant = whole + fraction;
+    const std::size_t leadingZeros = std::min(significant.find_first_not_of('0'), significant.size());
+    significant.erase(0, leadingZeros);
+    while (!significant.empty() && significant.back() == '0' && e == std::string::npos
+           && leadingZeros + significant.size() > whole.size())
+        significant.pop_back();
+    const auto kept = static_cast<std::size_t>(digits);
+    if (significant.size() <= kept)
+        return std::nullopt;
+    const long long first
+        = exponent + static_cast<long long>(whole.size()) - 1 - static_cast<long long>(leadingZeros);
+
+    if (e != std::string::npos || kept <= whole.size())
+        return exponentForm(sign, significant, kept, first);
+    // The whole part, the zeros after the point and as many digits as are kept.
+    const std::size_t zeros = whole.empty() ? leadingZeros : 0;
+    return sign + (whole.empty() ? "0" : whole) + "." + fraction.substr(0, zeros + kept - whole.size())
+           + "\u2026";
+}

@@ -30,6 +30,15 @@ std::string textOfNumber(double value);
 // through unchanged.
 double roundThroughText(double value);
 
+// A number's text shortened for a box too narrow for it, keeping what a reader
+// needs at a glance: the sign, the first `digits` significant digits (cut, not
+// rounded, and followed by "…") and the order of magnitude, as an exponent
+// ("-2.12547…E+92", also for a whole number of 93 digits). A decimal gives up
+// decimals first ("443.57…", "0.00012…") and takes the exponent form only once
+// part of its whole digits must go ("4.4…E+02"). Nothing when the text is not a
+// number or already has no more than `digits` significant digits.
+std::optional<std::string> shortenedNumberText(std::string_view text, int digits);
+
 // Nearest whole number, halves to the even neighbour (2.5 gives 2, 3.5 gives 4,
 // -2.5 gives -2). Values that are not finite pass through unchanged.
 double roundHalfEven(double value);

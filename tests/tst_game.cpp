@@ -54,6 +54,7 @@ private slots:
     void refusedRunsSayWhy();
     void hugeGrowthStopsAndSaysSo();
     void panelAndWayBack();
+    void aDebtKeepsItsSignInSight_data();
     void aDebtKeepsItsSignInSight();
     void closeBoxRestoresTheStartValuesButKeepsTheGame();
     void keyboardRunsWithEnter();
@@ -304,28 +305,61 @@ void TestGame::panelAndWayBack()
     QVERIFY(!game.shownVerdict());
 }
 
+void TestGame::aDebtKeepsItsSignInSight_data()
+{
+    QTest::addColumn<QString>("expense");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("capital");      // the box's text: the whole result
+    QTest::addColumn<QString>("capitalShown"); // what the box shows, if not all of it
+    QTest::addColumn<QString>("finalNShown");
+    // A rearing expense of 10^7 a head: 30 days of 1200 heads run up a debt of
+    // twelve digits, which a smaller font still shows whole.
+    QTest::addRow("twelve digits") << "10000000"
+                                   << "0.2"
+                                   << "30"
+                                   << "-359999870060"
+                                   << ""
+                                   << "";
+    // Doubling for 300 days: 800 * 2^300 + 200 heads, and a debt of 94 digits.
+    QTest::addRow("94 digits") << "1"
+                               << "1"
+                               << "300"
+                               << ""
+                               << "-3.25925\u2026E+93"
+                               << "1.629628\u2026E+93";
+}
+
 void TestGame::aDebtKeepsItsSignInSight()
 {
+    QFETCH(QString, expense);
+    QFETCH(QString, rate);
+    QFETCH(QString, days);
+    QFETCH(QString, capital);
+    QFETCH(QString, capitalShown);
+    QFETCH(QString, finalNShown);
     Game &game = open();
-    // A rearing expense of 10^7 a head: 30 days of 1200 heads run up a debt of
-    // twelve digits, wider than its box.
-    type(game.box(GameBox::CostPerInd), QStringLiteral("10000000"));
-    pressEnter(game.box(GameBox::CostPerInd));
+    for (const auto &[which, text] : {std::pair{GameBox::CostPerInd, expense},
+                                      {GameBox::GRate, rate}, {GameBox::SimutY, days}}) {
+        type(game.box(which), text);
+        pressEnter(game.box(which));
+    }
     QTest::mouseClick(game.Command1, Qt::LeftButton);
     QCOMPARE(game.shownVerdict()->objectName(), QStringLiteral("Jail"));
-    const QString debt = QStringLiteral("-359999870060");
-    QCOMPARE(game.FinalCapital->text(), debt);
-    QVERIFY(game.FinalCapital->textCut());
-    QCOMPARE(game.FinalCapital->cursorPosition(), 0); // the box shows its beginning
-    QCOMPARE(game.FinalCapital->toolTip(), debt);
-    QCOMPARE(game.FinalCapital->accessibleDescription(), debt);
-    // Reached with Tab, it still shows the sign.
+    if (!capital.isEmpty())
+        QCOMPARE(game.FinalCapital->text(), capital);
+    const QString whole = game.FinalCapital->text();
+    // Only as much of the number as fits, at the least its sign, its first
+    // digits and its size; the tooltip and a screen reader get it whole.
+    QCOMPARE(game.FinalCapital->textCut(), !capitalShown.isEmpty());
+    QCOMPARE(game.FinalCapital->shownText(), capitalShown.isEmpty() ? whole : capitalShown);
+    QCOMPARE(game.FinalCapital->toolTip(), capitalShown.isEmpty() ? QString() : whole);
+    QCOMPARE(game.FinalCapital->accessibleDescription(), game.FinalCapital->toolTip());
+    if (!finalNShown.isEmpty())
+        QCOMPARE(game.FinalN->shownText(), finalNShown);
+    // Reached with Tab, the box still shows its beginning.
     game.FinalCapital->setFocus(Qt::TabFocusReason);
     QCOMPARE(game.FinalCapital->cursorPosition(), 0);
-    // A text that fits says nothing more.
-    QCOMPARE(game.FinalSimuT->text(), QStringLiteral("30"));
-    QVERIFY(game.FinalSimuT->toolTip().isEmpty());
-    QVERIFY(game.FinalSimuT->accessibleDescription().isEmpty());
 }
 
 void TestGame::closeBoxRestoresTheStartValuesButKeepsTheGame()

@@ -26,6 +26,8 @@ private slots:
     void roundingIsThatOfTheText();
     void wholeNumbers_data();
     void wholeNumbers();
+    void shortenedNumbers_data();
+    void shortenedNumbers();
     void conversionsIgnoreTheLocale();
 };
 
@@ -223,6 +225,31 @@ void TestNumberText::wholeNumbers()
     QFETCH(int, whole32);
     QCOMPARE(int(wholeNumber16(value)), whole16);
     QCOMPARE(int(wholeNumber32(value)), whole32);
+}
+
+void TestNumberText::shortenedNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("expected"); // empty: nothing to shorten
+    const QString debt = QStringLiteral("-2125479023") + QString(83, QLatin1Char('7'));
+    QTest::addRow("exponent kept") << "4.3015646894541E+91" << 6 << "4.30156\u2026E+91";
+    QTest::addRow("exponent, one digit") << "-2.5E-05" << 1 << "-2\u2026E-05";
+    QTest::addRow("whole number of 93 digits") << debt << 6 << "-2.12547\u2026E+92";
+    QTest::addRow("decimals go first") << "443.570191641478" << 5 << "443.57\u2026";
+    QTest::addRow("zeros after the point stay") << "0.000123456" << 2 << "0.00012\u2026";
+    QTest::addRow("part of the whole digits") << "443.570191641478" << 2 << "4.4\u2026E+02";
+    QTest::addRow("short enough already") << "443.5" << 4 << "";
+    QTest::addRow("not a number") << "Not run: r is negative" << 3 << "";
+}
+
+void TestNumberText::shortenedNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(int, digits);
+    QFETCH(QString, expected);
+    const auto shortened = shortenedNumberText(text.toStdString(), digits);
+    QCOMPARE(shortened ? QString::fromStdString(*shortened) : QString(), expected);
 }
 
 void TestNumberText::conversionsIgnoreTheLocale()

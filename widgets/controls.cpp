@@ -1,12 +1,19 @@
 #include "widgets/controls.h"
 
 #include <QCloseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <QTextOption>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QWheelEvent>
 
+#include "model/numbertext.h"
 #include "model/parameterentry.h"
+#include "widgets/units.h"
+
+#include <algorithm>
 
 void ClickDetector::press(const QMouseEvent *event, const QRect &area)
 {
@@ -72,35 +79,98 @@ void TextBox::keyPressEvent(QKeyEvent *event)
 
 namespace {
 
-// Gives a cut text whole where a pointer or a screen reader can find it.
-void describeCutText(QWidget *widget, bool cut, const QString &text)
+// Results are made smaller only down to this size; past it a number is shortened.
+constexpr double LegiblePoints = 9;
+
+// Gives a text not all in sight whole where a pointer or a screen reader finds it.
+void describeCutText(QWidget *widget, bool whole, const QString &text)
 {
-    widget->setToolTip(cut ? text : QString());
-    widget->setAccessibleDescription(cut ? text : QString());
+    widget->setToolTip(whole ? QString() : text);
+    widget->setAccessibleDescription(whole ? QString() : text);
 }
 
 } // namespace
 
-ResultBox::ResultBox(QWidget *parent) : QLineEdit(parent)
+FittedResult fitResult(const QString &text, const QFont &designFont, int room)
 {
-    setReadOnly(true);
-    connect(this, &QLineEdit::textChanged, this, &ResultBox::showBeginning);
+    QFont font = designFont;
+    const auto fits = [&font, room](const QString &shown) {
+        return QFontMetrics(font).horizontalAdvance(shown) <= room;
+    };
+    const int floor = std::min(pointsToPixels(LegiblePoints), designFont.pixelSize());
+    for (int pixels = designFont.pixelSize(); pixels >= floor; --pixels) {
+        if (pixels > 0)
+            font.setPixelSize(pixels);
+        if (fits(text))
+            return {font, text, true};
+        if (pixels <= 0)
+            break;
+    }
+    const std::string number = text.toStdString();
+    for (int digits = 17; digits >= 1; --digits) {
+        const auto shortened = shortenedNumberText(number, digits);
+        if (shortened && fits(QString::fromStdString(*shortened)))
+            return {font, QString::fromStdString(*shortened), false};
+        if (digits == 1 && shortened)
+            return {font, QString::fromStdString(*shortened), false};
+    }
+    return {font, text, false};
 }
 
-bool ResultBox::textCut() const
+ResultBox::ResultBox(QWidget *parent) : QLineEdit(parent), m_designFont(font())
+{
+    setReadOnly(true);
+    connect(this, &QLineEdit::textChanged, this, &ResultBox::fit);
+}
+
+void ResultBox::fit()
 {
     // The text's room: the box less its frame and the line edit's own margin of
     // two pixels each side.
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     const QMargins margins = textMargins();
     const int room = width() - 2 * frame - 4 - margins.left() - margins.right();
-    return fontMetrics().horizontalAdvance(text()) > room;
+    m_fit = fitResult(text(), m_designFont, room);
+    m_fitting = true;
+    setFont(m_fit.font);
+    m_fitting = false;
+    setCursorPosition(0);
+    describeCutText(this, m_fit.whole, text());
+    update();
 }
 
-void ResultBox::showBeginning()
+void ResultBox::resizeEvent(QResizeEvent *event)
 {
-    setCursorPosition(0);
-    describeCutText(this, textCut(), text());
+    QLineEdit::resizeEvent(event);
+    fit();
+}
+
+void ResultBox::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting) {
+        m_designFont = font();
+        fit();
+    }
+}
+
+// A shortened number is drawn in the box's own frame in place of the text.
+void ResultBox::paintEvent(QPaintEvent *event)
+{
+    if (m_fit.shown == text())
+        return QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+                               .marginsRemoved(textMargins())
+                               .adjusted(2, 0, -2, 0);
+    painter.setFont(font());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::Text));
+    const Qt::Alignment across = alignment() & Qt::AlignHorizontal_Mask;
+    painter.drawText(QRectF(contents), m_fit.shown, QTextOption(across | Qt::AlignVCenter));
 }
 
 // Tab into the box selects its text as usual, but with the cursor at the start,
@@ -114,22 +184,55 @@ void ResultBox::focusInEvent(QFocusEvent *event)
         setCursorPosition(0);
 }
 
-ResultLabel::ResultLabel(QWidget *parent) : QLabel(parent) {}
-
-bool ResultLabel::textCut() const
-{
-    return fontMetrics().horizontalAdvance(text()) > contentsRect().width() - 2 * margin();
-}
+ResultLabel::ResultLabel(QWidget *parent) : QLabel(parent), m_designFont(font()) {}
 
 void ResultLabel::setResult(const QString &text)
 {
-    // The alignment as laid out is the one in place while no cut text is shown.
-    if (!cutShown_)
-        fittingAlignment_ = alignment();
     setText(text);
-    cutShown_ = textCut();
-    setAlignment(cutShown_ ? Qt::AlignLeft | Qt::AlignVCenter : fittingAlignment_);
-    describeCutText(this, cutShown_, text);
+    fit();
+}
+
+void ResultLabel::fit()
+{
+    // The alignment as laid out is the one in place while no cut text is shown.
+    if (!m_cutShown)
+        m_fittingAlignment = alignment();
+    m_fit = fitResult(text(), m_designFont, contentsRect().width() - 2 * margin());
+    m_fitting = true;
+    setFont(m_fit.font);
+    m_fitting = false;
+    m_cutShown = !m_fit.whole && m_fit.shown == text();
+    setAlignment(m_cutShown ? Qt::AlignLeft | Qt::AlignVCenter : m_fittingAlignment);
+    describeCutText(this, m_fit.whole, text());
+    update();
+}
+
+void ResultLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    fit();
+}
+
+void ResultLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting) {
+        m_designFont = font();
+        fit();
+    }
+}
+
+void ResultLabel::paintEvent(QPaintEvent *event)
+{
+    if (m_fit.shown == text())
+        return QLabel::paintEvent(event);
+    QPainter painter(this);
+    drawFrame(&painter);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int inset = margin();
+    painter.drawText(QRectF(contentsRect().adjusted(inset, inset, -inset, -inset)), m_fit.shown,
+                     QTextOption(m_fittingAlignment));
 }
 
 void TextBox::wheelEvent(QWheelEvent *event)

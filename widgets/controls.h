@@ -77,28 +77,47 @@ private:
     int wheelTurn_ = 0; // eighths of a degree turned towards the next notch
 };
 
-// A read-only box for a result. It always shows the beginning of its text, so a
-// number wider than the box keeps its sign and leading digits in sight; such a
-// text is given whole in the box's tooltip and accessible description.
+// How a result is shown in a room too narrow for its whole text: smaller, down to
+// a legible size, and past that a number shortened so that its sign, its first
+// digits and its order of magnitude stay in sight; any other text shows its
+// beginning.
+struct FittedResult
+{
+    QFont font;
+    QString shown;         // what is drawn: the whole text, or a number shortened
+    bool whole = true;     // the whole text is in sight
+};
+FittedResult fitResult(const QString &text, const QFont &designFont, int room);
+
+// A read-only box for a result. A text wider than the box is fitted as above; the
+// box's text stays the whole result, which its tooltip and accessible description
+// also give whenever it is not all in sight.
 class ResultBox : public QLineEdit
 {
     Q_OBJECT
 public:
     explicit ResultBox(QWidget *parent = nullptr);
 
-    // Whether the text is wider than the box can show.
-    bool textCut() const;
+    // Whether the text is not all in sight, and what is drawn instead.
+    bool textCut() const { return !m_fit.whole; }
+    QString shownText() const { return m_fit.shown; }
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    void showBeginning();
+    void fit();
+
+    QFont m_designFont;
+    bool m_fitting = false;
+    FittedResult m_fit;
 };
 
-// A label for a result: as ResultBox, a text wider than the label shows its
-// beginning (the label aligns it to the left instead of centring it) and is given
-// whole in the tooltip and accessible description.
+// A label for a result, fitted as ResultBox; a text that stays cut shows its
+// beginning (the label aligns it to the left instead of centring it).
 class ResultLabel : public QLabel
 {
     Q_OBJECT
@@ -106,11 +125,22 @@ public:
     explicit ResultLabel(QWidget *parent = nullptr);
 
     void setResult(const QString &text);
-    bool textCut() const;
+    bool textCut() const { return !m_fit.whole; }
+    QString shownText() const { return m_fit.shown; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    Qt::Alignment fittingAlignment_; // as laid out, for a text that fits
-    bool cutShown_ = false;
+    void fit();
+
+    QFont m_designFont;
+    bool m_fitting = false;
+    Qt::Alignment m_fittingAlignment; // as laid out, for a text that is not cut
+    bool m_cutShown = false;
+    FittedResult m_fit;
 };
 
 // A window that any key or any click on it leaves: the title and the proverb window.
