@@ -157,6 +157,11 @@ private:
     std::optional<PendingStep> pendingStep_;
     QPointer<QTimer> stepCall_;
     bool stepping_ = false;  // a step writes its box: the chart stays on screen
+    // The run length the student chose: confirmed with Enter, stepped, run, or
+    // written by a model option; a step of another box runs for it again. An
+    // extinction lowers the box without changing it.
+    QString studentRunLength_ = QString::fromLatin1(startText(ParameterBox::RunLength));
+    bool runLengthFromExtinction_ = false; // the box holds what an extinction wrote
     int shownPosition_ = 0;  // the cycle position of the chart drawn last
     void showDate();
     TimedNotice *notice_ = nullptr; // what came of a print or an export, in the date label

@@ -23,6 +23,7 @@ void Form1::chooseModel(Growth model)
         box(which)->setText(QString::fromLatin1(text));
     if (!defaults.capacityEnabled)
         Kvalue->setEnabled(false);
+    studentRunLength_ = simut->text();
     Command2->setEnabled(true);
 }
 

@@ -40,7 +40,11 @@ void Form1::n0_Change() { invalidateResults(ParameterBox::N0); }
 void Form1::rrate_Change() { invalidateResults(ParameterBox::Rate); }
 void Form1::Kvalue_Change() { invalidateResults(ParameterBox::Capacity); }
 void Form1::Harvestrate_Change() { invalidateResults(ParameterBox::HarvestRate); }
-void Form1::simut_Change() { invalidateResults(ParameterBox::RunLength); }
+void Form1::simut_Change()
+{
+    runLengthFromExtinction_ = false;
+    invalidateResults(ParameterBox::RunLength);
+}
 
 void Form1::confirmEntry(ParameterBox which, int keyAscii)
 {
@@ -50,6 +54,8 @@ void Form1::confirmEntry(ParameterBox which, int keyAscii)
     // A replacement is a change, so the box's change handler runs.
     if (const auto corrected = correctedEntry(which, entry->text().toStdString()))
         entry->setText(QString::fromStdString(*corrected));
+    if (which == ParameterBox::RunLength)
+        studentRunLength_ = simut->text();
     Command2->setEnabled(true);
     Command2->setFocus();
 }

@@ -26,7 +26,10 @@ void Form1::run(RunFrom from)
 {
     // RUN reads the boxes as they stand. A run length that the box's own check
     // would not accept is corrected first, so a run never reaches past the series.
+    // The run length RUN reads is the student's own, unless an extinction wrote it.
+    const bool lengthFromExtinction = runLengthFromExtinction_;
     checkRunLength();
+    const QString runLength = simut->text();
 
     RunParameters parameters;
     parameters.model = Harvest.GrowthModel;
@@ -68,12 +71,15 @@ void Form1::run(RunFrom from)
 
     Label16->setVisible(false);
     Label17->setVisible(false);
-    // Once the harvested population dies out, the run ends at its last living step.
-    // A population that does not survive the first step leaves a run of that one
-    // step in the box, never 0, which the box itself would not take: the window
-    // then shows the harvested population at 0 after step 1.
-    if (outcome.extinct)
-        simut->setText(text(std::max(outcome.lastStep, 1.0)));
+    // Once the harvested population dies out, the run ends at its last living step,
+    // whichever step that is: a population that does not survive the first step
+    // leaves a run of length 0, and the results show both populations at N(0).
+    if (!lengthFromExtinction)
+        studentRunLength_ = runLength;
+    if (outcome.extinct) {
+        simut->setText(text(outcome.lastStep));
+        runLengthFromExtinction_ = true;
+    }
 
     const auto i = static_cast<std::size_t>(
         std::clamp<std::int32_t>(wholeNumber32(numberIn(simut)), 0, SeriesLength - 1));

@@ -38,6 +38,10 @@ void Form1::takeStep()
     const PendingStep step = *pendingStep_;
     pendingStep_.reset();
     stepping_ = true;
+    // A step runs for the run length the student chose, not for one that an
+    // extinction of an earlier step wrote into the box.
+    if (step.box != ParameterBox::RunLength)
+        simut->setText(studentRunLength_);
     // Type the value (the change handler runs), Enter (it checks the box and
     // enables RUN), RUN.
     TextBox *entry = box(step.box);

@@ -89,6 +89,13 @@ inline void enter(QLineEdit *box, const QString &text)
     pressEnter(box);
 }
 
+// A click on a chart as the student makes it, delivered as the chart delivers it.
+inline void clickChart(QtChartControl *chart)
+{
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
 // What the main window's chart shows.
 inline QString chartTitle(const Form1 &form) { return form.MSChart1->chart()->title(); }
 

@@ -81,45 +81,77 @@ void TestForm1Run::extinctionLowersTheRunLength()
 void TestForm1Run::deathInTheFirstStep_data()
 {
     QTest::addColumn<bool>("exponential");
-    QTest::addColumn<QString>("n0");
-    QTest::addColumn<QString>("H");
-    QTest::addColumn<QString>("withoutHarvest"); // N(1) without harvest
-    QTest::addRow("exponential, N(0) = 0") << true << "0"
-                                           << "15"
+    QTest::addColumn<QStringList>("entries"); // N(0), r, K, H
+    QTest::addColumn<double>("n0");
+    QTest::addColumn<QString>("shown"); // N(0) as both results show it
+    // 5 + 0.39 * 5 * (1 - 5/2500) - 10 = -3.0539.
+    QTest::addRow("logistic, H above the first growth")
+        << false << QStringList{"5", "0.39", "2500", "10"} << 5.0 << "5";
+    // 999 + 0.5 * 999 * (1 - 999/333) - 50 = -50: far above K, the population crashes.
+    QTest::addRow("logistic, far above K") << false << QStringList{"999", "0.5", "333", "50"}
+                                            << 999.0 << "999";
+    // 50/0.83 + (7 - 50/0.83) e^0.83 = -61.8.
+    QTest::addRow("exponential, H above rN(0)")
+        << true << QStringList{"7", "0.83", "", "50"} << 7.0 << "7";
+    QTest::addRow("exponential, N(0) = 0") << true << QStringList{"0", "0.2", "", "15"} << 0.0
                                            << "0";
-    QTest::addRow("logistic, H above what N(0) supplies") << false << "100"
-                                                          << "200"
-                                                          << "116.961170659678";
     // The first harvested step, far above K, is beyond a double: a crash all the same.
-    QTest::addRow("logistic, N(0) = 1e300") << false << "1e300"
-                                            << "10"
-                                            << "2758.3277830635";
+    QTest::addRow("logistic, N(0) = 1e300")
+        << false << QStringList{"1e300", "0.2", "500", "10"} << 1e300 << "1E+300";
 }
 
-// The run is one step long, the box keeps a run length it would take, and the
-// chart shows the harvested population falling to 0.
+// A population that dies out in the first step ends the run at t = 0, as one that
+// dies out at any later step ends it at its last living step: the run length 0,
+// both results N(0), one point per population.
 void TestForm1Run::deathInTheFirstStep()
 {
     QFETCH(bool, exponential);
-    QFETCH(QString, n0);
-    QFETCH(QString, H);
-    QFETCH(QString, withoutHarvest);
+    QFETCH(QStringList, entries);
+    QFETCH(double, n0);
+    QFETCH(QString, shown);
     Form1 &form = program.startAtMainWindow();
     if (exponential)
-        form.Option1->click();
-    enter(form.n0, n0);
-    enter(form.Harvestrate, H);
-    form.Command2_Click();
-    QCOMPARE(form.simut->text(), QStringLiteral("1"));
-    QVERIFY(Harvest.SimuT == 0); // the last step with a living harvested population
-    QCOMPARE(form.Text4->text(), withoutHarvest);
-    QCOMPARE(form.Label12->text(), QStringLiteral("0"));
-    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(1)="));
-    const double start = n0.toDouble();
-    QCOMPARE(chartPoints(form, 1), QList<QPointF>({QPointF(0, start), QPointF(1, 0)}));
-    // Enter in the box takes it as it stands.
+        QTest::mouseClick(form.Option1, Qt::LeftButton);
+    const QList<TextBox *> boxes = {form.n0, form.rrate, form.Kvalue, form.Harvestrate};
+    for (int i = 0; i < boxes.size(); ++i)
+        if (boxes.at(i)->isEnabled()) {
+            type(boxes.at(i), entries.at(i));
+            pressEnter(boxes.at(i));
+        }
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    QCOMPARE(form.simut->text(), QStringLiteral("0"));
+    QVERIFY(Harvest.SimuT == 0);
+    QCOMPARE(form.Text4->text(), shown);
+    QCOMPARE(form.Label12->text(), shown);
+    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(0)="));
+    const QList<QPointF> start = {QPointF(0, n0)};
+    QCOMPARE(chartPoints(form, 0), start);
+    QCOMPARE(chartPoints(form, 1), start);
+    // A line of one point shows as a dot.
+    for (QAbstractSeries *series : form.MSChart1->chart()->series())
+        QVERIFY(!static_cast<QLineSeries *>(series)->lightMarker().isNull());
+
+    // The cycle from N(t): the points per population series of each chart; the
+    // theory, cost and revenue charts draw curves of the parameters instead.
+    const bool alive = n0 > 0;
+    const QList<int> counts = exponential ? QList<int>{0, 1, alive, 0, 0, 51, 51, 51}
+                                          : QList<int>{0, 1, 1, 0, 0, 51, 51, 0};
+    for (int position = 1; position <= counts.size(); ++position) {
+        clickChart(form.MSChart1);
+        const int count = counts.at(position - 1);
+        QCOMPARE(chartPoints(form, 0).size(), count);
+        QCOMPARE(chartPoints(form, 1).size(), count);
+        if (position == 2) // dN against N: the harvested population loses all it had
+            QCOMPARE(chartPoints(form, 1).first(), QPointF(n0, -n0));
+        if (position == 3 && alive) // ln N(t)
+            QCOMPARE(chartPoints(form, 1).first(), QPointF(0, std::log(n0)));
+        // A chart with nothing to draw says so.
+        QCOMPARE(form.MSChart1->shownTitle().endsWith(QLatin1String("(nothing to draw)")),
+                 count == 0);
+    }
+    // The 0 is the run's; confirmed with Enter, the box's own rule applies.
     pressEnter(form.simut);
-    QCOMPARE(form.simut->text(), QStringLiteral("1"));
+    QCOMPARE(form.simut->text(), QStringLiteral("50"));
 }
 
 void TestForm1Run::runLengthIsCheckedBeforeRunning_data()
@@ -219,15 +251,24 @@ void TestForm1Run::refusedRuns()
 void TestForm1Run::aLongResultShowsItsBeginning()
 {
     Form1 &form = program.startAtMainWindow();
+    const int designPixels = form.Label12->font().pixelSize();
+    // The longest refusal fits in a smaller font, whole and centred.
     const QString reason = QStringLiteral("Not run: t is not a whole number from 1 to 2000");
     form.Label12->setResult(reason);
+    QVERIFY(!form.Label12->textCut());
+    QVERIFY(form.Label12->font().pixelSize() < designPixels);
+    QCOMPARE(form.Label12->alignment(), Qt::Alignment(Qt::AlignCenter));
+    // A text too long even for the smallest font shows its beginning.
+    const QString longer = reason + QStringLiteral(", nor is anything else here");
+    form.Label12->setResult(longer);
     QVERIFY(form.Label12->textCut());
     QCOMPARE(form.Label12->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
-    QCOMPARE(form.Label12->toolTip(), reason);
-    QCOMPARE(form.Label12->accessibleDescription(), reason);
-    // A result that fits is centred again, as laid out, and says nothing more.
-    form.Command2_Click();
+    QCOMPARE(form.Label12->toolTip(), longer);
+    QCOMPARE(form.Label12->accessibleDescription(), longer);
+    // A result that fits is shown as laid out again and says nothing more.
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
     QCOMPARE(form.Label12->text(), QStringLiteral("443.570191641478"));
+    QCOMPARE(form.Label12->font().pixelSize(), designPixels);
     QCOMPARE(form.Label12->alignment(), Qt::Alignment(Qt::AlignCenter));
     QVERIFY(form.Label12->toolTip().isEmpty());
 }

@@ -44,6 +44,7 @@ private slots:
     void theChartOnScreenStays();
     void kLockedUnderTheExponentialModel();
     void stepsFasterThanRunsAreMerged();
+    void stepsRunForTheStudentsRunLength();
     void theKeysAreNamedInTheTooltip();
 };
 
@@ -208,6 +209,37 @@ void TestForm1Steps::stepsFasterThanRunsAreMerged()
     QCOMPARE(form.Harvestrate->text(), QStringLiteral("15"));
     QCOMPARE(results.size(), 2);
     QCOMPARE(form.Label12->text(), expected);
+}
+
+// An extinction lowers the run-length box, as RUN does; the next step of another
+// box runs for the run length the student chose again.
+void TestForm1Steps::stepsRunForTheStudentsRunLength()
+{
+    Form1 &form = program.startAtMainWindow();
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    for (int click = 0; click < 6; ++click)
+        clickChart(form.MSChart1);
+    form.Harvestrate->setFocus();
+    for (const char *lowered : {"11", "5", "3"}) { // H = 20, 30, 40
+        QTest::keyClick(form.Harvestrate, Qt::Key_PageUp);
+        runUntilIdle();
+        QCOMPARE(form.simut->text(), QLatin1String(lowered));
+    }
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(form.Harvestrate, Qt::Key_PageDown);
+        runUntilIdle();
+    }
+    // As a plain run of the defaults.
+    QCOMPARE(form.Harvestrate->text(), QStringLiteral("10"));
+    QCOMPARE(form.simut->text(), QStringLiteral("65"));
+    QCOMPARE(form.Label12->text(), QStringLiteral("443.570191641478"));
+    QCOMPARE(form.Text4->text(), QStringLiteral("499.995479382058"));
+    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(65)="));
+    for (int click = 0; click < 3; ++click)
+        clickChart(form.MSChart1);
+    QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time"));
+    QCOMPARE(chartPoints(form, 1).size(), 66);
+    QVERIFY(chartPoints(form, 1).last().y() == 443.570191641478);
 }
 
 void TestForm1Steps::theKeysAreNamedInTheTooltip()
