@@ -10,6 +10,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -143,6 +144,15 @@ void larggraf::MSChart1_Click()
     Harvest.LargeGraphIndex = nextCyclePosition(Harvest.LargeGraphIndex);
     showView(chartAtCyclePosition(Harvest.LargeGraphIndex, Harvest.GrowthModel),
              MSChart1->clickFromKeyboard() ? FocusAfterChart::Stay : FocusAfterChart::HandOn);
+}
+
+// Whenever the window comes up, its chart has the focus: Enter and Space step
+// through the charts, and a focus left on "Quit" by the last visit never quits.
+void larggraf::showEvent(QShowEvent *event)
+{
+    ProgramWindow::showEvent(event);
+    if (!event->spontaneous())
+        MSChart1->setFocus(Qt::OtherFocusReason);
 }
 
 void larggraf::Command6_Click() { notice_->post(printWindow(this)); }

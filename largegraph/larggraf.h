@@ -52,6 +52,7 @@ public slots:
 
 protected:
     void Form_Unload() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     ChartInputs inputsFor(Chart chart) const;
