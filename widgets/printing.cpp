@@ -61,8 +61,8 @@ QString printWindow(QWidget *window)
     std::unique_ptr<QPrinter> printer = Environment::defaultPrinter();
     if (!printer) // no printer on this system: the print dialog can still save a PDF file
         printer = Environment::choosePrinter(window);
-    if (!printer)
-        return QStringLiteral("No printer: nothing printed");
+    if (!printer) // the student cancelled the dialog
+        return QStringLiteral("Printing cancelled");
     return printWindowImage(window, *printer) ? QStringLiteral("Printed")
                                               : QStringLiteral("Printing failed");
 }

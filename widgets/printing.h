@@ -34,7 +34,8 @@ bool printWindowImage(QWidget *window, QPrinter &printer);
 
 // Prints the window on the default printer or, where there is none, on the
 // printer or PDF file the student picks in the print dialog. Says in a few words
-// what came of it: "Printed", "Printing failed" or "No printer: nothing printed".
+// what came of it: "Printed", "Printing failed" or, when the student cancels the
+// dialog, "Printing cancelled".
 QString printWindow(QWidget *window);
 
 // Where the print dialog proposes to save a PDF file: "tarnwick-<date>.pdf" in
