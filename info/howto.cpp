@@ -16,6 +16,7 @@ Howto::Howto() : ProgramWindow(FixedSingleBorder)
     Command1 = makeButton(this, "Command1", QStringLiteral("OK"), 2640, 4320, 1335, 495,
                           designFont(TimesNewRoman, 12, true));
     connect(Command1, &QPushButton::clicked, this, &Howto::Command1_Click);
+    onKey(Qt::Key_Escape, [this] { Command1->click(); });
 }
 
 QString Howto::instructionLines()

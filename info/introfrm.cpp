@@ -33,6 +33,8 @@ Introfrm::Introfrm() : ProgramWindow(FixedSingleBorder)
         = makeButton(this, "Command1", QStringLiteral("OK"), 4680, 5640, 1215, 495, buttonFont);
     setTabOrder(Text1, Command2);
     setTabOrder(Command2, Command1);
+    showFocusFrame(Text1);
+    onKey(Qt::Key_Escape, [this] { Command1->click(); });
 
     connect(Command1, &QPushButton::clicked, this, &Introfrm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Introfrm::Command2_Click);

@@ -71,6 +71,7 @@ Referenc::Referenc() : ProgramWindow(FixedSingleBorder)
     Command1 = makeButton(this, "Command1", QStringLiteral("OK"), 3960, 6240, 855, 495, font);
 
     connect(Command1, &QPushButton::clicked, this, &Referenc::Command1_Click);
+    onKey(Qt::Key_Escape, [this] { Command1->click(); });
     for (int i = 0; i < int(Label1.size()); ++i)
         connect(Label1[std::size_t(i)], &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
     // A click on the last entry does nothing: the label takes it, so it does not

@@ -115,4 +115,6 @@ void Form1::connectHandlers()
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
+    // F1 opens the instructions, as a click on the title or the portrait does.
+    onKey(Qt::Key_F1, [this] { Label15_Click(); });
 }

@@ -88,29 +88,43 @@ void TestInfoWindows::openingFromTheMainWindow()
 
 void TestInfoWindows::okReturnsAndKeepsTheWindow_data()
 {
-    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("opener"); // a control clicked, or F1 pressed
     QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("escape"); // leaves with Escape instead of its button
     QTest::addRow("introduction") << "Command9"
-                                  << "Introfrm";
+                                  << "Introfrm" << false;
     QTest::addRow("instructions") << "Label15"
-                                  << "Howto";
+                                  << "Howto" << false;
     QTest::addRow("quiz") << "Command13"
-                          << "Quiz";
+                          << "Quiz" << false;
+    QTest::addRow("introduction, Escape") << "Command9"
+                                          << "Introfrm" << true;
+    QTest::addRow("instructions by F1, Escape") << "F1"
+                                                << "Howto" << true;
+    QTest::addRow("quiz, Escape") << "Command13"
+                                  << "Quiz" << true;
 }
 
 void TestInfoWindows::okReturnsAndKeepsTheWindow()
 {
     QFETCH(QString, opener);
     QFETCH(QString, window);
+    QFETCH(bool, escape);
     Form1 &form = program.startAtMainWindow();
-    click(form.findChild<QWidget *>(opener));
+    if (opener == QLatin1String("F1"))
+        QTest::keyClick(form.focusWidget(), Qt::Key_F1);
+    else
+        click(form.findChild<QWidget *>(opener));
     QWidget *info = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == window)
             info = w;
     QVERIFY(info && info->isVisible());
     ShowHideLog log;
-    click(info->findChild<QPushButton *>(QStringLiteral("Command1")));
+    if (escape)
+        QTest::keyClick(info->focusWidget(), Qt::Key_Escape);
+    else
+        click(info->findChild<QPushButton *>(QStringLiteral("Command1")));
     QCOMPARE(log.events, QStringList({window + " hidden", "Form1 shown"}));
     QVERIFY(form.isVisible());
     QTest::qWait(0);
@@ -159,6 +173,7 @@ void TestInfoWindows::referenceClicks_data()
     QTest::addRow("1990 entry") << "Label2" << QStringList{};
     QTest::addRow("empty area") << "" << QStringList{"Form1 shown", "Referenc hidden"};
     QTest::addRow("OK") << "Command1" << QStringList{"Referenc hidden", "Form1 shown"};
+    QTest::addRow("Escape") << "Escape" << QStringList{"Referenc hidden", "Form1 shown"};
 }
 
 void TestInfoWindows::referenceClicks()
@@ -172,6 +187,8 @@ void TestInfoWindows::referenceClicks()
     ShowHideLog log;
     if (target.isEmpty())
         QTest::mouseClick(&references, Qt::LeftButton, {}, QPoint(references.width() - 10, 10));
+    else if (target == QLatin1String("Escape"))
+        QTest::keyClick(references.focusWidget(), Qt::Key_Escape);
     else
         click(references.findChild<QWidget *>(target));
     QCOMPARE(log.events, order);
@@ -355,6 +372,14 @@ void TestInfoWindows::enterOnTheFocusedButton()
     form.Command9_Click();
     QCOMPARE(WindowRegistry::get<Introfrm>().focusWidget(),
              WindowRegistry::get<Introfrm>().Command1);
+    // The introduction's text shows when it has the focus.
+    QPlainTextEdit *text = WindowRegistry::get<Introfrm>().Text1;
+    QVERIFY(QTest::qWaitForWindowActive(text->window()));
+    QTest::keyClick(text->window()->focusWidget(), Qt::Key_Tab); // round to the text
+    QCOMPARE(text->window()->focusWidget(), text);
+    const QImage focused = text->grab().toImage();
+    WindowRegistry::get<Introfrm>().Command1->setFocus();
+    QVERIFY(focused != text->grab().toImage());
     pressEnter(WindowRegistry::get<Introfrm>().Command1);
     QVERIFY(form.isVisible() && !WindowRegistry::get<Introfrm>().isVisible());
 

@@ -2,7 +2,9 @@
 
 #include "widgets/artwork.h"
 
+#include <QEvent>
 #include <QGroupBox>
+#include <QPainter>
 #include <QPushButton>
 
 void prepareWindow(QWidget *window, const char *name, const QString &caption,
@@ -49,3 +51,54 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     button->setAutoDefault(true);
     return button;
 }
+
+namespace {
+
+// Drawn over the widget it frames, as its child, and only while that has the focus.
+class FocusFrame : public QWidget
+{
+public:
+    explicit FocusFrame(QWidget *framed) : QWidget(framed), m_framed(framed)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        framed->installEventFilter(this);
+        follow();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_framed
+            && (event->type() == QEvent::Resize || event->type() == QEvent::FocusIn
+                || event->type() == QEvent::FocusOut || event->type() == QEvent::Show))
+            follow();
+        return false;
+    }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QPen pen(palette().color(QPalette::Highlight), Pixels);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        const qreal inset = Pixels / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
+
+private:
+    static constexpr int Pixels = 2; // as wide as the chart's focus frame
+
+    void follow()
+    {
+        setGeometry(m_framed->rect());
+        setVisible(m_framed->hasFocus());
+        raise();
+    }
+
+    QWidget *m_framed;
+};
+
+} // namespace
+
+void showFocusFrame(QWidget *widget) { new FocusFrame(widget); }

@@ -50,3 +50,7 @@ QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, 
 // pointer.
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int left,
                         int top, int width, int height, const QFont &font);
+
+// A frame in the highlight colour round a widget while it has the keyboard focus,
+// for widgets whose own frame does not show it.
+void showFocusFrame(QWidget *widget);

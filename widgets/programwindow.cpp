@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include "widgets/timednotice.h"
@@ -44,6 +45,20 @@ void ProgramWindow::cancelPendingCalls()
     pending_.clear();
     for (TimedNotice *notice : findChildren<TimedNotice *>())
         notice->end();
+}
+
+void ProgramWindow::onKey(Qt::Key key, std::function<void()> call)
+{
+    keys_.insert(key, std::move(call));
+}
+
+void ProgramWindow::keyPressEvent(QKeyEvent *event)
+{
+    const auto call = keys_.constFind(event->key());
+    if (call == keys_.constEnd() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return QWidget::keyPressEvent(event);
+    event->accept();
+    (*call)();
 }
 
 void ProgramWindow::closeEvent(QCloseEvent *event)

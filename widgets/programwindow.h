@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -33,6 +34,10 @@ public:
     // Whether a call made with callLater() is still waiting.
     bool hasPendingCalls() const;
 
+    // A key that no control of the window takes makes `call`: Escape leaves a
+    // window as its own button does, F1 opens the instructions.
+    void onKey(Qt::Key key, std::function<void()> call);
+
     // Closed with its close box: the window goes as soon as the event loop lets it,
     // and the next use loads a fresh one even before that.
     bool isUnloaded() const { return unloaded_; }
@@ -48,8 +53,10 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QList<QPointer<QTimer>> pending_;
+    QHash<int, std::function<void()>> keys_;
     bool unloaded_ = false;
 };
