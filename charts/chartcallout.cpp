@@ -43,15 +43,16 @@ void ChartCallout::showAt(QPointF point, const QString &text, const QFont &font)
     show();
 }
 
-// Above and to the right of the point where it fits inside the chart, else
-// mirrored to the left or below, so the box never covers the point itself.
+// Above and to the right of the point where it fits inside the plot area, else
+// mirrored to the left or below, so the box never covers the point itself, nor
+// the chart's title, legend or tick labels.
 void ChartCallout::place()
 {
     const QFontMetricsF metrics(m_font);
     const QSizeF size
         = metrics.boundingRect(QRectF(), Qt::AlignLeft | Qt::TextDontClip, m_text).size()
           + QSizeF(2 * Padding, 2 * Padding);
-    const QRectF room = m_chart->rect();
+    const QRectF room = m_chart->plotArea();
     const std::array<QPointF, 4> corners = {
         m_point + QPointF(Gap, -Gap - size.height()),
         m_point + QPointF(-Gap - size.width(), -Gap - size.height()),
@@ -66,9 +67,14 @@ void ChartCallout::place()
             return;
         }
     }
-    // A chart too small for the box: keep it inside as far as it goes.
-    m_box.moveLeft(std::max(room.left(), std::min(m_box.left(), room.right() - size.width())));
-    m_box.moveTop(std::max(room.top(), std::min(m_box.top(), room.bottom() - size.height())));
+    // A plot too small for the box on any side: inside it as far as it goes,
+    // and inside the chart in any case.
+    for (const QRectF &bounds : {room, m_chart->rect()}) {
+        m_box.moveLeft(
+            std::max(bounds.left(), std::min(m_box.left(), bounds.right() - size.width())));
+        m_box.moveTop(
+            std::max(bounds.top(), std::min(m_box.top(), bounds.bottom() - size.height())));
+    }
 }
 
 QRectF ChartCallout::boundingRect() const

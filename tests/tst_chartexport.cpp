@@ -142,12 +142,18 @@ void TestChartExport::readOutFollowsTheMouse()
     QTest::mouseMove(chart.viewport(), original + QPoint(2, 1));
     QTRY_VERIFY(mark.isVisible());
     QCOMPARE(mark.text(), QStringLiteral("original\nTime: 1\nN(t): 116.961170659678"));
-    // Beside the point, within the chart, and drawn: the screen shows it.
+    // Beside the point, within the plot area (off the title), and drawn.
     QVERIFY(!mark.box().contains(mark.point()));
-    QVERIFY(chart.chart()->rect().contains(mark.box()));
+    QVERIFY(chart.chart()->plotArea().contains(mark.box()));
     const QPointF padding = mark.box().topLeft() + QPointF(2, mark.box().height() / 2);
     const QPoint inBox = chart.mapFromScene(chart.chart()->mapToScene(padding));
     QCOMPARE(chart.grab().toImage().pixelColor(inBox), QColor(255, 255, 225));
+    // A point just under the title: the read-out keeps off it.
+    ChartCallout nearTop(chart.chart());
+    nearTop.showAt(chart.chart()->plotArea().topLeft() + QPointF(40, 40), mark.text(),
+                   chart.font());
+    QVERIFY(!nearTop.box().contains(nearTop.point()));
+    QVERIFY(chart.chart()->plotArea().contains(nearTop.box()));
     QTest::mouseMove(chart.viewport(), onScreen(chart, {1, 106}, 1));
     QTRY_COMPARE(mark.text(), QStringLiteral("harvested\nTime: 1\nN(t): 106"));
     // The exported picture leaves it out.
