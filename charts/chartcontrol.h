@@ -66,6 +66,10 @@ public:
     // a chart knows of its own (equilibria, crossings, when a population dies out),
     // each a sentence. Every chart sets them afresh; the standard set-up empties them.
     virtual void setChartNotes(const QStringList &notes) = 0;
+    // A short tag of what the chart is drawn from ("logistic_n0-100_k-500_r-0.2"),
+    // added to the names proposed for its saved files, so that two runs that share
+    // a title never propose the same name.
+    virtual void setFileNameTag(const QString &tag) = 0;
     // The title itself says why the chart may draw nothing, so the chart adds no
     // note of its own to it when it does. Off by default.
     virtual void setTitleExplained(bool explained) = 0;

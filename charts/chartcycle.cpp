@@ -88,5 +88,6 @@ int cyclePositionOf(Chart chart, Growth model)
 void drawChart(Chart chart, ChartControl &control, HarvestState &state, const ChartInputs &inputs,
                const ChartLook &look)
 {
+    control.setFileNameTag(runFileNameTag(state));
     Procedures[static_cast<std::size_t>(chart)](control, state, inputs, look);
 }

@@ -193,13 +193,24 @@ bool QtChartControl::saveData(const QString &path)
     return saved;
 }
 
+// The title up to any bracketed caption, as lower-case words joined by hyphens and
+// cut at a word, then the chart's tag, which says in short what the caption says.
 QString QtChartControl::fileNameStem() const
 {
-    QString stem = titleText().left(40).toLower();
-    stem.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-    while (stem.endsWith(QLatin1Char('-')))
-        stem.chop(1);
-    return QDir(documentsFolder()).filePath(stem.isEmpty() ? QStringLiteral("chart") : stem);
+    constexpr int LongestTitle = 40;
+    QString title = titleText().section(QLatin1Char('['), 0, 0).toLower();
+    title.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+    if (title.size() > LongestTitle)
+        title = title.left(title.lastIndexOf(QLatin1Char('-'), LongestTitle));
+    while (title.startsWith(QLatin1Char('-')))
+        title.remove(0, 1);
+    while (title.endsWith(QLatin1Char('-')))
+        title.chop(1);
+    QStringList parts;
+    parts << (title.isEmpty() ? QStringLiteral("chart") : title);
+    if (!fileNameTag().isEmpty())
+        parts << fileNameTag();
+    return QDir(documentsFolder()).filePath(parts.join(QLatin1Char('_')));
 }
 
 void QtChartControl::showExportMenu(const QPoint &globalPos)

@@ -126,3 +126,18 @@ double lastPlottedStep(const HarvestState &state)
         std::clamp<std::int32_t>(wholeNumber32(end), 0, SeriesLength - 1));
     return state.NHarvested[at] == 0 ? end - 1 : end;
 }
+
+QString runFileNameTag(const HarvestState &state)
+{
+    const auto number = [](double value) { return QString::fromStdString(textOfNumber(value)); };
+    QStringList parts;
+    const bool logistic = state.RunModel == Growth::Logistic;
+    parts << (logistic ? QStringLiteral("logistic") : QStringLiteral("exponential"))
+          << QStringLiteral("n0-") + number(state.NOriginal[0]);
+    if (logistic)
+        parts << QStringLiteral("k-") + number(state.CarryingCapacity);
+    parts << QStringLiteral("r-") + number(state.IntrinsicRate)
+          << QStringLiteral("h-") + number(state.HarvestRate)
+          << QStringLiteral("t-") + number(state.SimuT);
+    return parts.join(QLatin1Char('_')).toLower();
+}

@@ -70,6 +70,10 @@ int rowCountOf(double value);
 // the series, at least -1 (nothing to draw), whatever a caller passed.
 double withinSeries(double step);
 
+// The last run's model and parameters as a file name's tag:
+// "logistic_n0-100_k-500_r-0.2_h-10_t-65"; an exponential run has no K.
+QString runFileNameTag(const HarvestState &state);
+
 // "The harvested population dies out at time 4.", when the last run's harvested
 // population died out; nothing otherwise.
 QStringList extinctionNote(const HarvestState &state);

@@ -80,6 +80,8 @@ public:
     void setChartNotes(const QStringList &notes) override { m_notes = notes; }
     const QStringList &chartNotes() const { return m_notes; }
     void setTitleExplained(bool explained) override { m_titleExplained = explained; }
+    void setFileNameTag(const QString &tag) override { m_fileNameTag = tag; }
+    const QString &fileNameTag() const { return m_fileNameTag; }
     bool titleExplained() const { return m_titleExplained; }
 
     // The cell as written; NaN for a cell never written or written empty, an
@@ -121,4 +123,5 @@ private:
     bool m_legendVisible = false;
     QStringList m_notes;
     bool m_titleExplained = false;
+    QString m_fileNameTag;
 };

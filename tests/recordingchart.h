@@ -35,6 +35,7 @@ public:
     QMap<int, QString> legendTexts;
     QStringList notes;
     bool titleExplained = false;
+    QString fileNameTag;
     bool visible = true;
     int refreshes = 0;
     // Kept out of `calls`, which tests compare whole.
@@ -110,6 +111,7 @@ public:
     }
     void setChartNotes(const QStringList &n) override { notes = n; }
     void setTitleExplained(bool explained) override { titleExplained = explained; }
+    void setFileNameTag(const QString &tag) override { fileNameTag = tag; }
     void setChartVisible(bool v) override { visible = v; }
     bool isChartVisible() const override { return visible; }
     void refresh() override

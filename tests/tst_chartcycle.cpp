@@ -44,18 +44,21 @@ void TestChartCycle::cycleUnderBothModels_data()
 {
     QTest::addColumn<Growth>("model");
     QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("tag"); // the run in the names of saved files
     const QStringList common = {"N(t) vs. time",   "dN(t) vs. time",       "dN vs. N",
                                 "lnN(t) vs. time", "N and dN(t) vs. time", "dN/N vs. N"};
     QTest::addRow("logistic") << Growth::Logistic
                               << common
                                      + QStringList{"Theoretical dN vs. N (logistic model)",
                                                    "Cost and Revenue vs. N",
-                                                   "Net profit vs. N (p/e = 50, 20, 10, 5)"};
+                                                   "Net profit vs. N (p/e = 50, 20, 10, 5)"}
+                              << "logistic_n0-100_k-500_r-0.2_h-10_t-65";
     QTest::addRow("exponential") << Growth::Exponential
                                  << common
                                         + QStringList{"Theoretical dN vs. N (exponential model)",
                                                       "Cost and Revenue vs. N (exponential model)",
-                                                      "Net profit vs. N (exponential model)"};
+                                                      "Net profit vs. N (exponential model)"}
+                                 << "exponential_n0-100_r-0.2_h-10_t-65";
 }
 
 // Every position draws its own chart of the run, with something on it.
@@ -63,6 +66,7 @@ void TestChartCycle::cycleUnderBothModels()
 {
     QFETCH(Growth, model);
     QFETCH(QStringList, titles);
+    QFETCH(QString, tag);
     auto state = std::make_unique<HarvestState>();
     const double K = model == Growth::Logistic ? 500 : 0;
     simulate(*state, RunParameters{model, 100, 0.2, K, 10, 65});
@@ -72,6 +76,7 @@ void TestChartCycle::cycleUnderBothModels()
         drawMainChart(chartAtCyclePosition(position, model), chart, *state, state->SimuT, 100);
         drawn << chart.title;
         QVERIFY2(!chart.drawn(1).isEmpty(), qPrintable(chart.title));
+        QCOMPARE(chart.fileNameTag, tag);
     }
     QCOMPARE(drawn, titles);
     QVERIFY(chartAtCyclePosition(-1, model) == Chart::NvsT);
