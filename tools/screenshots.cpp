@@ -217,6 +217,23 @@ int main(int argc, char *argv[])
     form.Command2_Click();
     save(&form, QStringLiteral("form1-logistic-extinct"));
 
+    // Extinct in the first step: one point each, and a chart with nothing to draw.
+    enter(form.n0, QStringLiteral("5"));
+    enter(form.rrate, QStringLiteral("0.39"));
+    enter(form.Kvalue, QStringLiteral("2500"));
+    enter(form.Harvestrate, QStringLiteral("10"));
+    form.Command2_Click();
+    save(&form, QStringLiteral("form1-first-step-extinct"));
+    form.MSChart1_Click();
+    save(&form, QStringLiteral("form1-first-step-extinct-dn"));
+    for (int click = 0; click < 8; ++click)
+        form.MSChart1_Click();
+    enter(form.n0, QStringLiteral("100"));
+    enter(form.Kvalue, QStringLiteral("500"));
+    enter(form.rrate, QStringLiteral("0.2"));
+    enter(form.Harvestrate, QStringLiteral("40"));
+    enter(form.simut, QStringLiteral("65"));
+
     enter(form.Kvalue, QStringLiteral("0"));
     form.Kvalue->setText(QStringLiteral("0"));
     enter(form.rrate, QStringLiteral("0.2"));
@@ -251,6 +268,16 @@ int main(int argc, char *argv[])
     enter(game.box(GameBox::CostPerInd), QStringLiteral("10000000"));
     game.Command1_Click();
     save(&game, QStringLiteral("game-debt"));
+    // Doubling for 300 days: numbers of 94 digits keep their size in sight.
+    enter(game.box(GameBox::CostPerInd), QStringLiteral("1"));
+    enter(game.box(GameBox::GRate), QStringLiteral("1"));
+    enter(game.box(GameBox::SimutY), QStringLiteral("300"));
+    game.Command1_Click();
+    save(&game, QStringLiteral("game-huge"));
+    enter(game.box(GameBox::GRate), QStringLiteral("0.2"));
+    enter(game.box(GameBox::SimutY), QStringLiteral("30"));
+    enter(game.box(GameBox::CostPerInd), QStringLiteral("10000000"));
+    game.Command1_Click();
     game.Command3_Click();
     save(&game, QStringLiteral("game-howto-after-run"));
     game.Option2->click();
