@@ -117,7 +117,27 @@ FittedResult fitResult(const QString &text, const QFont &designFont, int room)
     return {font, text, false};
 }
 
-ResultBox::ResultBox(QWidget *parent) : QLineEdit(parent), m_designFont(font())
+void ResultFit::apply(QWidget *widget, const QString &text, int room)
+{
+    takeFont(widget);
+    m_fit = fitResult(text, m_designFont, room);
+    m_applying = true;
+    widget->setFont(m_fit.font);
+    m_applying = false;
+    describeCutText(widget, m_fit.whole, text);
+    widget->update();
+}
+
+bool ResultFit::takeFont(const QWidget *widget)
+{
+    if (m_applying || (m_designKnown && widget->font() == m_fit.font))
+        return false;
+    m_designFont = widget->font();
+    m_designKnown = true;
+    return true;
+}
+
+ResultBox::ResultBox(QWidget *parent) : QLineEdit(parent)
 {
     setReadOnly(true);
     connect(this, &QLineEdit::textChanged, this, &ResultBox::fit);
@@ -129,14 +149,8 @@ void ResultBox::fit()
     // two pixels each side.
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     const QMargins margins = textMargins();
-    const int room = width() - 2 * frame - 4 - margins.left() - margins.right();
-    m_fit = fitResult(text(), m_designFont, room);
-    m_fitting = true;
-    setFont(m_fit.font);
-    m_fitting = false;
+    m_fit.apply(this, text(), width() - 2 * frame - 4 - margins.left() - margins.right());
     setCursorPosition(0);
-    describeCutText(this, m_fit.whole, text());
-    update();
 }
 
 void ResultBox::resizeEvent(QResizeEvent *event)
@@ -148,16 +162,15 @@ void ResultBox::resizeEvent(QResizeEvent *event)
 void ResultBox::changeEvent(QEvent *event)
 {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange && !m_fitting) {
-        m_designFont = font();
+    if (event->type() == QEvent::FontChange && m_fit.takeFont(this))
         fit();
-    }
 }
 
 // A shortened number is drawn in the box's own frame in place of the text.
 void ResultBox::paintEvent(QPaintEvent *event)
 {
-    if (m_fit.shown == text())
+    const QString &shown = m_fit.fitted().shown;
+    if (shown == text())
         return QLineEdit::paintEvent(event);
     QPainter painter(this);
     QStyleOptionFrame panel;
@@ -170,7 +183,7 @@ void ResultBox::paintEvent(QPaintEvent *event)
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                    QPalette::Text));
     const Qt::Alignment across = alignment() & Qt::AlignHorizontal_Mask;
-    painter.drawText(QRectF(contents), m_fit.shown, QTextOption(across | Qt::AlignVCenter));
+    painter.drawText(QRectF(contents), shown, QTextOption(across | Qt::AlignVCenter));
 }
 
 // Tab into the box selects its text as usual, but with the cursor at the start,
@@ -184,7 +197,7 @@ void ResultBox::focusInEvent(QFocusEvent *event)
         setCursorPosition(0);
 }
 
-ResultLabel::ResultLabel(QWidget *parent) : QLabel(parent), m_designFont(font()) {}
+ResultLabel::ResultLabel(QWidget *parent) : QLabel(parent) {}
 
 void ResultLabel::setResult(const QString &text)
 {
@@ -197,14 +210,9 @@ void ResultLabel::fit()
     // The alignment as laid out is the one in place while no cut text is shown.
     if (!m_cutShown)
         m_fittingAlignment = alignment();
-    m_fit = fitResult(text(), m_designFont, contentsRect().width() - 2 * margin());
-    m_fitting = true;
-    setFont(m_fit.font);
-    m_fitting = false;
-    m_cutShown = !m_fit.whole && m_fit.shown == text();
+    m_fit.apply(this, text(), contentsRect().width() - 2 * margin());
+    m_cutShown = !m_fit.fitted().whole && m_fit.fitted().shown == text();
     setAlignment(m_cutShown ? Qt::AlignLeft | Qt::AlignVCenter : m_fittingAlignment);
-    describeCutText(this, m_fit.whole, text());
-    update();
 }
 
 void ResultLabel::resizeEvent(QResizeEvent *event)
@@ -216,22 +224,21 @@ void ResultLabel::resizeEvent(QResizeEvent *event)
 void ResultLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange && !m_fitting) {
-        m_designFont = font();
+    if (event->type() == QEvent::FontChange && m_fit.takeFont(this))
         fit();
-    }
 }
 
 void ResultLabel::paintEvent(QPaintEvent *event)
 {
-    if (m_fit.shown == text())
+    const QString &shown = m_fit.fitted().shown;
+    if (shown == text())
         return QLabel::paintEvent(event);
     QPainter painter(this);
     drawFrame(&painter);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     const int inset = margin();
-    painter.drawText(QRectF(contentsRect().adjusted(inset, inset, -inset, -inset)), m_fit.shown,
+    painter.drawText(QRectF(contentsRect().adjusted(inset, inset, -inset, -inset)), shown,
                      QTextOption(m_fittingAlignment));
 }
 

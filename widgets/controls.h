@@ -89,6 +89,25 @@ struct FittedResult
 };
 FittedResult fitResult(const QString &text, const QFont &designFont, int room);
 
+// What a result widget keeps for the fitting: the font it was given (its design
+// font, which a fitted font does not replace) and what is shown.
+class ResultFit
+{
+public:
+    // Fits the widget's text into `room` and gives the widget the font; a text not
+    // all in sight is given whole in its tooltip and accessible description.
+    void apply(QWidget *widget, const QString &text, int room);
+    // A font given from outside becomes the design font: true when it did.
+    bool takeFont(const QWidget *widget);
+    const FittedResult &fitted() const { return m_fit; }
+
+private:
+    QFont m_designFont;
+    bool m_designKnown = false;
+    bool m_applying = false;
+    FittedResult m_fit;
+};
+
 // A read-only box for a result. A text wider than the box is fitted as above; the
 // box's text stays the whole result, which its tooltip and accessible description
 // also give whenever it is not all in sight.
@@ -99,8 +118,8 @@ public:
     explicit ResultBox(QWidget *parent = nullptr);
 
     // Whether the text is not all in sight, and what is drawn instead.
-    bool textCut() const { return !m_fit.whole; }
-    QString shownText() const { return m_fit.shown; }
+    bool textCut() const { return !m_fit.fitted().whole; }
+    QString shownText() const { return m_fit.fitted().shown; }
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -111,9 +130,7 @@ protected:
 private:
     void fit();
 
-    QFont m_designFont;
-    bool m_fitting = false;
-    FittedResult m_fit;
+    ResultFit m_fit;
 };
 
 // A label for a result, fitted as ResultBox; a text that stays cut shows its
@@ -125,8 +142,8 @@ public:
     explicit ResultLabel(QWidget *parent = nullptr);
 
     void setResult(const QString &text);
-    bool textCut() const { return !m_fit.whole; }
-    QString shownText() const { return m_fit.shown; }
+    bool textCut() const { return !m_fit.fitted().whole; }
+    QString shownText() const { return m_fit.fitted().shown; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -136,11 +153,9 @@ protected:
 private:
     void fit();
 
-    QFont m_designFont;
-    bool m_fitting = false;
+    ResultFit m_fit;
     Qt::Alignment m_fittingAlignment; // as laid out, for a text that is not cut
     bool m_cutShown = false;
-    FittedResult m_fit;
 };
 
 // A window that any key or any click on it leaves: the title and the proverb window.
