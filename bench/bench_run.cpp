@@ -9,7 +9,7 @@
 #include "app/prophecy.h"
 #include "app/startup.h"
 #include "app/titlform.h"
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/copyrigh.h"
 #include "info/howto.h"

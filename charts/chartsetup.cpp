@@ -1,6 +1,6 @@
 #include "charts/chartsetup.h"
 
-#include "charts/chartdescription.h"
+#include "chartkit/chartdescription.h"
 #include "model/numbertext.h"
 
 #include <algorithm>

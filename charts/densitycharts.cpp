@@ -1,6 +1,6 @@
 #include "charts/densitycharts.h"
 
-#include "charts/chartdescription.h"
+#include "chartkit/chartdescription.h"
 #include "model/harvesttheory.h"
 
 #include <algorithm>

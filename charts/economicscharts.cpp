@@ -1,7 +1,7 @@
 #include "charts/economicscharts.h"
 
-#include "charts/chartdescription.h"
-#include "charts/chartpoints.h"
+#include "chartkit/chartdescription.h"
+#include "chartkit/chartpoints.h"
 #include "model/harvesttheory.h"
 
 namespace {

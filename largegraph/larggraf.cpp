@@ -1,6 +1,6 @@
 #include "largegraph/larggraf.h"
 
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 #include "largegraph/largelooks.h"
 #include "model/harvest.h"
 #include "widgets/layout.h"

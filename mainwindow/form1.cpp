@@ -1,6 +1,6 @@
 #include "mainwindow/form1.h"
 
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 #include "model/harvest.h"
 #include "model/numbertext.h"
 #include "widgets/artwork.h"

@@ -2,7 +2,7 @@
 // through them, and where the keyboard focus goes after a chart.
 #include "mainwindow/form1.h"
 
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 #include "mainwindow/mainwindowlooks.h"
 #include "model/harvest.h"
 #include "model/numbertext.h"

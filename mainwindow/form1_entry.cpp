@@ -3,7 +3,7 @@
 // unlocks RUN and gives it the focus, so that a second Enter runs.
 #include "mainwindow/form1.h"
 
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 #include "widgets/controls.h"
 
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // The main window's controls, placed in twips as laid out.
 #include "mainwindow/form1.h"
 
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 #include "widgets/artwork.h"
 #include "widgets/controls.h"
 #include "widgets/design.h"

@@ -2,7 +2,7 @@
 // series, and the window shows the final sizes and the N(t) chart.
 #include "mainwindow/form1.h"
 
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 #include "model/growth.h"
 #include "model/harvest.h"
 #include "model/numbertext.h"

@@ -3,7 +3,7 @@
 // The chart control set up and filled as the program's chart procedures do it,
 // for the tests of its drawing and of its input.
 
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 
 #include <QChart>
 #include <QLineSeries>

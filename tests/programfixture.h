@@ -7,7 +7,7 @@
 #include "app/prophecy.h"
 #include "app/startup.h"
 #include "app/titlform.h"
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 #include "mainwindow/form1.h"
 #include "model/harvest.h"
 #include "widgets/controls.h"

@@ -4,7 +4,7 @@
 // the settings and the order of the calls, so tests can read a chart without a
 // window.
 
-#include "charts/chartcontrol.h"
+#include "chartkit/chartcontrol.h"
 
 #include <QMap>
 #include <QPair>

@@ -1,4 +1,4 @@
-#include "charts/axisscale.h"
+#include "model/axisscale.h"
 
 #include <QSet>
 #include <QStringList>

@@ -1,6 +1,6 @@
 // Every chart in words: what a screen reader reads after the chart's name and what
 // a teacher copies as the alternative text of a handout.
-#include "charts/chartdescription.h"
+#include "chartkit/chartdescription.h"
 #include "largegraph/larggraf.h"
 #include "programfixture.h"
 

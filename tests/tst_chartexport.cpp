@@ -1,9 +1,9 @@
 // A chart for handouts: the read-out under the mouse, and the picture and the
 // points saved as files.
 #include "chartfixture.h"
-#include "charts/chartcallout.h"
-#include "charts/chartreadout.h"
-#include "charts/qtchartcontrol.h"
+#include "chartkit/chartcallout.h"
+#include "chartkit/chartreadout.h"
+#include "chartkit/qtchartcontrol.h"
 #include "widgets/printing.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "chartfixture.h"
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 
 #include <QChart>
 #include <QKeyEvent>

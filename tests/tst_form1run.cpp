@@ -2,7 +2,7 @@
 // window shows the results and the N(t) chart, or says why it cannot run.
 #include "programfixture.h"
 
-#include "charts/chartframe.h"
+#include "chartkit/chartframe.h"
 
 #include "model/numbertext.h"
 

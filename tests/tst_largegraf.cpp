@@ -3,7 +3,7 @@
 #include "paintwatch.h"
 #include "programfixture.h"
 
-#include "charts/chartframe.h"
+#include "chartkit/chartframe.h"
 #include "info/copyrigh.h"
 #include "largegraph/larggraf.h"
 

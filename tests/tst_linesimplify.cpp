@@ -1,6 +1,6 @@
 // A line of many points handed to the painter with the points the screen can tell
 // apart, and markers one to a pixel.
-#include "charts/linesimplify.h"
+#include "chartkit/linesimplify.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "chartfixture.h"
-#include "charts/chartframe.h"
-#include "charts/qtchartcontrol.h"
-#include "charts/seriesstyle.h"
+#include "chartkit/chartframe.h"
+#include "chartkit/qtchartcontrol.h"
+#include "chartkit/seriesstyle.h"
 #include "widgets/units.h"
 
 #include <QChart>

@@ -8,7 +8,7 @@
 #include "app/prophecy.h"
 #include "app/startup.h"
 #include "app/titlform.h"
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 #include "game/game.h"
 #include "info/vater.h"
 #include "mainwindow/form1.h"

@@ -1,4 +1,4 @@
-#include "charts/chartdescription.h"
+#include "chartkit/chartdescription.h"
 
 #include "model/numbertext.h"
 

@@ -1,4 +1,4 @@
-#include "charts/charttable.h"
+#include "chartkit/charttable.h"
 
 #include <algorithm>
 #include <cmath>

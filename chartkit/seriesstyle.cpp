@@ -1,4 +1,4 @@
-#include "charts/seriesstyle.h"
+#include "chartkit/seriesstyle.h"
 
 #include "widgets/units.h"
 

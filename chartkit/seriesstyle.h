@@ -1,7 +1,7 @@
 #pragma once
 
-#include "charts/chartframe.h"
-#include "charts/charttable.h"
+#include "chartkit/chartframe.h"
+#include "chartkit/charttable.h"
 
 #include <QColor>
 #include <QImage>

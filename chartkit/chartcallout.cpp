@@ -1,4 +1,4 @@
-#include "charts/chartcallout.h"
+#include "chartkit/chartcallout.h"
 
 #include <QChart>
 #include <QFontMetricsF>

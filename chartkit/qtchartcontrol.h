@@ -1,7 +1,7 @@
 #pragma once
 
-#include "charts/chartpoints.h"
-#include "charts/charttable.h"
+#include "chartkit/chartpoints.h"
+#include "chartkit/charttable.h"
 #include "widgets/controls.h"
 #include "widgets/printing.h"
 

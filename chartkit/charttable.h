@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/chartcontrol.h"
+#include "chartkit/chartcontrol.h"
 
 #include <QColor>
 #include <QString>

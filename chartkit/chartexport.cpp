@@ -1,10 +1,10 @@
 // The chart for handouts: the picture on the clipboard, as PNG or SVG, and the
 // points as CSV.
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 
-#include "charts/chartcallout.h"
-#include "charts/chartreadout.h"
-#include "charts/seriesstyle.h"
+#include "chartkit/chartcallout.h"
+#include "chartkit/chartreadout.h"
+#include "chartkit/seriesstyle.h"
 #include "widgets/documentsfolder.h"
 #include "widgets/timednotice.h"
 

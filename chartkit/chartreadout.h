@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/chartpoints.h"
+#include "chartkit/chartpoints.h"
 
 #include <QList>
 #include <QPointF>

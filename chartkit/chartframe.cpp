@@ -1,4 +1,4 @@
-#include "charts/chartframe.h"
+#include "chartkit/chartframe.h"
 
 #include <QChart>
 #include <QFontMetricsF>

@@ -1,8 +1,8 @@
-#include "charts/chartreadout.h"
+#include "chartkit/chartreadout.h"
 
-#include "charts/chartcallout.h"
-#include "charts/chartframe.h"
-#include "charts/qtchartcontrol.h"
+#include "chartkit/chartcallout.h"
+#include "chartkit/chartframe.h"
+#include "chartkit/qtchartcontrol.h"
 #include "model/numbertext.h"
 #include "widgets/environment.h"
 

@@ -1,4 +1,4 @@
-#include "charts/linesimplify.h"
+#include "chartkit/linesimplify.h"
 
 #include <cmath>
 #include <cstdint>

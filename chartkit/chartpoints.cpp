@@ -1,7 +1,7 @@
-#include "charts/chartpoints.h"
+#include "chartkit/chartpoints.h"
 
-#include "charts/axisscale.h"
-#include "charts/linesimplify.h"
+#include "model/axisscale.h"
+#include "chartkit/linesimplify.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/charttable.h"
+#include "chartkit/charttable.h"
 
 #include <QList>
 #include <QPointF>

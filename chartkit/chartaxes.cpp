@@ -1,9 +1,9 @@
 // The chart's axes: the range, ticks and labels each is fitted to for the points
 // drawn and its length, the titles beside them, and the plot area all this leaves.
-#include "charts/qtchartcontrol.h"
+#include "chartkit/qtchartcontrol.h"
 
-#include "charts/axisscale.h"
-#include "charts/chartframe.h"
+#include "model/axisscale.h"
+#include "chartkit/chartframe.h"
 
 #include <QChart>
 #include <QFontMetricsF>
