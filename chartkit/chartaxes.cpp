@@ -1,14 +1,11 @@
-// The chart's axes: the range, ticks and labels each is fitted to for the points
-// drawn and its length, the titles beside them, and the plot area all this leaves.
-#include "chartkit/qtchartcontrol.h"
+#include "chartkit/chartaxes.h"
 
-#include "model/axisscale.h"
 #include "chartkit/chartframe.h"
+#include "model/axisscale.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QFontMetricsF>
-#include <QLegend>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -35,25 +32,47 @@ const QColor QuietGrey(220, 220, 220);
 
 } // namespace
 
-void QtChartControl::applyAxisSettings(ChartAxis which)
+ChartAxes::ChartAxes(QChart *chart) : m_chart(chart)
 {
-    const AxisSettings &s = axisSettings(which);
-    const bool isX = which == ChartAxis::X;
-    // Unless told otherwise, the y axis carries quiet grey lines and the x axis none.
-    m_frame->setLines(isX ? 0 : 1, s.gridSet || !isX,
-                      s.gridSet && !s.gridAutomaticColour ? s.gridColour : QuietGrey);
+    for (size_t i = 0; i < 2; ++i) {
+        // An axis of no categories has no labels, ticks or lines of its own: it maps
+        // values to places, and the frame draws all the rest.
+        auto *axis = new QCategoryAxis(chart);
+        axis->setLineVisible(false);
+        axis->setGridLineVisible(false);
+        axis->setMinorGridLineVisible(false);
+        axis->setLabelsVisible(false);
+        axis->setTitleVisible(false);
+        axis->setRange(0.0, 1.0);
+        m_axis[i] = axis;
+        chart->addAxis(axis, i == 0 ? Qt::AlignBottom : Qt::AlignLeft);
+    }
 }
 
-// Fits both axes to the points drawn and to their lengths, as the frame labels
-// them, and gives the chart the plot area the frame leaves, before any series is
-// laid out in it.
-void QtChartControl::fitAxes()
+void ChartAxes::applyLines(const ChartTable &table, ChartFrame &frame) const
+{
+    for (const ChartAxis which : {ChartAxis::X, ChartAxis::Y}) {
+        const AxisSettings &s = table.axisSettings(which);
+        const bool isX = which == ChartAxis::X;
+        frame.setLines(isX ? 0 : 1, s.gridSet || !isX,
+                       s.gridSet && !s.gridAutomaticColour ? s.gridColour : QuietGrey);
+    }
+}
+
+std::array<double, 2> ChartAxes::pixelsPerUnit(double scale) const
+{
+    return {scale * m_plotLengths[0] / (m_axis[0]->max() - m_axis[0]->min()),
+            scale * m_plotLengths[1] / (m_axis[1]->max() - m_axis[1]->min())};
+}
+
+void ChartAxes::fit(const ChartTable &table, const PlottedPoints &plotted, ChartFrame &frame,
+                    QSizeF size)
 {
     const std::array<ChartAxis, 2> axes = {ChartAxis::X, ChartAxis::Y};
     std::array<QFont, 2> labelFonts;
     std::array<AxisMarks, 2> marks;
     for (size_t i = 0; i < 2; ++i) {
-        const AxisSettings &s = axisSettings(axes[i]);
+        const AxisSettings &s = table.axisSettings(axes[i]);
         // Tick labels a point smaller than the title, so the title stands out.
         labelFonts[i] = chartFont(s.titleFontName, s.titleFontPoints - 1);
         marks[i].labelFont = labelFonts[i];
@@ -65,11 +84,12 @@ void QtChartControl::fitAxes()
     // A first estimate of the axes' lengths, then their lengths as the frame
     // leaves them.
     const QFontMetricsF xLabels(labelFonts[0]);
-    double xLength = width() * PlotWidthShare - m_frame->legendWidth();
-    double yLength = height() - LabelLinesBelowPlot * xLabels.height() - GapBelowPlotPixels;
-    if (!titleText().isEmpty())
-        yLength
-            -= TitleLines * QFontMetricsF(chartFont(titleFontName(), titleFontPoints())).height();
+    double xLength = size.width() * PlotWidthShare - frame.legendWidth();
+    double yLength = size.height() - LabelLinesBelowPlot * xLabels.height() - GapBelowPlotPixels;
+    if (!table.titleText().isEmpty())
+        yLength -= TitleLines
+                   * QFontMetricsF(chartFont(table.titleFontName(), table.titleFontPoints()))
+                         .height();
     if (!marks[0].title.isEmpty())
         yLength -= TitleLines * QFontMetricsF(marks[0].titleFont).height();
     std::array<AxisScale::Scale, 2> scales;
@@ -90,10 +110,10 @@ void QtChartControl::fitAxes()
                 return width;
             };
             AxisScale::AxisRequest request;
-            request.lo = m_plotted.extent[2 * i];
-            request.hi = m_plotted.extent[2 * i + 1];
-            request.markerRoom = m_plotted.markers;
-            request.wholeNumbers = axisSettings(axes[i]).wholeNumbers;
+            request.lo = plotted.extent[2 * i];
+            request.hi = plotted.extent[2 * i + 1];
+            request.markerRoom = plotted.markers;
+            request.wholeNumbers = table.axisSettings(axes[i]).wholeNumbers;
             request.length = lengths[i];
             request.horizontal = i == 0;
             scales[i] = AxisScale::axisScale(request, {labelWidth, metrics.height()});
@@ -101,9 +121,9 @@ void QtChartControl::fitAxes()
             for (int t = 0; t < scales[i].ticks; ++t)
                 marks[i].labels << QString::fromStdString(
                     AxisScale::labelText(AxisScale::tickValue(scales[i], t), scales[i].decimals));
-            m_frame->setMarks(int(i), marks[i]);
+            frame.setMarks(int(i), marks[i]);
         }
-        area = m_frame->plotAreaWithin(QRectF(QPointF(0, 0), QSizeF(size())));
+        area = frame.plotAreaWithin(QRectF(QPointF(0, 0), size));
         const bool close = std::abs(area.width() - lengths[0]) <= RefitShare * lengths[0]
                            && std::abs(area.height() - lengths[1]) <= RefitShare * lengths[1];
         if (close)
@@ -117,6 +137,6 @@ void QtChartControl::fitAxes()
         if (m_axis[i]->min() != scales[i].min || m_axis[i]->max() != scales[i].max)
             m_axis[i]->setRange(scales[i].min, scales[i].max);
     }
-    if (chart()->plotArea() != area)
-        chart()->setPlotArea(area);
+    if (m_chart->plotArea() != area)
+        m_chart->setPlotArea(area);
 }

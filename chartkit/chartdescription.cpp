@@ -143,11 +143,6 @@ QString highestPoints(const QString &opening, const QStringList &labels, const S
     return opening + QStringLiteral(": ") + peaks.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 
-QString curvesNotDrawn(const QString &reason)
-{
-    return QStringLiteral("The curves are not drawn: ") + reason + QLatin1Char('.');
-}
-
 QString spokenList(const QStringList &items)
 {
     if (items.size() < 2)

@@ -26,9 +26,6 @@ QString chartDescription(const QStringList &seriesNames, const PlottedPoints &pl
 QString highestPoints(const QString &opening, const QStringList &labels,
                       const SeriesPoints &series);
 
-// "The curves are not drawn: not defined unless K > 0."
-QString curvesNotDrawn(const QString &reason);
-
 // Names in a list read aloud: "a", "a and b", "a, b and c".
 QString spokenList(const QStringList &items);
 

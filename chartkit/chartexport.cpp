@@ -1,12 +1,10 @@
-// The chart for handouts: the picture on the clipboard, as PNG or SVG, and the
-// points as CSV.
-#include "chartkit/qtchartcontrol.h"
+#include "chartkit/chartexport.h"
 
-#include "chartkit/chartcallout.h"
 #include "chartkit/chartreadout.h"
+#include "chartkit/qtchartcontrol.h"
 #include "chartkit/seriesstyle.h"
+#include "model/numbertext.h"
 #include "widgets/documentsfolder.h"
-#include "widgets/timednotice.h"
 
 #include <QApplication>
 #include <QChart>
@@ -17,7 +15,6 @@
 #include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QMenu>
-#include <QMetaMethod>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -26,9 +23,9 @@
 
 namespace {
 
-QtChartControl::FileChooser &chooser()
+ChartExport::FileChooser &chooser()
 {
-    static QtChartControl::FileChooser choose;
+    static ChartExport::FileChooser choose;
     return choose;
 }
 
@@ -40,41 +37,77 @@ QString chooseFile(QWidget *parent, const QString &caption, const QString &sugge
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
 }
 
+QString number(double value) { return QString::fromStdString(textOfNumber(value)); }
+
+// A field is quoted when it holds a separator, a quote or a line break.
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
+        && !text.contains(QLatin1Char('\n')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
 } // namespace
 
-void QtChartControl::setFileChooser(FileChooser choose) { chooser() = std::move(choose); }
+void ChartExport::setFileChooser(FileChooser choose) { chooser() = std::move(choose); }
+
+QString pointsAsCsv(const QStringList &seriesNames, const QString &xTitle, const QString &yTitle,
+                    const SeriesPoints &series)
+{
+    QStringList header;
+    qsizetype rows = 0;
+    for (qsizetype s = 0; s < series.size(); ++s) {
+        const QString name = s < seriesNames.size() ? seriesNames.at(s) : QString();
+        header << csvField(name + QStringLiteral(": ") + axisLabel(xTitle, ChartAxis::X))
+               << csvField(name + QStringLiteral(": ") + axisLabel(yTitle, ChartAxis::Y));
+        rows = std::max(rows, series.at(s).size());
+    }
+    QString csv = header.join(QLatin1Char(',')) + QLatin1Char('\n');
+    for (qsizetype row = 0; row < rows; ++row) {
+        QStringList cells;
+        for (const QList<QPointF> &points : series) {
+            if (row < points.size())
+                cells << number(points.at(row).x()) << number(points.at(row).y());
+            else
+                cells << QString() << QString();
+        }
+        csv += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    return csv;
+}
 
 // The chart alone, without the focus frame of the window it sits in, on white
 // paper as on the screen. A chart filled a moment ago is laid out first, as it
 // would be on the screen.
-void QtChartControl::renderChart(QPainter &painter) const
+void ChartExport::renderChart(QPainter &painter) const
 {
-    chart()->layout()->activate();
-    const QRectF area(QPointF(0, 0), QSizeF(size()));
+    m_view.chart()->layout()->activate();
+    const QRectF area(QPointF(0, 0), QSizeF(m_view.size()));
     painter.fillRect(area, Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     // The read-out belongs to the screen, not to the picture.
-    const bool readOutShown = m_callout->isVisible();
-    m_callout->setVisible(false);
-    chart()->scene()->render(&painter, area, sceneRect());
-    m_callout->setVisible(readOutShown);
+    m_view.readOut().leaveOut(
+        [&] { m_view.chart()->scene()->render(&painter, area, m_view.sceneRect()); });
 }
 
 // A picture finer than the screen gets the lines drawn for its own pixels, and
 // the screen gets its own back afterwards.
-QPixmap QtChartControl::picture(qreal scale, Lines lines)
+QPixmap ChartExport::picture(qreal scale, Lines lines)
 {
-    const double screen = devicePixelRatioF();
+    const double screen = m_view.devicePixelRatioF();
     const bool ownLines = lines == Lines::EveryPoint || scale != screen;
     if (ownLines)
-        paintPoints(scale, lines);
-    QPixmap pixmap(size() * scale);
+        m_view.paintPoints(scale, lines == Lines::EveryPoint);
+    QPixmap pixmap(m_view.size() * scale);
     pixmap.setDevicePixelRatio(scale);
     QPainter painter(&pixmap);
     renderChart(painter);
     painter.end();
     if (ownLines)
-        paintPoints(screen);
+        m_view.paintPoints(screen);
     return pixmap;
 }
 
@@ -82,9 +115,9 @@ QPixmap QtChartControl::picture(qreal scale, Lines lines)
 // picture to edit and zoom into, the series are drawn here instead: each line one
 // path through every point plotted, its markers one path of squares, both in
 // the chart's coordinates and within its plot area.
-void QtChartControl::renderVector(QPainter &painter)
+void ChartExport::renderVector(QPainter &painter)
 {
-    QChart *c = chart();
+    QChart *c = m_view.chart();
     const QList<QAbstractSeries *> shown = c->series();
     for (QAbstractSeries *series : shown)
         series->setVisible(false);
@@ -93,17 +126,18 @@ void QtChartControl::renderVector(QPainter &painter)
         series->setVisible(true);
 
     // The scene as renderChart maps it onto the chart's own size.
-    const QRectF scene = sceneRect();
+    const QRectF scene = m_view.sceneRect();
     painter.save();
-    painter.scale(width() / scene.width(), height() / scene.height());
+    painter.scale(m_view.width() / scene.width(), m_view.height() / scene.height());
     painter.translate(-scene.topLeft());
     painter.setClipRect(c->mapRectToScene(c->plotArea()));
     const auto at = [c](QPointF value) { return c->mapToScene(c->mapToPosition(value)); };
-    for (qsizetype i = 0; i < shown.size() && i < m_plotted.series.size(); ++i) {
-        const QList<QPointF> &points = m_plotted.series.at(i);
+    const SeriesPoints &plotted = m_view.plotted();
+    for (qsizetype i = 0; i < shown.size() && i < plotted.size(); ++i) {
+        const QList<QPointF> &points = plotted.at(i);
         if (points.isEmpty())
             continue;
-        const SeriesSettings &settings = seriesSettingsAt(int(i));
+        const SeriesSettings &settings = m_view.table().seriesSettingsAt(int(i));
         const auto *series = static_cast<const QLineSeries *>(shown.at(i));
         if (settings.lineShown && points.size() > 1) {
             QPainterPath line(at(points.first()));
@@ -138,37 +172,28 @@ void QtChartControl::renderVector(QPainter &painter)
     painter.restore();
 }
 
-void QtChartControl::tell(const QString &text)
+void ChartExport::copyPicture()
 {
-    if (isSignalConnected(QMetaMethod::fromSignal(&QtChartControl::notice))) {
-        emit notice(text);
-        return;
-    }
-    m_notice->post(text);
+    QApplication::clipboard()->setPixmap(picture(m_view.devicePixelRatioF()));
+    m_view.tell(QtChartControl::tr("Picture copied"));
 }
 
-void QtChartControl::copyPicture()
+void ChartExport::copyDescription()
 {
-    QApplication::clipboard()->setPixmap(picture(devicePixelRatioF()));
-    tell(tr("Picture copied"));
+    QApplication::clipboard()->setText(m_view.description());
+    m_view.tell(QtChartControl::tr("Description copied"));
 }
 
-void QtChartControl::copyDescription()
-{
-    QApplication::clipboard()->setText(m_description);
-    tell(tr("Description copied"));
-}
-
-bool QtChartControl::savePicture(const QString &path)
+bool ChartExport::savePicture(const QString &path)
 {
     bool saved = false;
     if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setFileName(path);
-        svg.setSize(size());
-        svg.setViewBox(QRect(QPoint(0, 0), size()));
-        svg.setTitle(shownTitle());
-        svg.setDescription(m_description);
+        svg.setSize(m_view.size());
+        svg.setViewBox(QRect(QPoint(0, 0), m_view.size()));
+        svg.setTitle(m_view.shownTitle());
+        svg.setDescription(m_view.description());
         QPainter painter;
         if (painter.begin(&svg)) {
             renderVector(painter);
@@ -177,28 +202,31 @@ bool QtChartControl::savePicture(const QString &path)
     } else {
         saved = picture(2).save(path, "PNG");
     }
-    tell(saved ? tr("Picture saved") : tr("Picture not saved: %1 cannot be written").arg(path));
+    m_view.tell(saved ? QtChartControl::tr("Picture saved")
+                      : QtChartControl::tr("Picture not saved: %1 cannot be written").arg(path));
     return saved;
 }
 
-bool QtChartControl::saveData(const QString &path)
+bool ChartExport::saveData(const QString &path)
 {
-    const QString &x = axisSettings(ChartAxis::X).titleText;
-    const QString &y = axisSettings(ChartAxis::Y).titleText;
+    const QString &x = m_view.table().axisSettings(ChartAxis::X).titleText;
+    const QString &y = m_view.table().axisSettings(ChartAxis::Y).titleText;
     QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Text)
-                       && file.write(pointsAsCsv(m_names, x, y, m_plotted.series).toUtf8()) >= 0
-                       && file.commit();
-    tell(saved ? tr("Data saved") : tr("Data not saved: %1 cannot be written").arg(path));
+    const bool saved
+        = file.open(QIODevice::WriteOnly | QIODevice::Text)
+          && file.write(pointsAsCsv(m_view.seriesNames(), x, y, m_view.plotted()).toUtf8()) >= 0
+          && file.commit();
+    m_view.tell(saved ? QtChartControl::tr("Data saved")
+                      : QtChartControl::tr("Data not saved: %1 cannot be written").arg(path));
     return saved;
 }
 
 // The title up to any bracketed caption, as lower-case words joined by hyphens and
 // cut at a word, then the chart's tag, which says in short what the caption says.
-QString QtChartControl::fileNameStem() const
+QString ChartExport::fileNameStem() const
 {
     constexpr int LongestTitle = 40;
-    QString title = titleText().section(QLatin1Char('['), 0, 0).toLower();
+    QString title = m_view.table().titleText().section(QLatin1Char('['), 0, 0).toLower();
     title.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
     if (title.size() > LongestTitle)
         title = title.left(title.lastIndexOf(QLatin1Char('-'), LongestTitle));
@@ -208,20 +236,20 @@ QString QtChartControl::fileNameStem() const
         title.chop(1);
     QStringList parts;
     parts << (title.isEmpty() ? QStringLiteral("chart") : title);
-    if (!fileNameTag().isEmpty())
-        parts << fileNameTag();
+    if (!m_view.table().fileNameTag().isEmpty())
+        parts << m_view.table().fileNameTag();
     return QDir(documentsFolder()).filePath(parts.join(QLatin1Char('_')));
 }
 
-void QtChartControl::showExportMenu(const QPoint &globalPos)
+void ChartExport::showMenu(const QPoint &globalPos)
 {
-    hideReadOut();
-    QMenu menu(this);
+    m_view.readOut().hide();
+    QMenu menu(&m_view);
     menu.setObjectName(QStringLiteral("ExportMenu"));
-    QAction *copy = menu.addAction(tr("Copy picture"));
-    QAction *copyText = menu.addAction(tr("Copy description"));
-    QAction *savePng = menu.addAction(tr("Save picture…"));
-    QAction *saveCsv = menu.addAction(tr("Save data…"));
+    QAction *copy = menu.addAction(QtChartControl::tr("Copy picture"));
+    QAction *copyText = menu.addAction(QtChartControl::tr("Copy description"));
+    QAction *savePng = menu.addAction(QtChartControl::tr("Save picture…"));
+    QAction *saveCsv = menu.addAction(QtChartControl::tr("Save data…"));
     QAction *chosen = menu.exec(globalPos);
     if (chosen == copy) {
         copyPicture();
@@ -229,14 +257,16 @@ void QtChartControl::showExportMenu(const QPoint &globalPos)
         copyDescription();
     } else if (chosen == savePng) {
         const QString path
-            = chooseFile(this, tr("Save picture"), fileNameStem() + QStringLiteral(".png"),
-                         tr("PNG picture (*.png);;SVG picture (*.svg)"));
+            = chooseFile(&m_view, QtChartControl::tr("Save picture"),
+                         fileNameStem() + QStringLiteral(".png"),
+                         QtChartControl::tr("PNG picture (*.png);;SVG picture (*.svg)"));
         if (!path.isEmpty())
             savePicture(path);
     } else if (chosen == saveCsv) {
         const QString path
-            = chooseFile(this, tr("Save data"), fileNameStem() + QStringLiteral(".csv"),
-                         tr("Comma-separated values (*.csv)"));
+            = chooseFile(&m_view, QtChartControl::tr("Save data"),
+                         fileNameStem() + QStringLiteral(".csv"),
+                         QtChartControl::tr("Comma-separated values (*.csv)"));
         if (!path.isEmpty())
             saveData(path);
     }

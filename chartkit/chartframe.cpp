@@ -1,5 +1,7 @@
 #include "chartkit/chartframe.h"
 
+#include "widgets/units.h"
+
 #include <QChart>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -34,6 +36,13 @@ std::vector<qreal> tickPositions(int count, qreal start, qreal length)
 }
 
 } // namespace
+
+QFont chartFont(const QString &family, double points)
+{
+    QFont font(family);
+    font.setPixelSize(pointsToPixels(points >= 4 ? std::min(points, 72.0) : 4.0));
+    return font;
+}
 
 ChartFrame::ChartFrame(QChart *chart) : QGraphicsObject(chart), m_chart(chart)
 {

@@ -13,6 +13,9 @@
 
 class QChart;
 
+// A font of a chart: sizes are kept between 4 and 72 points, whatever was asked.
+QFont chartFont(const QString &family, double points);
+
 // What stands beside one axis: the labels of its ticks, from its low end to its
 // high end, evenly spread along it with a tick at either end, and its title.
 struct AxisMarks

@@ -9,8 +9,11 @@
 
 #include <optional>
 
-// What a chart tells about its points: the point under the mouse and its read-out,
-// and the points as a table of numbers for a handout.
+class ChartCallout;
+class QtChartControl;
+
+// What a chart tells about its points: the point under the mouse or the point the
+// keys move to, read out beside it.
 
 struct PointUnderMouse
 {
@@ -39,13 +42,57 @@ std::optional<PointUnderMouse> pointUnderMouse(const SeriesPoints &series, QPoin
     return nearest;
 }
 
+// An axis as the read-out and the exported data name it: its title, or "x" or "y"
+// where it has none.
+QString axisLabel(const QString &title, ChartAxis axis);
+
 // "harvested\nTime: 12\nN(t): 345.6", numbers as the text of a number; "x" and "y"
 // stand in for axis titles that are empty.
 QString readOut(const QString &seriesName, const QString &xTitle, const QString &yTitle,
                 QPointF value);
 
-// The points as CSV: a header row of series names and axis titles, then one
-// column pair per series, numbers as the text of a number with "." as the
-// decimal point; a series with fewer points leaves its cells empty below.
-QString pointsAsCsv(const QStringList &seriesNames, const QString &xTitle, const QString &yTitle,
-                    const SeriesPoints &series);
+// The read-out of a chart: the point under the mouse, or the point the arrow keys
+// move a mark to, shown beside it in the chart (ChartCallout) and told to a screen
+// reader in one line. Any change of the chart, a resize or leaving the chart
+// removes it.
+class ChartReadOut
+{
+public:
+    explicit ChartReadOut(QtChartControl &view);
+
+    const ChartCallout &mark() const { return *m_callout; }
+    bool isShown() const;
+    // The point the keys read out, if any.
+    bool keyMarkShown() const { return m_series >= 0; }
+
+    // The mouse at `at` (in the view's viewport): the read-out of the point it is
+    // on, or none.
+    void hover(const QPoint &at);
+    void hide();
+    // Moves the keys' mark for `key`; false for a key it does not take.
+    bool moveByKey(int key);
+
+    // Keeps the mark off a picture of the chart while `draw` runs.
+    template <typename Draw>
+    void leaveOut(Draw draw);
+
+private:
+    void show(int series, qsizetype index);
+    void setCalloutVisible(bool visible);
+    bool calloutVisible() const;
+
+    QtChartControl &m_view;
+    ChartCallout *m_callout; // owned by the chart
+    // The point the keys read out: its series and its place in it; -1 for none.
+    int m_series = -1;
+    qsizetype m_index = -1;
+};
+
+template <typename Draw>
+void ChartReadOut::leaveOut(Draw draw)
+{
+    const bool shown = calloutVisible();
+    setCalloutVisible(false);
+    draw();
+    setCalloutVisible(shown);
+}

@@ -39,13 +39,28 @@ struct AxisSettings
     bool wholeNumbers = false;
 };
 
-// The chart control's grid of cells and its settings: every set-up call and grid
-// write is only remembered here, and the control draws the chart from it when it
-// is refreshed. Cells keep their values across charts and across changes of the
-// row or column count; numbers out of bounds are clamped or dropped.
-class ChartTable : public ChartControl
+// Where a table's chart is drawn: told to draw it once a chart procedure is done
+// with the table, and to show or hide it.
+class ChartDisplay
 {
 public:
+    virtual void drawTable() = 0;
+    virtual void setTableShown(bool shown) = 0;
+    virtual bool isTableShown() const = 0;
+
+protected:
+    ~ChartDisplay() = default;
+};
+
+// The chart control's grid of cells and its settings: every set-up call and grid
+// write is only remembered here, and the display draws the chart from it when it
+// is refreshed. Cells keep their values across charts and across changes of the
+// row or column count; numbers out of bounds are clamped or dropped.
+class ChartTable final : public ChartControl
+{
+public:
+    explicit ChartTable(ChartDisplay &display) : m_display(display) {}
+
     // Bounds on the grid; larger counts are clamped to them.
     static constexpr int MaxRows = 32767;
     static constexpr int MaxColumns = 64;
@@ -84,6 +99,10 @@ public:
     const QString &fileNameTag() const { return m_fileNameTag; }
     bool titleExplained() const { return m_titleExplained; }
 
+    void setChartVisible(bool visible) override { m_display.setTableShown(visible); }
+    bool isChartVisible() const override { return m_display.isTableShown(); }
+    void refresh() override { m_display.drawTable(); }
+
     // The cell as written; NaN for a cell never written or written empty, an
     // infinity for a value that is not a number.
     double cell(int row, int column) const;
@@ -100,10 +119,6 @@ public:
     double titleFontPoints() const { return m_titleFontPoints; }
     bool legendVisible() const { return m_legendVisible; }
 
-protected:
-    ChartTable() = default;
-    ~ChartTable() override = default;
-
 private:
     static size_t axisIndex(ChartAxis axis) { return axis == ChartAxis::X ? 0 : 1; }
     // The settings of the series on x column `series` (1, 3, 5, …), if there is one.
@@ -111,6 +126,7 @@ private:
 
     // The grid as written, one column per vector, each as long as its last
     // written row; never shrunk, so a smaller grid keeps its values for later.
+    ChartDisplay &m_display;
     std::vector<std::vector<double>> m_cells;
     int m_rows = 0;
     int m_columns = 0;

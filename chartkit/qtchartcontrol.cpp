@@ -1,14 +1,11 @@
 #include "chartkit/qtchartcontrol.h"
 
-#include "chartkit/chartcallout.h"
 #include "chartkit/chartdescription.h"
 #include "chartkit/chartframe.h"
 #include "chartkit/seriesstyle.h"
 #include "widgets/environment.h"
 #include "widgets/timednotice.h"
-#include "widgets/units.h"
 
-#include <QCategoryAxis>
 #include <QChart>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -17,6 +14,7 @@
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QLegend>
+#include <QMetaMethod>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,7 +29,8 @@ constexpr int FocusFramePixels = 2;
 
 } // namespace
 
-QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
+QtChartControl::QtChartControl(QWidget *parent)
+    : QChartView(parent), m_axes(chart()), m_frame(new ChartFrame(chart())), m_readOut(*this)
 {
     QChart *c = chart();
     c->setAnimationOptions(QChart::NoAnimation);
@@ -41,21 +40,6 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     // The frame draws the title and the legend.
     c->legend()->setVisible(false);
 
-    for (size_t i = 0; i < 2; ++i) {
-        // An axis of no categories has no labels, ticks or lines of its own: it maps
-        // values to places, and the ruling below draws all the rest.
-        auto *axis = new QCategoryAxis(this);
-        axis->setLineVisible(false);
-        axis->setGridLineVisible(false);
-        axis->setMinorGridLineVisible(false);
-        axis->setLabelsVisible(false);
-        axis->setTitleVisible(false);
-        axis->setRange(0.0, 1.0);
-        m_axis[i] = axis;
-        c->addAxis(axis, i == 0 ? Qt::AlignBottom : Qt::AlignLeft);
-    }
-    m_frame = new ChartFrame(c);
-    m_callout = new ChartCallout(c);
     // Where nothing listens to notice(), the message stands in the chart's title.
     m_notice = new TimedNotice(
         this,
@@ -94,18 +78,10 @@ QtChartControl::QtChartControl(QWidget *parent) : QChartView(parent)
     viewport()->setMouseTracking(true);
 
     applyChartSettings();
-    applyAxisSettings(ChartAxis::X);
-    applyAxisSettings(ChartAxis::Y);
+    m_axes.applyLines(m_table, *m_frame);
 }
 
 QtChartControl::~QtChartControl() = default;
-
-QFont QtChartControl::chartFont(const QString &family, double points)
-{
-    QFont font(family);
-    font.setPixelSize(pointsToPixels(points >= 4 ? std::min(points, 72.0) : 4.0));
-    return font;
-}
 
 // A chart shown again is painted with the next painting of its window. Qt leaves
 // the newly shown chart and viewport to be marked for painting later, by then the
@@ -120,57 +96,57 @@ void QtChartControl::setChartVisible(bool visible)
 
 void QtChartControl::applyChartSettings()
 {
-    showTitle(titleText());
+    showTitle(m_table.titleText());
     QList<LegendEntry> entries;
-    if (legendVisible())
-        for (int i = 0; i < seriesCount(); ++i)
-            entries << legendEntry(seriesSettingsAt(i), seriesName(i), defaultSeriesColour(i + 1));
-    const AxisSettings &y = axisSettings(ChartAxis::Y);
+    if (m_table.legendVisible())
+        for (int i = 0; i < m_table.seriesCount(); ++i)
+            entries << legendEntry(m_table.seriesSettingsAt(i), m_table.seriesName(i),
+                                   defaultSeriesColour(i + 1));
+    const AxisSettings &y = m_table.axisSettings(ChartAxis::Y);
     m_frame->setLegend(entries, chartFont(y.titleFontName, y.titleFontPoints - 1));
 }
 
 void QtChartControl::showTitle(const QString &text)
 {
     chart()->setTitle(text);
-    m_frame->setTitle(text, chartFont(titleFontName(), titleFontPoints()));
+    m_frame->setTitle(text, chartFont(m_table.titleFontName(), m_table.titleFontPoints()));
 }
 
 QString QtChartControl::shownTitle() const
 {
+    const QString &titleText = m_table.titleText();
     const bool nothingDrawn
-        = seriesCount() > 0
+        = m_table.seriesCount() > 0
           && std::all_of(m_plotted.series.begin(), m_plotted.series.end(),
                          [](const QList<QPointF> &points) { return points.isEmpty(); });
     QString note;
-    if (nothingDrawn && titleExplained())
-        return titleText();
+    if (nothingDrawn && m_table.titleExplained())
+        return titleText;
     if (nothingDrawn)
         note = m_plotted.leftOut ? tr("values too large to draw") : tr("nothing to draw");
     else if (m_plotted.leftOut)
         note = tr("some values too large to draw");
     if (note.isEmpty())
-        return titleText();
-    return titleText().isEmpty() ? note
-                                 : titleText() + QStringLiteral(" (") + note + QLatin1Char(')');
+        return titleText;
+    return titleText.isEmpty() ? note : titleText + QStringLiteral(" (") + note + QLatin1Char(')');
 }
 
-void QtChartControl::refresh()
+void QtChartControl::drawTable()
 {
     QChart *c = chart();
     // The title is the new chart's.
     m_notice->end();
     applyChartSettings();
-    applyAxisSettings(ChartAxis::X);
-    applyAxisSettings(ChartAxis::Y);
+    m_axes.applyLines(m_table, *m_frame);
 
-    m_plotted = plottedPoints(*this);
-    if (shownTitle() != titleText())
+    m_plotted = plottedPoints(m_table);
+    if (shownTitle() != m_table.titleText())
         showTitle(shownTitle());
     // The axes take their final ranges before any series is attached, so each
     // series is laid out against them once.
-    fitAxes();
+    m_axes.fit(m_table, m_plotted, *m_frame, size());
 
-    const int seriesCount = this->seriesCount();
+    const int seriesCount = m_table.seriesCount();
     m_names.clear();
     // The series objects of the last chart serve the next one: only their looks
     // and points change, so nothing is taken down and built up again.
@@ -180,16 +156,16 @@ void QtChartControl::refresh()
         delete existing.at(i);
     }
     for (int i = 0; i < seriesCount; ++i) {
-        m_names << seriesName(i);
+        m_names << m_table.seriesName(i);
         QLineSeries *series
             = i < existing.size() ? static_cast<QLineSeries *>(existing.at(i)) : nullptr;
         if (!series) {
             series = new QLineSeries;
             c->addSeries(series);
-            series->attachAxis(m_axis[0]);
-            series->attachAxis(m_axis[1]);
+            series->attachAxis(m_axes.x());
+            series->attachAxis(m_axes.y());
         }
-        styleSeries(series, seriesSettingsAt(i), m_names.last(), defaultSeriesColour(i + 1),
+        styleSeries(series, m_table.seriesSettingsAt(i), m_names.last(), defaultSeriesColour(i + 1),
                     m_plotted.series.value(i).size() == 1);
     }
     paintPoints(devicePixelRatioF());
@@ -198,28 +174,29 @@ void QtChartControl::refresh()
     describe();
     // The point read out may no longer be there. Removed after the description is
     // renewed, the mark tells the screen reader nothing more.
-    hideReadOut();
+    m_readOut.hide();
     showChanges();
 }
 
-void QtChartControl::paintPoints(double scale, Lines lines)
+void QtChartControl::paintPoints(double scale, bool everyPoint)
 {
     const QList<QAbstractSeries *> shown = chart()->series();
-    const double xPixels = scale * m_plotLengths[0] / (m_axis[0]->max() - m_axis[0]->min());
-    const double yPixels = scale * m_plotLengths[1] / (m_axis[1]->max() - m_axis[1]->min());
+    const auto [xPixels, yPixels] = m_axes.pixelsPerUnit(scale);
     for (qsizetype i = 0; i < shown.size() && i < m_plotted.series.size(); ++i) {
         const QList<QPointF> &points = m_plotted.series.at(i);
         static_cast<QLineSeries *>(shown.at(i))
-            ->replace(lines == Lines::EveryPoint
-                          ? points
-                          : pointsToPaint(points, seriesSettingsAt(int(i)), xPixels, yPixels));
+            ->replace(everyPoint ? points
+                                 : pointsToPaint(points, m_table.seriesSettingsAt(int(i)),
+                                                 xPixels, yPixels));
     }
 }
 
 void QtChartControl::describe()
 {
-    m_description = chartDescription(m_names, m_plotted, axisSettings(ChartAxis::X).titleText,
-                                     axisSettings(ChartAxis::Y).titleText, chartNotes());
+    m_description = chartDescription(m_names, m_plotted,
+                                     m_table.axisSettings(ChartAxis::X).titleText,
+                                     m_table.axisSettings(ChartAxis::Y).titleText,
+                                     m_table.chartNotes());
     Environment::describe(this, spokenDescription());
 }
 
@@ -240,12 +217,12 @@ void QtChartControl::showChanges()
 
 void QtChartControl::resizeEvent(QResizeEvent *event)
 {
-    hideReadOut();
+    m_readOut.hide();
     QChartView::resizeEvent(event);
-    const std::array<double, 2> before = m_plotLengths;
-    fitAxes();
+    const std::array<double, 2> before = m_axes.plotLengths();
+    m_axes.fit(m_table, m_plotted, *m_frame, size());
     // A long line thinned for the plot area of another size: thinned again.
-    if (m_plotLengths != before)
+    if (m_axes.plotLengths() != before)
         paintPoints(devicePixelRatioF());
     showChanges();
 }
@@ -270,15 +247,15 @@ bool QtChartControl::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
         // The mouse is tracked: the read-out follows it, and nothing runs while it
         // stands still.
-        hover(static_cast<QMouseEvent *>(event)->position().toPoint());
+        m_readOut.hover(static_cast<QMouseEvent *>(event)->position().toPoint());
         return true;
-    case QEvent::Leave: hideReadOut(); return false;
+    case QEvent::Leave: m_readOut.hide(); return false;
     case QEvent::ToolTip:
         // The read-out beside a point is what the mouse asked for: the chart's
         // tooltip, on what the keys do, waits until no point is read out.
-        return m_callout->isVisible();
+        return m_readOut.isShown();
     case QEvent::ContextMenu:
-        showExportMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        m_export.showMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     default: return QChartView::eventFilter(watched, event);
     }
@@ -308,16 +285,16 @@ void QtChartControl::keyPressEvent(QKeyEvent *event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
     if (key == Qt::Key_Menu && modifiers == Qt::NoModifier) {
-        showExportMenu(mapToGlobal(rect().center()));
+        m_export.showMenu(mapToGlobal(rect().center()));
         event->accept();
         return;
     }
-    if (key == Qt::Key_Escape && modifiers == Qt::NoModifier && m_markSeries >= 0) {
-        hideReadOut();
+    if (key == Qt::Key_Escape && modifiers == Qt::NoModifier && m_readOut.keyMarkShown()) {
+        m_readOut.hide();
         event->accept();
         return;
     }
-    if (modifiers == Qt::NoModifier && moveReadOut(key)) {
+    if (modifiers == Qt::NoModifier && m_readOut.moveByKey(key)) {
         event->accept();
         return;
     }
@@ -357,7 +334,29 @@ void QtChartControl::focusInEvent(QFocusEvent *event)
 
 void QtChartControl::focusOutEvent(QFocusEvent *event)
 {
-    hideReadOut();
+    m_readOut.hide();
     QChartView::focusOutEvent(event);
     viewport()->update();
+}
+
+void QtChartControl::aboutToPrint(double dotsPerPixel)
+{
+    m_readOut.hide();
+    m_printing = true;
+    paintPoints(dotsPerPixel);
+}
+
+void QtChartControl::printed()
+{
+    m_printing = false;
+    paintPoints(devicePixelRatioF());
+}
+
+void QtChartControl::tell(const QString &text)
+{
+    if (isSignalConnected(QMetaMethod::fromSignal(&QtChartControl::notice))) {
+        emit notice(text);
+        return;
+    }
+    m_notice->post(text);
 }

@@ -141,3 +141,8 @@ QString runFileNameTag(const HarvestState &state)
           << QStringLiteral("t-") + number(state.SimuT);
     return parts.join(QLatin1Char('_')).toLower();
 }
+
+QString curvesNotDrawn(const QString &reason)
+{
+    return QStringLiteral("The curves are not drawn: ") + reason + QLatin1Char('.');
+}

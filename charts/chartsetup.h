@@ -74,6 +74,9 @@ double withinSeries(double step);
 // "logistic_n0-100_k-500_r-0.2_h-10_t-65"; an exponential run has no K.
 QString runFileNameTag(const HarvestState &state);
 
+// "The curves are not drawn: not defined unless K > 0."
+QString curvesNotDrawn(const QString &reason);
+
 // "The harvested population dies out at time 4.", when the last run's harvested
 // population died out; nothing otherwise.
 QStringList extinctionNote(const HarvestState &state);

@@ -118,7 +118,7 @@ void larggraf::drawOpeningView()
     look.legend = false;
     ChartInputs inputs;
     inputs.runLength = Harvest.SimuT;
-    drawChart(Chart::NvsT, *MSChart1, Harvest, inputs, look);
+    drawChart(Chart::NvsT, MSChart1->control(), Harvest, inputs, look);
 }
 
 void larggraf::showView(Chart chart, FocusAfterChart focus)
@@ -126,7 +126,7 @@ void larggraf::showView(Chart chart, FocusAfterChart focus)
     const ChartInputs inputs = inputsFor(chart);
     if (chart == Chart::NvsT)
         Harvest.LastPoint = inputs.runLength;
-    drawChart(chart, *MSChart1, Harvest, inputs,
+    drawChart(chart, MSChart1->control(), Harvest, inputs,
               largeWindowLook(chart, QString::fromStdString(Harvest.ParameterCaption)));
     if (QPushButton *next = focusAfter(chart); next && focus == FocusAfterChart::HandOn)
         next->setFocus();

@@ -22,7 +22,7 @@ ChartInputs Form1::chartInputs() const
 
 void Form1::showChart(Chart chart, FocusAfterChart focus)
 {
-    drawChart(chart, *MSChart1, Harvest, chartInputs(), mainWindowLook(chart));
+    drawChart(chart, MSChart1->control(), Harvest, chartInputs(), mainWindowLook(chart));
     // The exponential model's theory hands over to the population and change
     // chart of the same run; a key on the chart keeps stepping through the charts.
     if (chart == Chart::ExponentialTheory && focus == FocusAfterChart::HandOn)

@@ -22,26 +22,26 @@ using Rows = QList<QPointF>;
 // Sets the chart up as the program's chart procedures do, all series in one style.
 inline void setUp(QtChartControl &chart, int columns, int rows, bool points)
 {
-    chart.setColumnCount(columns);
-    chart.setRowCount(rows);
+    chart.control().setColumnCount(columns);
+    chart.control().setRowCount(rows);
     for (int series = 1; series < columns; series += 2) {
-        chart.setSeriesLineShown(series, !points);
-        chart.setSeriesMarkersShown(series, false);
-        chart.setSeriesMarkerAutomatic(series, false);
-        chart.setPointMarkerVisible(series, points);
-        chart.setPointMarkerSize(series, 100);
-        chart.setPointMarkerOutline(series, 5, Qt::black);
-        chart.setPointMarkerFillRed(series, 255);
+        chart.control().setSeriesLineShown(series, !points);
+        chart.control().setSeriesMarkersShown(series, false);
+        chart.control().setSeriesMarkerAutomatic(series, false);
+        chart.control().setPointMarkerVisible(series, points);
+        chart.control().setPointMarkerSize(series, 100);
+        chart.control().setPointMarkerOutline(series, 5, Qt::black);
+        chart.control().setPointMarkerFillRed(series, 255);
     }
-    chart.setAxisGridLine(ChartAxis::Y, false, Qt::black);
+    chart.control().setAxisGridLine(ChartAxis::Y, false, Qt::black);
 }
 
 inline void writeRows(QtChartControl &chart, int xColumn, const Rows &rows)
 {
     for (int i = 0; i < rows.size(); ++i) {
         const QPointF p = rows.at(i);
-        chart.setDataPoint(i + 1, xColumn, p.x(), std::isnan(p.x()));
-        chart.setDataPoint(i + 1, xColumn + 1, p.y(), std::isnan(p.y()));
+        chart.control().setDataPoint(i + 1, xColumn, p.x(), std::isnan(p.x()));
+        chart.control().setDataPoint(i + 1, xColumn + 1, p.y(), std::isnan(p.y()));
     }
 }
 

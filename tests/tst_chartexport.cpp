@@ -28,14 +28,14 @@ namespace {
 void twoSeries(QtChartControl &chart)
 {
     setUp(chart, 4, 3, false);
-    chart.setSeriesLegendText(1, QStringLiteral("original"));
-    chart.setSeriesLegendText(3, QStringLiteral("harvested"));
-    chart.setTitleText(QStringLiteral("N(t) vs. time"));
-    chart.setAxisTitleText(ChartAxis::X, QStringLiteral("Time"));
-    chart.setAxisTitleText(ChartAxis::Y, QStringLiteral("N(t)"));
+    chart.control().setSeriesLegendText(1, QStringLiteral("original"));
+    chart.control().setSeriesLegendText(3, QStringLiteral("harvested"));
+    chart.control().setTitleText(QStringLiteral("N(t) vs. time"));
+    chart.control().setAxisTitleText(ChartAxis::X, QStringLiteral("Time"));
+    chart.control().setAxisTitleText(ChartAxis::Y, QStringLiteral("N(t)"));
     writeRows(chart, 1, {{0, 100}, {1, 116.961170659678}, {2, 135}});
     writeRows(chart, 3, {{0, 100}, {1, 106}});
-    chart.refresh();
+    chart.control().refresh();
     showAndWait(chart);
 }
 
@@ -50,7 +50,7 @@ void longRun(QtChartControl &chart)
     }
     writeRows(chart, 1, original);
     writeRows(chart, 3, harvested);
-    chart.refresh();
+    chart.control().refresh();
     showAndWait(chart);
 }
 
@@ -91,7 +91,7 @@ class TestChartExport : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { QtChartControl::setFileChooser({}); }
+    void cleanup() { ChartExport::setFileChooser({}); }
 
     void csvOfThePoints_data();
     void csvOfThePoints();
@@ -137,7 +137,7 @@ void TestChartExport::readOutFollowsTheMouse()
 {
     QtChartControl chart;
     twoSeries(chart);
-    const ChartCallout &mark = chart.readOutMark();
+    const ChartCallout &mark = chart.readOut().mark();
     const QPoint original = onScreen(chart, {1, 116.961170659678}, 0);
     QTest::mouseMove(chart.viewport(), original + QPoint(2, 1));
     QTRY_VERIFY(mark.isVisible());
@@ -157,12 +157,12 @@ void TestChartExport::readOutFollowsTheMouse()
     QTest::mouseMove(chart.viewport(), onScreen(chart, {1, 106}, 1));
     QTRY_COMPARE(mark.text(), QStringLiteral("harvested\nTime: 1\nN(t): 106"));
     // The exported picture leaves it out.
-    const QImage exported = chart.picture(1).toImage();
+    const QImage exported = chart.exporter().picture(1).toImage();
     QVERIFY(mark.isVisible());
     // Away from every point, or off the chart, the read-out goes.
     QTest::mouseMove(chart.viewport(), onScreen(chart, {0.5, 125}, 0));
     QTRY_VERIFY(!mark.isVisible());
-    QCOMPARE(chart.picture(1).toImage(), exported);
+    QCOMPARE(chart.exporter().picture(1).toImage(), exported);
     QTest::mouseMove(chart.viewport(), original);
     QTRY_VERIFY(mark.isVisible());
     QEvent leave(QEvent::Leave);
@@ -182,13 +182,13 @@ void TestChartExport::savedFilesReadBack()
     QSignalSpy notices(&chart, &QtChartControl::notice);
 
     const QString png = dir.filePath(QStringLiteral("chart.png"));
-    QVERIFY(chart.savePicture(png));
+    QVERIFY(chart.exporter().savePicture(png));
     const QImage image(png);
     QCOMPARE(image.size(), chart.size() * 2); // twice the screen's resolution
     QVERIFY(image.pixelColor(image.width() / 2, 4) != QColor(Qt::black));
 
     const QString svg = dir.filePath(QStringLiteral("chart.svg"));
-    QVERIFY(chart.savePicture(svg));
+    QVERIFY(chart.exporter().savePicture(svg));
     QFile svgFile(svg);
     QVERIFY(svgFile.open(QIODevice::ReadOnly));
     const QByteArray svgText = svgFile.readAll();
@@ -208,16 +208,16 @@ void TestChartExport::savedFilesReadBack()
     QCOMPARE(drawn.pixelColor(2, 2), QColor(Qt::white));
 
     const QString csv = dir.filePath(QStringLiteral("chart.csv"));
-    QVERIFY(chart.saveData(csv));
+    QVERIFY(chart.exporter().saveData(csv));
     QFile csvFile(csv);
     QVERIFY(csvFile.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(csvFile.readAll()),
              QStringLiteral("original: Time,original: N(t),harvested: Time,harvested: N(t)\n"
                             "0,100,0,100\n1,116.961170659678,1,106\n2,135,,\n"));
 
-    chart.copyPicture();
+    chart.exporter().copyPicture();
     QCOMPARE(QApplication::clipboard()->pixmap().size(), chart.size() * chart.devicePixelRatioF());
-    chart.copyDescription();
+    chart.exporter().copyDescription();
     QCOMPARE(QApplication::clipboard()->text(), chart.description());
     QCOMPARE(notices.size(), 5);
 }
@@ -227,9 +227,9 @@ void TestChartExport::failedSaveSaysSo()
     QtChartControl chart;
     twoSeries(chart);
     // Nobody listens: the chart says it in its title for a while.
-    QVERIFY(!chart.saveData(QStringLiteral("/nonexistent/folder/chart.csv")));
+    QVERIFY(!chart.exporter().saveData(QStringLiteral("/nonexistent/folder/chart.csv")));
     QVERIFY(chart.chart()->title().startsWith(QLatin1String("Data not saved")));
-    QVERIFY(!chart.savePicture(QStringLiteral("/nonexistent/folder/chart.png")));
+    QVERIFY(!chart.exporter().savePicture(QStringLiteral("/nonexistent/folder/chart.png")));
     QVERIFY(chart.chart()->title().startsWith(QLatin1String("Picture not saved")));
 }
 
@@ -239,7 +239,7 @@ void TestChartExport::menuSavesWhereTheStudentChooses()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("handout.png"));
     QString suggested;
-    QtChartControl::setFileChooser(
+    ChartExport::setFileChooser(
         [&](QWidget *, const QString &, const QString &proposal, const QString &) {
             suggested = proposal;
             return path;
@@ -247,8 +247,8 @@ void TestChartExport::menuSavesWhereTheStudentChooses()
     QtChartControl chart;
     twoSeries(chart);
     // A title's bracketed caption gives way to the chart's tag.
-    chart.setTitleText(QStringLiteral("The change of N(t) with t  [N(0)=100, K=500, r=0.2.]"));
-    chart.setFileNameTag(QStringLiteral("logistic_n0-100_k-500_r-0.2"));
+    chart.control().setTitleText(QStringLiteral("The change of N(t) with t  [N(0)=100, K=500, r=0.2.]"));
+    chart.control().setFileNameTag(QStringLiteral("logistic_n0-100_k-500_r-0.2"));
     QTimer::singleShot(0, [] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
@@ -300,10 +300,10 @@ void TestChartExport::keyboardReadOut()
     QFETCH(QString, mark);
     QtChartControl chart;
     setUp(chart, 6, 25, false);
-    chart.setSeriesLegendText(1, QStringLiteral("a"));
-    chart.setSeriesLegendText(3, QStringLiteral("b"));
-    chart.setAxisTitleText(ChartAxis::X, QStringLiteral("Time"));
-    chart.setAxisTitleText(ChartAxis::Y, QStringLiteral("N(t)"));
+    chart.control().setSeriesLegendText(1, QStringLiteral("a"));
+    chart.control().setSeriesLegendText(3, QStringLiteral("b"));
+    chart.control().setAxisTitleText(ChartAxis::X, QStringLiteral("Time"));
+    chart.control().setAxisTitleText(ChartAxis::Y, QStringLiteral("N(t)"));
     Rows a, b;
     for (int i = 0; i < 25; ++i)
         a << QPointF(i, 2 * i);
@@ -311,7 +311,7 @@ void TestChartExport::keyboardReadOut()
         b << QPointF(2 * i, 100 + i);
     writeRows(chart, 1, a);
     writeRows(chart, 3, b);
-    chart.refresh();
+    chart.control().refresh();
     showAndWait(chart);
     const QString description = chart.accessibleDescription();
     QVERIFY(description.startsWith(chart.description()) && description.contains("Page Up"));
@@ -319,7 +319,7 @@ void TestChartExport::keyboardReadOut()
     chart.setFocus();
     for (int key : keys)
         QTest::keyClick(&chart, Qt::Key(key));
-    QCOMPARE(chart.readOutMark().isVisible() ? chart.readOutMark().text() : QString(), mark);
+    QCOMPARE(chart.readOut().mark().isVisible() ? chart.readOut().mark().text() : QString(), mark);
     // Told to a screen reader as one line, and the description back when it goes.
     QCOMPARE(chart.accessibleDescription(),
              mark.isEmpty() ? description : QString(mark).replace('\n', ", "));
@@ -332,10 +332,10 @@ void TestChartExport::keyboardReadOutGoesWithAChange()
     QtChartControl chart;
     twoSeries(chart);
     chart.setFocus();
-    const ChartCallout &mark = chart.readOutMark();
+    const ChartCallout &mark = chart.readOut().mark();
     QTest::keyClick(&chart, Qt::Key_End);
     QVERIFY(mark.isVisible());
-    chart.refresh();
+    chart.control().refresh();
     QVERIFY(!mark.isVisible());
     QTest::keyClick(&chart, Qt::Key_Right);
     QVERIFY(mark.isVisible());
@@ -357,7 +357,7 @@ void TestChartExport::svgKeepsEveryPoint()
     longRun(chart);
     QVERIFY(seriesAt(chart, 0)->count() < 200);
     const QString path = dir.filePath(QStringLiteral("run.svg"));
-    QVERIFY(chart.savePicture(path));
+    QVERIFY(chart.exporter().savePicture(path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString svg = QString::fromUtf8(file.readAll());
@@ -410,7 +410,7 @@ void TestChartExport::finerPicturesThinForTheirOwnPixels()
                 / double(chart.width());
         QVERIFY(printWindowImage(&chart, printer));
     } else {
-        QVERIFY(chart.savePicture(dir.filePath(QStringLiteral("run.png"))));
+        QVERIFY(chart.exporter().savePicture(dir.filePath(QStringLiteral("run.png"))));
     }
     QVERIFY(painted.size() > screen.size() && painted.size() < 2001);
     const QList<QPointF> &plotted = chart.plotted().at(0);

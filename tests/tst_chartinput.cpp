@@ -40,7 +40,7 @@ struct FocusWindow
         layout->addWidget(chart);
         layout->addWidget(after);
         chart->setMinimumSize(MainSize);
-        chart->refresh();
+        chart->control().refresh();
     }
 
     // Shows the window and tabs from the first box into the chart.
@@ -81,7 +81,7 @@ private slots:
         setUp(chart, 2, 3, false);
         if (withData)
             writeRows(chart, 1, {{0, 0}, {1, 1}, {2, 2}});
-        chart.refresh();
+        chart.control().refresh();
         showAndWait(chart);
 
         QLineSeries *series = seriesAt(chart, 0);
@@ -112,7 +112,7 @@ private slots:
         QFETCH(Qt::MouseButton, button);
         QFETCH(QPoint, releaseAt);
         QtChartControl chart;
-        chart.refresh();
+        chart.control().refresh();
         showAndWait(chart);
         QSignalSpy spy(&chart, &QtChartControl::clicked);
         QTest::mousePress(chart.viewport(), button, {}, QPoint(100, 100));
@@ -128,7 +128,7 @@ private slots:
         QtChartControl chart;
         setUp(chart, 2, 3, true);
         writeRows(chart, 1, {{0, 0}, {1, 1}, {2, 2}});
-        chart.refresh();
+        chart.control().refresh();
         showAndWait(chart);
         int rebuilt = 0;
         connect(&chart, &QtChartControl::clicked, &chart, [&chart, &rebuilt] {
@@ -136,7 +136,7 @@ private slots:
             setUp(chart, 4, 2, rebuilt % 2 == 0);
             writeRows(chart, 1, {{0, 1.0 * rebuilt}, {1, 2.0 * rebuilt}});
             writeRows(chart, 3, {{0, -1.0 * rebuilt}, {1, NaN}});
-            chart.refresh();
+            chart.control().refresh();
         });
         for (int i = 0; i < 3; ++i) {
             QTest::mouseClick(chart.viewport(), Qt::LeftButton, {}, QPoint(200, 120));
@@ -225,11 +225,11 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, name);
         QtChartControl chart;
-        chart.setTitleText(QStringLiteral("Yield against effort"));
-        chart.refresh();
+        chart.control().setTitleText(QStringLiteral("Yield against effort"));
+        chart.control().refresh();
         QCOMPARE(chart.accessibleName(), QStringLiteral("Yield against effort"));
-        chart.setTitleText(title);
-        chart.refresh();
+        chart.control().setTitleText(title);
+        chart.control().refresh();
         QCOMPARE(chart.accessibleName(), name);
     }
 

@@ -362,7 +362,7 @@ void TestForm1Commands::exportSaysSoInTheDateLabel()
     QTemporaryDir dir;
     Form1 &form = program.startAtMainWindow();
     form.Command2_Click();
-    QVERIFY(form.MSChart1->saveData(dir.filePath(QStringLiteral("n.csv"))));
+    QVERIFY(form.MSChart1->exporter().saveData(dir.filePath(QStringLiteral("n.csv"))));
     QCOMPARE(form.Label6->text(), QStringLiteral("Data saved"));
     QFile csv(dir.filePath(QStringLiteral("n.csv")));
     QVERIFY(csv.open(QIODevice::ReadOnly));

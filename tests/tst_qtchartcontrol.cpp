@@ -50,9 +50,9 @@ private slots:
     {
         QtChartControl chart;
         setUp(chart, 2, 4, false);
-        chart.setTitleText(QStringLiteral("N(t) vs. time"));
+        chart.control().setTitleText(QStringLiteral("N(t) vs. time"));
         writeRows(chart, 1, {{0, 1}, {1, 1e308}, {2, Inf}, {3, 2}});
-        chart.refresh();
+        chart.control().refresh();
         QCOMPARE(seriesAt(chart, 0)->points(), Rows({{0, 1}, {3, 2}}));
         QCOMPARE(chart.chart()->title(),
                  QStringLiteral("N(t) vs. time (some values too large to draw)"));
@@ -60,7 +60,7 @@ private slots:
         QVERIFY(axisOf(chart, Qt::Vertical)->max() < 100);
 
         writeRows(chart, 1, {{0, 1}, {1, 1}, {2, 1}, {3, 2}});
-        chart.refresh();
+        chart.control().refresh();
         QCOMPARE(chart.chart()->title(), QStringLiteral("N(t) vs. time"));
     }
 
@@ -97,7 +97,7 @@ private slots:
         setUp(chart, columns, rows, false);
         for (int i = 0; i < written.size(); ++i)
             writeRows(chart, 2 * i + 1, written.at(i));
-        chart.refresh();
+        chart.control().refresh();
         QCOMPARE(chart.chart()->series().size(), drawn.size());
         for (int i = 0; i < drawn.size(); ++i)
             QCOMPARE(seriesAt(chart, i)->points(), drawn.at(i));
@@ -109,17 +109,17 @@ private slots:
         setUp(chart, 4, 10, false);
         for (int row = 1; row <= 10; ++row)
             for (int column = 1; column <= 4; ++column)
-                chart.setDataPoint(row, column, row * 10 + column);
-        chart.setColumnCount(2);
-        chart.setRowCount(3);
-        chart.setDataPoint(4, 1, -1.0); // outside the smaller grid: dropped
-        chart.refresh();
+                chart.control().setDataPoint(row, column, row * 10 + column);
+        chart.control().setColumnCount(2);
+        chart.control().setRowCount(3);
+        chart.control().setDataPoint(4, 1, -1.0); // outside the smaller grid: dropped
+        chart.control().refresh();
         QCOMPARE(chart.chart()->series().size(), 1);
         QCOMPARE(seriesAt(chart, 0)->count(), 3);
 
-        chart.setColumnCount(4);
-        chart.setRowCount(10);
-        chart.refresh();
+        chart.control().setColumnCount(4);
+        chart.control().setRowCount(10);
+        chart.control().refresh();
         QCOMPARE(seriesAt(chart, 0)->at(3), QPointF(41, 42));
         QCOMPARE(seriesAt(chart, 1)->count(), 10);
         QCOMPARE(seriesAt(chart, 1)->at(9), QPointF(103, 104));
@@ -142,15 +142,15 @@ private slots:
         QFETCH(int, columns);
 
         QtChartControl chart;
-        chart.setRowCount(requested);
-        chart.setColumnCount(requested);
-        QCOMPARE(chart.rowCount(), rows);
-        QCOMPARE(chart.columnCount(), columns);
-        chart.setDataPoint(rows, 1, 1.0);
-        chart.setDataPoint(rows, 2, 2.0);
-        chart.setDataPoint(0, 1, 9.0);
-        chart.setDataPoint(rows + 1, 2, 9.0);
-        chart.refresh();
+        chart.control().setRowCount(requested);
+        chart.control().setColumnCount(requested);
+        QCOMPARE(chart.control().rowCount(), rows);
+        QCOMPARE(chart.control().columnCount(), columns);
+        chart.control().setDataPoint(rows, 1, 1.0);
+        chart.control().setDataPoint(rows, 2, 2.0);
+        chart.control().setDataPoint(0, 1, 9.0);
+        chart.control().setDataPoint(rows + 1, 2, 9.0);
+        chart.control().refresh();
         QCOMPARE(chart.chart()->series().size(), columns / 2);
         if (columns >= 2 && rows >= 1)
             QCOMPARE(seriesAt(chart, 0)->points(), Rows({{1, 2}}));
@@ -160,11 +160,11 @@ private slots:
     {
         QtChartControl chart;
         setUp(chart, 2, 1, false);
-        chart.setTitleText(QStringLiteral("Catch"));
+        chart.control().setTitleText(QStringLiteral("Catch"));
         writeRows(chart, 1, {{1, 1}});
         QVERIFY(chart.chart()->series().isEmpty());
         QVERIFY(chart.chart()->title().isEmpty());
-        chart.refresh();
+        chart.control().refresh();
         QCOMPARE(chart.chart()->series().size(), 1);
         QCOMPARE(chart.chart()->title(), QStringLiteral("Catch"));
     }
@@ -194,7 +194,7 @@ private slots:
         chart.resize(MainSize);
         setUp(chart, 2, int(rows.size()), false);
         writeRows(chart, 1, rows);
-        chart.refresh();
+        chart.control().refresh();
 
         double low[2] = {Inf, Inf}, high[2] = {-Inf, -Inf};
         for (const QPointF &p : rows) {
@@ -247,7 +247,7 @@ private slots:
         chart.resize(size);
         setUp(chart, 2, 2, false);
         writeRows(chart, 1, {{low, low}, {high, high}});
-        chart.refresh();
+        chart.control().refresh();
 
         for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
             const QValueAxis *axis = axisOf(chart, orientation);
@@ -281,10 +281,10 @@ private slots:
         QFETCH(bool, points);
         QtChartControl chart;
         setUp(chart, 2, 2, !points);
-        chart.refresh();
+        chart.control().refresh();
         setUp(chart, 2, 2, points);
         writeRows(chart, 1, {{0, 0}, {1, 1}});
-        chart.refresh();
+        chart.control().refresh();
 
         const QLineSeries *series = seriesAt(chart, 0);
         QCOMPARE(series->pen().style() == Qt::NoPen, points);
@@ -310,11 +310,11 @@ private slots:
     {
         QtChartControl chart;
         setUp(chart, 4, 3, true);
-        chart.setSeriesLineShown(3, true);
-        chart.setPointMarkerVisible(3, false);
+        chart.control().setSeriesLineShown(3, true);
+        chart.control().setPointMarkerVisible(3, false);
         writeRows(chart, 1, {{1, 4}, {2, 4}, {4, 1}});
         writeRows(chart, 3, {{0, 0}, {2.5, 2.5}, {5, 5}});
-        chart.refresh();
+        chart.control().refresh();
         showAndWait(chart);
         const QImage image = chart.grab().toImage();
 
@@ -340,10 +340,10 @@ private slots:
         QFETCH(bool, points);
         QtChartControl chart;
         setUp(chart, 4, 1, points);
-        chart.setLegendVisible(shown);
-        chart.setSeriesLegendText(1, QStringLiteral("Stock"));
-        chart.setSeriesLegendText(3, QStringLiteral("Harvest"));
-        chart.refresh();
+        chart.control().setLegendVisible(shown);
+        chart.control().setSeriesLegendText(1, QStringLiteral("Stock"));
+        chart.control().setSeriesLegendText(3, QStringLiteral("Harvest"));
+        chart.control().refresh();
 
         const QList<LegendEntry> &legend = chart.frame().legend();
         QCOMPARE(legend.size(), shown ? 2 : 0);
@@ -361,15 +361,15 @@ private slots:
     {
         QtChartControl chart;
         setUp(chart, 2, 0, false);
-        chart.setTitleText(QStringLiteral("Yield against effort"));
-        chart.setTitleFontName(QStringLiteral("Arial"));
-        chart.setTitleFontSize(12);
-        chart.setAxisTitleText(ChartAxis::X, QStringLiteral("Effort"));
-        chart.setAxisTitleVisible(ChartAxis::X, true);
-        chart.setAxisTitleFontSize(ChartAxis::X, 10);
-        chart.setAxisTitleText(ChartAxis::Y, QStringLiteral("Yield"));
-        chart.setAxisTitleVisible(ChartAxis::Y, false);
-        chart.refresh();
+        chart.control().setTitleText(QStringLiteral("Yield against effort"));
+        chart.control().setTitleFontName(QStringLiteral("Arial"));
+        chart.control().setTitleFontSize(12);
+        chart.control().setAxisTitleText(ChartAxis::X, QStringLiteral("Effort"));
+        chart.control().setAxisTitleVisible(ChartAxis::X, true);
+        chart.control().setAxisTitleFontSize(ChartAxis::X, 10);
+        chart.control().setAxisTitleText(ChartAxis::Y, QStringLiteral("Yield"));
+        chart.control().setAxisTitleVisible(ChartAxis::Y, false);
+        chart.control().refresh();
 
         // No rows: the title says there is nothing to draw.
         const QString title = QStringLiteral("Yield against effort (nothing to draw)");
@@ -406,16 +406,16 @@ private slots:
         QFETCH(bool, gridSet);
         QFETCH(qreal, scale);
         QtChartControl chart;
-        chart.setColumnCount(2);
-        chart.setRowCount(3);
+        chart.control().setColumnCount(2);
+        chart.control().setRowCount(3);
         if (gridSet)
-            chart.setAxisGridLine(ChartAxis::Y, false, Qt::black);
+            chart.control().setAxisGridLine(ChartAxis::Y, false, Qt::black);
         // Steeply up at the left, then along the top: the rest of the plot is clear.
         writeRows(chart, 1, {{0, 0}, {1, 10}, {10, 10}});
         showAndWait(chart);
         // Pictured at once, before the window has had a chance to lay the chart out.
-        chart.refresh();
-        const QImage image = chart.picture(scale).toImage();
+        chart.control().refresh();
+        const QImage image = chart.exporter().picture(scale).toImage();
         const QRectF area = chart.chart()->plotArea();
         const int xTicks = chart.frame().tickCount(0);
         const int yTicks = chart.frame().tickCount(1);
@@ -471,24 +471,24 @@ private slots:
         const Rows run{{0, 0.0}, {1, 1.5}, {2, 2.5}, {3, 3.0}};
         setUp(chart, 2, 4, false);
         writeRows(chart, 1, run);
-        chart.setAxisWholeNumbers(ChartAxis::X, true);
-        chart.refresh();
+        chart.control().setAxisWholeNumbers(ChartAxis::X, true);
+        chart.control().refresh();
         const QStringList whole{"0", "1", "2", "3"};
         QCOMPARE(tickLabels(chart, 0), whole);
         QVERIFY(tickLabels(chart, 1).contains(QStringLiteral("0.5")));
 
         // Points keep clear of the ends by a whole step.
         setUp(chart, 2, 4, true);
-        chart.refresh();
+        chart.control().refresh();
         QCOMPARE(tickLabels(chart, 0).first(), QStringLiteral("-1"));
 
         setUp(chart, 2, 4, false);
-        chart.refresh();
+        chart.control().refresh();
         chart.resize(2 * MainSize); // the ticks are fitted again, still whole
         QCOMPARE(tickLabels(chart, 0), whole);
 
-        chart.setAxisWholeNumbers(ChartAxis::X, false);
-        chart.refresh();
+        chart.control().setAxisWholeNumbers(ChartAxis::X, false);
+        chart.control().refresh();
         QVERIFY(tickLabels(chart, 0).contains(QStringLiteral("0.5")));
     }
 
@@ -498,16 +498,16 @@ private slots:
         constexpr int PointCount = 10'000;
         QtChartControl chart;
         setUp(chart, 8, PointCount, false);
-        chart.setPointMarkerVisible(5, true);
-        chart.setSeriesLineShown(5, false);
+        chart.control().setPointMarkerVisible(5, true);
+        chart.control().setSeriesLineShown(5, false);
         for (int row = 1; row <= PointCount; ++row) {
             for (int column = 1; column <= 8; column += 2) {
-                chart.setDataPoint(row, column, row);
-                chart.setDataPoint(row, column + 1, std::sin(row / (100.0 + column)));
+                chart.control().setDataPoint(row, column, row);
+                chart.control().setDataPoint(row, column + 1, std::sin(row / (100.0 + column)));
             }
         }
         showAndWait(chart);
-        chart.refresh();
+        chart.control().refresh();
 
         QCOMPARE(chart.chart()->series().size(), 4);
         for (int i = 0; i < 4; ++i) {

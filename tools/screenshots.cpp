@@ -135,7 +135,7 @@ void handoutShots(Form1 &form)
     form.Command2_Click();
     settle();
     const QString svg = QDir(outputDir).filePath(QStringLiteral("export-2000.svg"));
-    form.MSChart1->savePicture(svg);
+    form.MSChart1->exporter().savePicture(svg);
     QSvgRenderer drawing(svg);
     QImage drawn(drawing.defaultSize() * 2, QImage::Format_ARGB32);
     drawn.fill(Qt::white);
@@ -209,7 +209,7 @@ int main(int argc, char *argv[])
 
     // A handout: the read-out under the mouse, and the chart saved as a picture.
     hoverShot(form);
-    form.MSChart1->savePicture(QDir(outputDir).filePath(QStringLiteral("export-chart.png")));
+    form.MSChart1->exporter().savePicture(QDir(outputDir).filePath(QStringLiteral("export-chart.png")));
     keyboardShot(form);
     handoutShots(form);
 
