@@ -35,7 +35,7 @@ TextBox *parameterBox(QWidget *parent, ParameterBox which, int top, const QColor
     box->setFont(designFont(Times, 12, true));
     setColours(box, colour, Colours::White);
     // The arrow keys and the mouse wheel step its value; the tooltip says how.
-    box->setSteppable(true);
+    box->setSteppable(PageSteps);
     const QString hint = QString::fromStdString(stepHint(which));
     box->setToolTip(hint);
     box->setAccessibleDescription(hint);

@@ -10,7 +10,6 @@
 #include <QWheelEvent>
 
 #include "model/numbertext.h"
-#include "model/parameterentry.h"
 #include "widgets/units.h"
 
 #include <algorithm>
@@ -55,13 +54,13 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
-    if (steppable_ && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (pageSteps_ > 0 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         int steps = 0;
         switch (event->key()) {
         case Qt::Key_Up: steps = 1; break;
         case Qt::Key_Down: steps = -1; break;
-        case Qt::Key_PageUp: steps = PageSteps; break;
-        case Qt::Key_PageDown: steps = -PageSteps; break;
+        case Qt::Key_PageUp: steps = pageSteps_; break;
+        case Qt::Key_PageDown: steps = -pageSteps_; break;
         default: break;
         }
         if (steps != 0) {
@@ -244,7 +243,7 @@ void ResultLabel::paintEvent(QPaintEvent *event)
 
 void TextBox::wheelEvent(QWheelEvent *event)
 {
-    if (!steppable_)
+    if (pageSteps_ <= 0)
         return QLineEdit::wheelEvent(event);
     event->accept();
     // Turned the other way, what was turned so far does not count.

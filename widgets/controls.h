@@ -54,15 +54,16 @@ private:
 // text really changes, whether typed or set with setText().
 //
 // A box that steps (setSteppable) also asks for steps of its value: Up and Down one
-// step, Page Up and Page Down ten, and the mouse wheel over it one a notch, without
-// taking the focus first (a touchpad's small turns add up to notches).
+// step, Page Up and Page Down a page of steps, and the mouse wheel over it one a
+// notch, without taking the focus first (a touchpad's small turns add up to notches).
 class TextBox : public QLineEdit
 {
     Q_OBJECT
 public:
     explicit TextBox(QWidget *parent = nullptr);
 
-    void setSteppable(bool steppable) { steppable_ = steppable; }
+    // Steps of the value: one for Up and Down, `pageSteps` for Page Up and Page Down.
+    void setSteppable(int pageSteps) { pageSteps_ = pageSteps; }
 
 signals:
     void keyPress(int keyAscii);
@@ -73,7 +74,7 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
-    bool steppable_ = false;
+    int pageSteps_ = 0; // 0: the box does not step
     int wheelTurn_ = 0; // eighths of a degree turned towards the next notch
 };
 
