@@ -69,13 +69,6 @@ struct ProgramFixture
     }
 };
 
-// The controls of a window as it stands now, loaded if it was not.
-template <typename Window>
-Controls<Window> controlsOf()
-{
-    return Controls<Window>(WindowRegistry::get<Window>());
-}
-
 // Types a text into a box key by key, as the student does.
 inline void type(QLineEdit *box, const QString &text)
 {
@@ -102,13 +95,6 @@ inline void enter(QLineEdit *box, const QString &text)
 {
     box->setText(text);
     pressEnter(box);
-}
-
-// A click on a chart as the student makes it, delivered as the chart delivers it.
-inline void clickChart(QtChartControl *chart)
-{
-    QTest::mouseClick(chart->viewport(), Qt::LeftButton);
-    QCoreApplication::processEvents();
 }
 
 // Waits for the next tick of a window's timer; what the window does on a tick is

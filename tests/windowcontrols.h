@@ -20,12 +20,14 @@
 #include "mainwindow/form1.h"
 #include "model/gameentry.h"
 #include "widgets/controls.h"
+#include "widgets/windowregistry.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include <array>
@@ -246,3 +248,17 @@ struct Controls<Vater>
 };
 
 #undef WINDOW_CONTROL
+
+// The controls of a window as it stands now, loaded if it was not.
+template <typename Window>
+Controls<Window> controlsOf()
+{
+    return Controls<Window>(WindowRegistry::get<Window>());
+}
+
+// A click on a chart as the student makes it, delivered as the chart delivers it.
+inline void clickChart(QtChartControl *chart)
+{
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
