@@ -64,13 +64,6 @@ void click(QAbstractButton *button)
     button->click();
 }
 
-// A click on a chart, delivered as the chart delivers it.
-void clickChart(QtChartControl *chart)
-{
-    QTest::mouseClick(chart->viewport(), Qt::LeftButton);
-    QCoreApplication::processEvents();
-}
-
 // Lets the title's own timer run until it has ticked `ticks` times in all, then
 // holds the title there for its picture.
 void titleAfterTicks(QTimer *timer, QSignalSpy &ticked, int ticks)
@@ -312,18 +305,18 @@ int main(int argc, char *argv[])
     // The information windows and the way out.
     click(ui.Command9);
     save(&WindowRegistry::get<Introfrm>(), QStringLiteral("introfrm"));
-    click(Controls<Introfrm>(WindowRegistry::get<Introfrm>()).Command2);
+    click(controlsOf<Introfrm>().Command2);
     save(&WindowRegistry::get<Referenc>(), QStringLiteral("referenc"));
-    click(Controls<Referenc>(WindowRegistry::get<Referenc>()).Command1);
+    click(controlsOf<Referenc>().Command1);
     QTest::mouseClick(ui.Label15, Qt::LeftButton);
     save(&WindowRegistry::get<Howto>(), QStringLiteral("howto"));
-    click(Controls<Howto>(WindowRegistry::get<Howto>()).Command1);
+    click(controlsOf<Howto>().Command1);
     click(ui.Command13);
     save(&WindowRegistry::get<Quiz>(), QStringLiteral("quiz"));
-    click(Controls<Quiz>(WindowRegistry::get<Quiz>()).Command1);
+    click(controlsOf<Quiz>().Command1);
     click(ui.Command1);
     save(&WindowRegistry::get<copyrigh>(), QStringLiteral("copyrigh"));
-    click(Controls<copyrigh>(WindowRegistry::get<copyrigh>()).Command1);
+    click(controlsOf<copyrigh>().Command1);
     save(&WindowRegistry::get<Vater>(), QStringLiteral("vater"));
 
     WindowRegistry::unloadAll();
