@@ -3,6 +3,7 @@
 #include "paintwatch.h"
 #include "programfixture.h"
 
+#include "charts/chartframe.h"
 #include "widgets/documentsfolder.h"
 #include "widgets/printing.h"
 
@@ -161,14 +162,20 @@ void TestForm1Commands::chartCycleUnderBothModels()
         ui.Option1->click();
     click(ui.Command2);
     QStringList shown;
+    QStringList axes; // the y axis' title against the x axis'
     for (int click = 0; click < 9; ++click) {
         pressEnter(ui.rrate);
         clickChart(ui.MSChart1);
         shown << chartTitle(ui.MSChart1);
+        const ChartFrame &frame = ui.MSChart1->frame();
+        axes << frame.marks(1).title + QStringLiteral(" against ") + frame.marks(0).title;
         QVERIFY(!ui.Command2->isEnabled()); // every chart disables RUN
         QVERIFY(ui.MSChart1->isChartVisible());
     }
     QCOMPARE(shown, titles);
+    QCOMPARE(axes, QStringList({"dN against Time", "dN against N", "lnN against Time",
+                                "N and dN against Time", "dN/N against N", "dN against N",
+                                "C and R against N", "Profit against N", "N(t) against Time"}));
 }
 
 void TestForm1Commands::nineClicksComeBackAndRunDoesNotReset()
