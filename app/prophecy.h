@@ -12,17 +12,18 @@ public:
     void load();
     void showCentred();
 
-    ClickLabel *Picture1 = nullptr;
-
-public slots:
-    void Form_Click();
-    void Form_KeyPress();
-    void Picture1_Click();
-    void Picture1_KeyPress();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void windowKeyPressed() override { Form_KeyPress(); }
     void windowClicked() override { Form_Click(); }
     void showEvent(QShowEvent *event) override;
+
+private slots:
+    void Form_Click();
+    void Form_KeyPress();
+    void Picture1_Click();
+    void Picture1_KeyPress();
+
+private:
+    ClickLabel *Picture1 = nullptr;
 };

@@ -17,11 +17,12 @@ public:
     titlform();
     void load() override;
 
-    std::array<ClickLabel *, 8> Label1{};
-    ClickLabel *Label2 = nullptr;
-    QTimer *Timer1 = nullptr;
+protected:
+    void windowKeyPressed() override { Form_KeyPress(); }
+    void windowClicked() override { Form_Click(); }
+    void showEvent(QShowEvent *event) override;
 
-public slots:
+private slots:
     void Timer1_Timer();
     void Form_KeyPress();
     void Form_Click();
@@ -29,10 +30,10 @@ public slots:
     void Label2_Click();
     void Label2_DblClick();
 
-protected:
-    void windowKeyPressed() override { Form_KeyPress(); }
-    void windowClicked() override { Form_Click(); }
-    void showEvent(QShowEvent *event) override;
+private:
+    std::array<ClickLabel *, 8> Label1{};
+    ClickLabel *Label2 = nullptr;
+    QTimer *Timer1 = nullptr;
 };
 
 // The animation: a tick every 200 ms; the caption grows over the labels 1 to 7,

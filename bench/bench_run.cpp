@@ -6,19 +6,9 @@
 // the budgets hold for the second.
 //
 //   tarnwick_bench [--repeat N] [--probe path/to/tarnwick_startup_probe]
-#include "app/prophecy.h"
+#include "tests/windowcontrols.h"
+
 #include "app/startup.h"
-#include "app/titlform.h"
-#include "chartkit/qtchartcontrol.h"
-#include "game/game.h"
-#include "info/copyrigh.h"
-#include "info/howto.h"
-#include "info/introfrm.h"
-#include "info/quiz.h"
-#include "info/referenc.h"
-#include "info/vater.h"
-#include "largegraph/larggraf.h"
-#include "mainwindow/form1.h"
 #include "model/harvest.h"
 #include "widgets/design.h"
 #include "widgets/environment.h"
@@ -117,15 +107,16 @@ Form1 &mainWindow(Growth model, const char *runLength)
     Harvest = HarvestState{};
     StartUp::begin();
     Form1 &form = WindowRegistry::get<Form1>();
-    WindowRegistry::get<titlform>().Form_Click();
+    QTest::mouseClick(&WindowRegistry::get<titlform>(), Qt::LeftButton);
     QCoreApplication::processEvents();
-    WindowRegistry::get<Prophecy>().Form_Click();
+    QTest::mouseClick(&WindowRegistry::get<Prophecy>(), Qt::LeftButton);
     form.resize(form.size());
+    const Controls<Form1> ui(form);
     if (model == Growth::Exponential)
-        form.Option1->click();
-    form.simut->setText(QString::fromLatin1(runLength));
-    QTest::keyClick(form.simut, Qt::Key_Return);
-    form.Command2_Click();
+        ui.Option1->click();
+    ui.simut->setText(QString::fromLatin1(runLength));
+    QTest::keyClick(ui.simut, Qt::Key_Return);
+    ui.Command2->click();
     settle(&form);
     return form;
 }
@@ -136,20 +127,20 @@ void runFigures(const char *runLength)
         = QStringLiteral("run (T=%1) to painted chart").arg(QLatin1String(runLength));
     if (!wanted(name))
         return;
-    Form1 &form = mainWindow(Growth::Logistic, runLength);
+    const Controls<Form1> ui(mainWindow(Growth::Logistic, runLength));
     bool flip = false;
     // An entry confirmed with Enter hides the chart; RUN brings it back.
     measureAndReport(
         name,
         [&] {
             flip = !flip;
-            form.Kvalue->setText(flip ? QStringLiteral("500.0") : QStringLiteral("500"));
-            QTest::keyClick(form.Kvalue, Qt::Key_Return);
+            ui.Kvalue->setText(flip ? QStringLiteral("500.0") : QStringLiteral("500"));
+            QTest::keyClick(ui.Kvalue, Qt::Key_Return);
             QCoreApplication::processEvents();
         },
         [&] {
-            QTest::mouseClick(form.Command2, Qt::LeftButton);
-            settle(form.MSChart1);
+            QTest::mouseClick(ui.Command2, Qt::LeftButton);
+            settle(ui.MSChart1);
         },
         QLatin1String(runLength) == QLatin1String("2000") ? 3 : 0);
 }
@@ -178,13 +169,13 @@ void cycleFigures(const QString &window, const char *model, int &index, QtChartC
 void clickFigures(Growth model)
 {
     const char *name = model == Growth::Logistic ? "logistic" : "exponential";
-    Form1 &form = mainWindow(model, "2000");
-    cycleFigures(QStringLiteral("main"), name, Harvest.GraphIndex, form.MSChart1, QPoint(100, 100));
-    form.ShowLargeGraph();
+    const Controls<Form1> ui(mainWindow(model, "2000"));
+    cycleFigures(QStringLiteral("main"), name, Harvest.GraphIndex, ui.MSChart1, QPoint(100, 100));
+    ui.Command11->click();
     larggraf &large = WindowRegistry::get<larggraf>();
     settle(&large);
-    cycleFigures(QStringLiteral("large"), name, Harvest.LargeGraphIndex, large.MSChart1,
-                 QPoint(200, 200));
+    cycleFigures(QStringLiteral("large"), name, Harvest.LargeGraphIndex,
+                 Controls<larggraf>(large).MSChart1, QPoint(200, 200));
 }
 
 // A step of H with the arrow keys, to the chart painted, on the chart at `clicks`
@@ -194,17 +185,17 @@ void stepFigure(const QString &chartName, int clicks)
     const QString name = QStringLiteral("step (T=2000) to painted %1").arg(chartName);
     if (!wanted(name))
         return;
-    Form1 &form = mainWindow(Growth::Logistic, "2000");
+    const Controls<Form1> ui(mainWindow(Growth::Logistic, "2000"));
     for (int click = 0; click < clicks; ++click)
-        form.MSChart1_Click();
-    form.Harvestrate->setFocus();
-    settle(form.MSChart1);
+        clickChart(ui.MSChart1);
+    ui.Harvestrate->setFocus();
+    settle(ui.MSChart1);
     bool up = false;
     measureAndReport(
         name, [&] { up = !up; },
         [&] {
-            QTest::keyClick(form.Harvestrate, up ? Qt::Key_Up : Qt::Key_Down);
-            settle(form.MSChart1);
+            QTest::keyClick(ui.Harvestrate, up ? Qt::Key_Up : Qt::Key_Down);
+            settle(ui.MSChart1);
         },
         3);
 }
@@ -247,13 +238,13 @@ void heldKeyFigures()
         return;
     constexpr int Presses = 90;
     constexpr double Interval = 1000.0 / 30;
-    Form1 &form = mainWindow(Growth::Logistic, "2000");
-    form.Harvestrate->setFocus();
-    settle(form.MSChart1);
+    const Controls<Form1> ui(mainWindow(Growth::Logistic, "2000"));
+    ui.Harvestrate->setFocus();
+    settle(ui.MSChart1);
     QTest::qWait(IdleMilliseconds);
     QElapsedTimer clock;
     clock.start();
-    PaintTimes paints(form.MSChart1->viewport(), clock);
+    PaintTimes paints(ui.MSChart1->viewport(), clock);
     const auto ms = [&clock] { return double(clock.nsecsElapsed()) / 1e6; };
     // The event loop waits as it does between a student's keys, until `until`.
     const auto waitUntil = [&ms](double until) {
@@ -267,19 +258,19 @@ void heldKeyFigures()
         waitUntil(press * Interval);
         pressedAt.push_back(ms());
         QKeyEvent key(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), press > 0);
-        QApplication::sendEvent(form.Harvestrate, &key);
+        QApplication::sendEvent(ui.Harvestrate, &key);
     }
     // Released right after the last press.
     const double released = ms();
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
-    QApplication::sendEvent(form.Harvestrate, &release);
+    QApplication::sendEvent(ui.Harvestrate, &release);
     waitUntil(released + 200);
     for (const double at : pressedAt) {
         const double painted = paints.firstFrom(at);
         longest = std::max(longest, painted < 0 ? 1e9 : painted - at);
     }
     const double finalPaint = paints.times.empty() ? -1 : paints.times.back();
-    const bool finalShown = form.Harvestrate->text() == QString::number(10 + Presses);
+    const bool finalShown = ui.Harvestrate->text() == QString::number(10 + Presses);
     report(QStringLiteral("held key: longest wait for a step"), longest, "ms", 16);
     report(QStringLiteral("held key: release to final painted"),
            finalShown && finalPaint >= 0 ? std::max(0.0, finalPaint - released) : 1e9, "ms", 16);
@@ -289,16 +280,16 @@ void openLargeFigure()
 {
     if (!wanted(QStringLiteral("open large graph to painted")))
         return;
-    Form1 &form = mainWindow(Growth::Logistic, "2000");
+    const Controls<Form1> ui(mainWindow(Growth::Logistic, "2000"));
     measureAndReport(
         QStringLiteral("open large graph to painted"),
         [&] {
             if (WindowRegistry::loaded<larggraf>())
-                WindowRegistry::get<larggraf>().Command4_Click();
+                controlsOf<larggraf>().Command4->click();
             QCoreApplication::processEvents();
         },
         [&] {
-            QTest::mouseClick(form.Command11, Qt::LeftButton);
+            QTest::mouseClick(ui.Command11, Qt::LeftButton);
             settle(&WindowRegistry::get<larggraf>());
         },
         16);
@@ -308,14 +299,20 @@ void gameFigure()
 {
     if (!wanted(QStringLiteral("game run of 10000 days")))
         return;
-    mainWindow(Growth::Logistic, "65").Command12_Click();
+    Controls<Form1>(mainWindow(Growth::Logistic, "65")).Command12->click();
     Game &game = WindowRegistry::get<Game>();
-    game.box(GameBox::DailyH)->setText(QStringLiteral("10"));
-    game.box(GameBox::SimutY)->setText(QStringLiteral("10000"));
+    const Controls<Game> ui(game);
+    ui.box(GameBox::DailyH)->setText(QStringLiteral("10"));
+    ui.box(GameBox::SimutY)->setText(QStringLiteral("10000"));
+    // Enter in a box with every box filled lets "Run" run.
     measureAndReport(
-        QStringLiteral("game run of 10000 days"), [&] { game.Command1->setEnabled(true); },
+        QStringLiteral("game run of 10000 days"),
         [&] {
-            game.Command1_Click();
+            QTest::keyClick(ui.box(GameBox::SimutY), Qt::Key_Return);
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            ui.Command1->click();
             settle(&game);
         },
         0);
@@ -339,25 +336,25 @@ void memoryFigure()
 {
     if (!wanted(QStringLiteral("peak resident memory")))
         return;
-    Form1 &form = mainWindow(Growth::Logistic, "2000");
+    const Controls<Form1> ui(mainWindow(Growth::Logistic, "2000"));
     for (int click = 0; click < 9; ++click)
-        form.MSChart1_Click();
-    form.ShowLargeGraph();
+        clickChart(ui.MSChart1);
+    ui.Command11->click();
     for (int click = 0; click < 9; ++click)
-        WindowRegistry::get<larggraf>().MSChart1_Click();
-    WindowRegistry::get<larggraf>().Command4_Click();
-    form.Command12_Click();
-    WindowRegistry::get<Game>().Command1_Click();
-    WindowRegistry::get<Game>().Command4_Click();
-    form.Command9_Click();
-    WindowRegistry::get<Introfrm>().Command2_Click();
-    WindowRegistry::get<Referenc>().Command1_Click();
-    form.Label15_Click();
-    WindowRegistry::get<Howto>().Command1_Click();
-    form.Command13_Click();
-    WindowRegistry::get<Quiz>().Command1_Click();
-    form.Command1_Click();
-    WindowRegistry::get<copyrigh>().Command1_Click();
+        clickChart(controlsOf<larggraf>().MSChart1);
+    controlsOf<larggraf>().Command4->click();
+    ui.Command12->click();
+    controlsOf<Game>().Command1->click();
+    controlsOf<Game>().Command4->click();
+    ui.Command9->click();
+    controlsOf<Introfrm>().Command2->click();
+    controlsOf<Referenc>().Command1->click();
+    QTest::mouseClick(ui.Label15, Qt::LeftButton);
+    controlsOf<Howto>().Command1->click();
+    ui.Command13->click();
+    controlsOf<Quiz>().Command1->click();
+    ui.Command1->click();
+    controlsOf<copyrigh>().Command1->click();
     settle(&WindowRegistry::get<Vater>());
     QFile status(QStringLiteral("/proc/self/status"));
     double peak = 0;

@@ -229,14 +229,6 @@ void Game::load()
 
 std::array<QLabel *, 5> Game::verdicts() const { return {Makegeld, Loser, Jail, Broke, Richman}; }
 
-QLabel *Game::shownVerdict() const
-{
-    for (QLabel *picture : verdicts())
-        if (!picture->isHidden())
-            return picture;
-    return nullptr;
-}
-
 void Game::hideVerdicts()
 {
     for (QLabel *picture : verdicts())

@@ -25,6 +25,27 @@ public:
     Game();
     void load() override;
 
+    static QString instructionText();
+
+protected:
+    void Form_Unload() override;
+
+private slots:
+    void Option1_Click();
+    void Option2_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Label1_Click();
+    void EgRich_Click();
+    void EgOk_Click();
+    void EgLoser_Click();
+    void Egbroke_Click();
+    void EgJail_Click();
+
+private:
     QLabel *Label18 = nullptr; // the question
     QGroupBox *Frame1 = nullptr;
     QRadioButton *Option1 = nullptr;             // exponential
@@ -62,30 +83,6 @@ public:
 
     TextBox *box(GameBox which) const { return boxes[static_cast<std::size_t>(which)]; }
 
-    static QString instructionText();
-
-    // The verdict picture on show, if any.
-    QLabel *shownVerdict() const;
-
-public slots:
-    void Option1_Click();
-    void Option2_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Label1_Click();
-    void EgRich_Click();
-    void EgOk_Click();
-    void EgLoser_Click();
-    void Egbroke_Click();
-    void EgJail_Click();
-
-protected:
-    void Form_Unload() override;
-
-private:
     void buildLayout();
     void setTabOrderAndNames();
     void connectHandlers();

@@ -15,19 +15,20 @@ public:
     copyrigh();
     void load() override;
 
+    static QString noticeText(int year);
+    static QString citationText(int year);
+    static QString downloadText();
+
+protected:
+    void Form_Unload() override;
+
+private slots:
+    void Command1_Click();
+
+private:
     QLabel *Label5 = nullptr;        // the copyright notice
     QLabel *Label7 = nullptr;        // the citation request
     QLabel *Label6 = nullptr;        // where to get a newer version
     QLabel *Picture1 = nullptr;      // portrait
     QPushButton *Command1 = nullptr; // "OK"
-
-    static QString noticeText(int year);
-    static QString citationText(int year);
-    static QString downloadText();
-
-public slots:
-    void Command1_Click();
-
-protected:
-    void Form_Unload() override;
 };

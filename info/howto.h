@@ -13,14 +13,15 @@ public:
     Howto();
     void load() override;
 
-    QLabel *Label1 = nullptr;        // the instructions
-    QPushButton *Command1 = nullptr; // "OK"
-
     static QString instructionLines();
-
-public slots:
-    void Command1_Click();
 
 protected:
     void Form_Unload() override;
+
+private slots:
+    void Command1_Click();
+
+private:
+    QLabel *Label1 = nullptr;        // the instructions
+    QPushButton *Command1 = nullptr; // "OK"
 };

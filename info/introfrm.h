@@ -15,18 +15,19 @@ public:
     Introfrm();
     void load() override;
 
+    // The introduction as one paragraph.
+    static QString introductionText();
+
+protected:
+    void Form_Unload() override;
+
+private slots:
+    void Command1_Click();
+    void Command2_Click();
+
+private:
     QLabel *Label1 = nullptr;        // the heading
     QPlainTextEdit *Text1 = nullptr; // the introduction, read-only, scrolled
     QPushButton *Command2 = nullptr; // "References"
     QPushButton *Command1 = nullptr; // "OK"
-
-    // The introduction as one paragraph.
-    static QString introductionText();
-
-public slots:
-    void Command1_Click();
-    void Command2_Click();
-
-protected:
-    void Form_Unload() override;
 };

@@ -13,12 +13,13 @@ public:
     Quiz();
     void load() override;
 
-    QLabel *Image1 = nullptr;        // the question sheet
-    QPushButton *Command1 = nullptr; // "Back to the mainform"
-
-public slots:
-    void Command1_Click();
-
 protected:
     void Form_Unload() override;
+
+private slots:
+    void Command1_Click();
+
+private:
+    QLabel *Image1 = nullptr;        // the question sheet
+    QPushButton *Command1 = nullptr; // "Back to the mainform"
 };

@@ -14,14 +14,15 @@ public:
     Vater();
     void load() override;
 
-    QGroupBox *Frame1 = nullptr;
-    QLabel *Picture2 = nullptr;      // the memorial picture
-    QPushButton *Command1 = nullptr; // "God rest his soul"
-
-public slots:
-    void Command1_Click();
-
 protected:
     // Nothing is left to return to: closing the window ends the program as well.
     void Form_Unload() override;
+
+private slots:
+    void Command1_Click();
+
+private:
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Picture2 = nullptr;      // the memorial picture
+    QPushButton *Command1 = nullptr; // "God rest his soul"
 };

@@ -25,19 +25,6 @@ struct ButtonSpec
     int width;
 };
 
-// The row under the chart, left to right.
-constexpr ButtonSpec Buttons[] = {
-    {&larggraf::Command1, "Command1", "N vs. t", 120, 855},
-    {&larggraf::Command3, "Command3", "dN vs. t", 1080, 975},
-    {&larggraf::Command8, "Command8", "N, dN vs. t", 2160, 1095},
-    {&larggraf::Command2, "Command2", "dN vs. N", 3360, 975},
-    {&larggraf::Command9, "Command9", "lnN vs. t", 4440, 1095},
-    {&larggraf::Command7, "Command7", "dN/N vs. N", 5640, 1215},
-    {&larggraf::Command6, "Command6", "Print", 6960, 975},
-    {&larggraf::Command4, "Command4", "Main form", 8040, 1095},
-    {&larggraf::Command5, "Command5", "Quit", 9240, 735},
-};
-
 } // namespace
 
 larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
@@ -46,6 +33,18 @@ larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
     Frame2 = makeFrame(this, "Frame2", QStringLiteral("Graph"), 120, 120, 10095, 7215);
     MSChart1 = makeControl<QtChartControl>(Frame2, "MSChart1", 96, 192, 9900, 6444);
 
+    // The row under the chart, left to right.
+    static constexpr ButtonSpec Buttons[] = {
+        {&larggraf::Command1, "Command1", "N vs. t", 120, 855},
+        {&larggraf::Command3, "Command3", "dN vs. t", 1080, 975},
+        {&larggraf::Command8, "Command8", "N, dN vs. t", 2160, 1095},
+        {&larggraf::Command2, "Command2", "dN vs. N", 3360, 975},
+        {&larggraf::Command9, "Command9", "lnN vs. t", 4440, 1095},
+        {&larggraf::Command7, "Command7", "dN/N vs. N", 5640, 1215},
+        {&larggraf::Command6, "Command6", "Print", 6960, 975},
+        {&larggraf::Command4, "Command4", "Main form", 8040, 1095},
+        {&larggraf::Command5, "Command5", "Quit", 9240, 735},
+    };
     QWidget *previous = MSChart1;
     const QFont font = designFont(TimesNewRoman, 9.6, true);
     for (const ButtonSpec &b : Buttons) {

@@ -22,10 +22,23 @@ public:
     // to the end of the run, without a legend.
     void drawOpeningView();
 
-    // Draws a chart of the last run and moves the focus to the button that follows
-    // it, if any, unless the chart was reached by a key on the chart.
-    void showView(Chart chart, FocusAfterChart focus = FocusAfterChart::HandOn);
+protected:
+    void Form_Unload() override;
+    void showEvent(QShowEvent *event) override;
 
+private slots:
+    void Command1_Click();
+    void Command3_Click();
+    void Command8_Click();
+    void Command2_Click();
+    void Command9_Click();
+    void Command7_Click();
+    void Command6_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void MSChart1_Click();
+
+private:
     QGroupBox *Frame2 = nullptr;
     QtChartControl *MSChart1 = nullptr;
     QPushButton *Command1 = nullptr; // "N vs. t"
@@ -38,23 +51,10 @@ public:
     QPushButton *Command4 = nullptr; // "Main form"
     QPushButton *Command5 = nullptr; // "Quit"
 
-public slots:
-    void Command1_Click();
-    void Command3_Click();
-    void Command8_Click();
-    void Command2_Click();
-    void Command9_Click();
-    void Command7_Click();
-    void Command6_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void MSChart1_Click();
+    // Draws a chart of the last run and moves the focus to the button that follows
+    // it, if any, unless the chart was reached by a key on the chart.
+    void showView(Chart chart, FocusAfterChart focus = FocusAfterChart::HandOn);
 
-protected:
-    void Form_Unload() override;
-    void showEvent(QShowEvent *event) override;
-
-private:
     ChartInputs inputsFor(Chart chart) const;
     QPushButton *focusAfter(Chart chart) const;
     TimedNotice *notice_ = nullptr; // what came of a print, in the caption

@@ -33,6 +33,47 @@ public:
     Form1();
     void load() override;
 
+    // The texts the load step writes.
+    static QString noticeText(int year);
+    static QString contactBlock();
+    static QString instructionText();
+
+protected:
+    // Closing the main window ends the program.
+    void Form_Unload() override;
+
+private slots:
+    // Parameter entry: a change invalidates the results, Enter checks the box.
+    void n0_Change();
+    void n0_KeyPress(int keyAscii);
+    void rrate_Change();
+    void rrate_KeyPress(int keyAscii);
+    void Kvalue_Change();
+    void Kvalue_KeyPress(int keyAscii);
+    void Harvestrate_Change();
+    void Harvestrate_KeyPress(int keyAscii);
+    void simut_Change();
+    void simut_KeyPress(int keyAscii);
+
+    // Commands.
+    void Option1_Click();
+    void Option2_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void Command10_Click();
+    void Timer1_Timer();
+    void MSChart1_Click();
+
+    // The windows opened from here.
+    void Command9_Click();  // "More ...": the introduction
+    void Image1_Click();    // the portrait: how to use the program
+    void Label15_Click();   // the title: how to use the program
+    void Command13_Click(); // the quiz
+    void Command1_Click();  // "Quit": the citation window, then the dedication
+    void Command11_Click(); // "Large graph"
+    void Command12_Click(); // "Game"
+
+private:
     // Controls, named as in the layout.
     ClickLabel *Label15 = nullptr; // clickable title "Tarnwick (Basic)"
     QLabel *Label7 = nullptr;      // notice line with the current year
@@ -74,47 +115,9 @@ public:
     ClickLabel *Image1 = nullptr; // portrait
     QTimer *Timer1 = nullptr;
 
-    // The texts the load step writes.
-    static QString noticeText(int year);
-    static QString contactBlock();
-    static QString instructionText();
-
-public slots:
-    // Parameter entry: a change invalidates the results, Enter checks the box.
-    void n0_Change();
-    void n0_KeyPress(int keyAscii);
-    void rrate_Change();
-    void rrate_KeyPress(int keyAscii);
-    void Kvalue_Change();
-    void Kvalue_KeyPress(int keyAscii);
-    void Harvestrate_Change();
-    void Harvestrate_KeyPress(int keyAscii);
-    void simut_Change();
-    void simut_KeyPress(int keyAscii);
-
-    // Commands.
-    void Option1_Click();
-    void Option2_Click();
-    void Command2_Click();
-    void Command5_Click();
-    void Command10_Click();
-    void Timer1_Timer();
-    void MSChart1_Click();
-
-    // The windows opened from here.
-    void Command9_Click();  // "More ...": the introduction
-    void Image1_Click();    // the portrait: how to use the program
-    void Label15_Click();   // the title: how to use the program
-    void Command13_Click(); // the quiz
-    void Command1_Click();  // "Quit": the citation window, then the dedication
-    void Command11_Click(); // "Large graph"
-    void Command12_Click(); // "Game"
-
-public:
     // Opens the large graph window on its opening view of the last run.
     void ShowLargeGraph();
 
-public:
     // Draws a chart of the last run and disables RUN, as every chart of this
     // window does. A chart reached by a key on the chart keeps the focus there.
     void showChart(Chart chart, FocusAfterChart focus = FocusAfterChart::HandOn);
@@ -122,11 +125,6 @@ public:
     // Shows a short message in the date label for a few seconds.
     void showNotice(const QString &text);
 
-protected:
-    // Closing the main window ends the program.
-    void Form_Unload() override;
-
-private:
     void buildLayout();
     void setTabOrderAndNames();
     void connectHandlers();

@@ -3,14 +3,11 @@
 // Starts the program's windows as main() does, with the end of the program, the
 // clock and the printer in the test's hands, and resets everything afterwards.
 
+#include "windowcontrols.h"
+
 #include "app/backform.h"
-#include "app/prophecy.h"
 #include "app/startup.h"
-#include "app/titlform.h"
-#include "chartkit/qtchartcontrol.h"
-#include "mainwindow/form1.h"
 #include "model/harvest.h"
-#include "widgets/controls.h"
 #include "widgets/design.h"
 #include "widgets/environment.h"
 #include "widgets/windowregistry.h"
@@ -21,6 +18,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -51,12 +49,12 @@ struct ProgramFixture
         return WindowRegistry::get<Form1>();
     }
 
-    // Leaves the title and the proverb window, as the student does.
+    // Leaves the title and the proverb window with a click on each, as the student does.
     Form1 &startAtMainWindow()
     {
         Form1 &form = start();
-        WindowRegistry::get<titlform>().Form_Click();
-        WindowRegistry::get<Prophecy>().Form_Click();
+        QTest::mouseClick(&WindowRegistry::get<titlform>(), Qt::LeftButton);
+        QTest::mouseClick(&WindowRegistry::get<Prophecy>(), Qt::LeftButton);
         return form;
     }
 
@@ -82,6 +80,16 @@ inline void type(QLineEdit *box, const QString &text)
 
 inline void pressEnter(QWidget *widget) { QTest::keyClick(widget, Qt::Key_Return); }
 
+// A click on a control as the student makes it: on one in sight and enabled.
+inline void click(QWidget *control)
+{
+    QVERIFY2(control->isVisible(),
+             qPrintable(control->objectName() + QStringLiteral(" is hidden")));
+    QVERIFY2(control->isEnabled(),
+             qPrintable(control->objectName() + QStringLiteral(" is disabled")));
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
 // Sets a box's text at once and confirms it with Enter.
 inline void enter(QLineEdit *box, const QString &text)
 {
@@ -89,19 +97,20 @@ inline void enter(QLineEdit *box, const QString &text)
     pressEnter(box);
 }
 
-// A click on a chart as the student makes it, delivered as the chart delivers it.
-inline void clickChart(QtChartControl *chart)
+// Waits for the next tick of a window's timer; what the window does on a tick is
+// done by then.
+inline bool nextTick(QTimer *timer)
 {
-    QTest::mouseClick(chart->viewport(), Qt::LeftButton);
-    QCoreApplication::processEvents();
+    QSignalSpy ticks(timer, &QTimer::timeout);
+    return ticks.wait(4 * timer->interval() + 1000);
 }
 
-// What the main window's chart shows.
-inline QString chartTitle(const Form1 &form) { return form.MSChart1->chart()->title(); }
+// What a chart shows.
+inline QString chartTitle(const QtChartControl *chart) { return chart->chart()->title(); }
 
-inline QList<QPointF> chartPoints(const Form1 &form, int seriesIndex)
+inline QList<QPointF> chartPoints(const QtChartControl *chart, int seriesIndex)
 {
-    return form.MSChart1->plotted().value(seriesIndex);
+    return chart->plotted().value(seriesIndex);
 }
 
 // The base of the window tests: the application prepared once, and every test

@@ -1,8 +1,8 @@
 // The cycle of nine charts that a click on a chart steps through, shared by both
 // chart windows.
-#include "mainwindowchart.h"
 #include "model/growth.h"
 #include "recordingchart.h"
+#include "testchartlook.h"
 
 #include <QTest>
 
@@ -73,7 +73,7 @@ void TestChartCycle::cycleUnderBothModels()
     QStringList drawn;
     for (int position = 0; position < ChartCyclePositions; ++position) {
         RecordingChart chart;
-        drawMainChart(chartAtCyclePosition(position, model), chart, *state, state->SimuT, 100);
+        drawTestChart(chartAtCyclePosition(position, model), chart, *state, state->SimuT, 100);
         drawn << chart.title;
         QVERIFY2(!chart.drawn(1).isEmpty(), qPrintable(chart.title));
         QCOMPARE(chart.fileNameTag, tag);

@@ -120,14 +120,14 @@ void TestChartDescription::describesEveryRun()
     QFETCH(QString, harvest);
     QFETCH(int, clicks);
     QFETCH(QString, description);
-    Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(program.startAtMainWindow());
     if (exponential)
-        form.Option1_Click();
-    enter(form.Harvestrate, harvest);
-    form.Command2_Click();
+        click(ui.Option1);
+    enter(ui.Harvestrate, harvest);
+    click(ui.Command2);
     for (int click = 0; click < clicks; ++click)
-        form.MSChart1_Click();
-    QCOMPARE(form.MSChart1->description(), description);
+        clickChart(ui.MSChart1);
+    QCOMPARE(ui.MSChart1->description(), description);
 }
 
 // A click on the chart draws the next one, in both windows: its description
@@ -136,10 +136,10 @@ void TestChartDescription::followsTheChartAndTellsTheScreenReader()
 {
     QList<QWidget *> events;
     Environment::setDescriptionListener([&events](QWidget *widget) { events << widget; });
-    Form1 &form = program.startAtMainWindow();
-    form.Command2_Click();
-    form.ShowLargeGraph();
-    for (QtChartControl *chart : {form.MSChart1, WindowRegistry::get<larggraf>().MSChart1}) {
+    const Controls<Form1> ui(program.startAtMainWindow());
+    click(ui.Command2);
+    click(ui.Command11);
+    for (QtChartControl *chart : {ui.MSChart1, controlsOf<larggraf>().MSChart1}) {
         chart->window()->show();
         const QString first = chart->description();
         events.clear();

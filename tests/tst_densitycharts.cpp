@@ -1,9 +1,9 @@
 // Growth against population size: the simulated point clouds and the theoretical
 // curves with the harvest line and the equilibria.
-#include "mainwindowchart.h"
 #include "model/growth.h"
 #include "model/numbertext.h"
 #include "recordingchart.h"
+#include "testchartlook.h"
 
 #include <QTest>
 
@@ -68,8 +68,8 @@ void TestDensityCharts::pointCloudsCoverTheirSteps()
     QFETCH(int, dNperNRows);
     const double L = run(*state, H, 65);
     RecordingChart dN, perN;
-    drawMainChart(Chart::dNvsN, dN, *state, L);
-    drawMainChart(Chart::dNperNvsN, perN, *state, L);
+    drawTestChart(Chart::dNvsN, dN, *state, L);
+    drawTestChart(Chart::dNperNvsN, perN, *state, L);
     QCOMPARE(dN.rows, dNRows);
     QCOMPARE(perN.rows, dNperNRows);
     for (int series : {1, 3}) {
@@ -90,8 +90,8 @@ void TestDensityCharts::pointCloudsUsePointStyle()
 {
     run(*state, 10, 65);
     RecordingChart chart;
-    drawMainChart(Chart::NvsT, chart, *state, 65); // a time chart before it
-    drawMainChart(Chart::dNvsN, chart, *state, 65);
+    drawTestChart(Chart::NvsT, chart, *state, 65); // a time chart before it
+    drawTestChart(Chart::dNvsN, chart, *state, 65);
     for (int series : {1, 3}) {
         QVERIFY(!chart.lineShown.value(series, true));
         QVERIFY(chart.markerVisible.value(series));
@@ -103,7 +103,7 @@ void TestDensityCharts::theoryWithDefaults()
 {
     setParameters(*state, 0.2, 500, 10);
     RecordingChart chart;
-    drawMainChart(Chart::LogisticTheory, chart, *state);
+    drawTestChart(Chart::LogisticTheory, chart, *state);
     // s = sqrt(6000): the equilibria lie at (100 -+ s) * 2.5.
     QVERIFY(near(state->NUnstable, (100 - std::sqrt(6000.0)) * 2.5, 1e-9));
     QVERIFY(near(state->NStable, (100 + std::sqrt(6000.0)) * 2.5, 1e-9));
@@ -151,7 +151,7 @@ void TestDensityCharts::theoryEquilibria()
     QFETCH(double, stable);
     setParameters(*state, r, K, H);
     RecordingChart chart;
-    drawMainChart(Chart::LogisticTheory, chart, *state);
+    drawTestChart(Chart::LogisticTheory, chart, *state);
     QVERIFY2(near(state->NUnstable, unstable, 1e-4),
              qPrintable(QString::number(state->NUnstable, 'g', 17)));
     QVERIFY2(near(state->NStable, stable, 1e-4),
@@ -178,9 +178,9 @@ void TestDensityCharts::theoryWithoutEquilibrium()
     QFETCH(QString, title);
     RecordingChart chart;
     setParameters(*state, 0.2, 500, 10);
-    drawMainChart(Chart::LogisticTheory, chart, *state); // leaves equilibrium segments in the grid
+    drawTestChart(Chart::LogisticTheory, chart, *state); // leaves equilibrium segments in the grid
     setParameters(*state, r, 500, H);
-    drawMainChart(Chart::LogisticTheory, chart, *state);
+    drawTestChart(Chart::LogisticTheory, chart, *state);
     QCOMPARE(chart.title, title);
     // The three curves are drawn, the two equilibrium segments are not.
     for (int series : {1, 3, 5})
@@ -196,13 +196,13 @@ void TestDensityCharts::theoryWithHugeProducts()
 {
     RecordingChart chart;
     setParameters(*state, 1e308, 7, 10);
-    drawMainChart(Chart::LogisticTheory, chart, *state);
+    drawTestChart(Chart::LogisticTheory, chart, *state);
     QCOMPARE(chart.title, QStringLiteral("Theoretical dN vs. N: values too large to draw"));
     for (int series = 1; series <= 9; series += 2)
         QVERIFY(chart.drawn(series).isEmpty());
 
     setParameters(*state, 1e160, 1, 10); // (rK)^2 = 1e320
-    drawMainChart(Chart::LogisticTheory, chart, *state);
+    drawTestChart(Chart::LogisticTheory, chart, *state);
     QCOMPARE(chart.title, QStringLiteral("Theoretical dN vs. N (logistic model)"));
     QVERIFY(near(state->NStable, 1) && state->NUnstable >= 0 && state->NUnstable < 1e-100);
     QCOMPARE(chart.drawn(9).size(), 51);
@@ -212,9 +212,9 @@ void TestDensityCharts::theoryUndefinedWithoutCapacity()
 {
     RecordingChart chart;
     setParameters(*state, 0.2, 500, 10);
-    drawMainChart(Chart::LogisticTheory, chart, *state);
+    drawTestChart(Chart::LogisticTheory, chart, *state);
     setParameters(*state, 0.2, 0, 10);
-    drawMainChart(Chart::LogisticTheory, chart, *state);
+    drawTestChart(Chart::LogisticTheory, chart, *state);
     QCOMPARE(chart.title, QStringLiteral("Theoretical dN vs. N: not defined unless K > 0"));
     for (int series = 1; series <= 9; series += 2)
         QVERIFY(chart.drawn(series).isEmpty());
@@ -224,7 +224,7 @@ void TestDensityCharts::exponentialTheoryWithDefaults()
 {
     setParameters(*state, 0.2, 0, 15);
     RecordingChart chart;
-    drawMainChart(Chart::ExponentialTheory, chart, *state, 0, 100);
+    drawTestChart(Chart::ExponentialTheory, chart, *state, 0, 100);
     QCOMPARE(chart.columns, 6);
     QCOMPARE(chart.rows, 51);
     QCOMPARE(chart.title, QStringLiteral("Theoretical dN vs. N (exponential model)"));

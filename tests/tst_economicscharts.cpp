@@ -1,6 +1,6 @@
 // Cost, revenue and net profit of a harvest from a population held at size N.
-#include "mainwindowchart.h"
 #include "recordingchart.h"
+#include "testchartlook.h"
 
 #include <QTest>
 
@@ -41,7 +41,7 @@ void TestEconomicsCharts::costAndRevenueWithDefaults()
 {
     setParameters(*state, 0.2, 500);
     RecordingChart chart;
-    drawMainChart(Chart::CostAndRevenue, chart, *state);
+    drawTestChart(Chart::CostAndRevenue, chart, *state);
     QCOMPARE(chart.title, QStringLiteral("Cost and Revenue vs. N"));
     QCOMPARE(chart.yTitle, QStringLiteral("C and R"));
     QCOMPARE(chart.columns, 10);
@@ -66,7 +66,7 @@ void TestEconomicsCharts::netProfitWithDefaults()
 {
     setParameters(*state, 0.2, 500);
     RecordingChart chart;
-    drawMainChart(Chart::NetProfit, chart, *state, 65);
+    drawTestChart(Chart::NetProfit, chart, *state, 65);
     QCOMPARE(chart.title, QStringLiteral("Net profit vs. N (p/e = 50, 20, 10, 5)"));
     QCOMPARE(chart.yTitle, QStringLiteral("Profit"));
     QCOMPARE(chart.columns, 8);
@@ -101,7 +101,7 @@ void TestEconomicsCharts::netProfitPointsFollowTheRunLength()
     QFETCH(double, lastN);
     setParameters(*state, 0.2, 500);
     RecordingChart chart;
-    drawMainChart(Chart::NetProfit, chart, *state, L);
+    drawTestChart(Chart::NetProfit, chart, *state, L);
     QCOMPARE(chart.rows, points);
     for (int series = 1; series <= 7; series += 2)
         QCOMPARE(chart.writtenRows(series).size(), points);
@@ -132,11 +132,11 @@ void TestEconomicsCharts::logisticEconomicsNeedACapacity()
     const Chart economics = profit ? Chart::NetProfit : Chart::CostAndRevenue;
     RecordingChart chart;
     setParameters(*state, 0.2, 500);
-    drawMainChart(economics, chart, *state, 65);
+    drawTestChart(economics, chart, *state, 65);
     setParameters(*state, 0.2, 0);
     if (exponentialRun)
         state->RunModel = Growth::Exponential;
-    drawMainChart(economics, chart, *state, 65);
+    drawTestChart(economics, chart, *state, 65);
     QCOMPARE(chart.title, title);
     for (int series = 1; series < chart.columns; series += 2)
         QVERIFY(chart.drawn(series).isEmpty());
@@ -147,8 +147,8 @@ void TestEconomicsCharts::exponentialCounterparts()
     setParameters(*state, 0.2, 0);
     state->NOriginal[0] = 100;
     RecordingChart revenue, profit;
-    drawMainChart(Chart::ExponentialCostAndRevenue, revenue, *state, 10, 100);
-    drawMainChart(Chart::ExponentialNetProfit, profit, *state, 10, 100);
+    drawTestChart(Chart::ExponentialCostAndRevenue, revenue, *state, 10, 100);
+    drawTestChart(Chart::ExponentialNetProfit, profit, *state, 10, 100);
     QCOMPARE(revenue.title, QStringLiteral("Cost and Revenue vs. N (exponential model)"));
     QCOMPARE(profit.title, QStringLiteral("Net profit vs. N (exponential model)"));
     QCOMPARE(revenue.rows, 51);

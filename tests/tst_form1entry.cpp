@@ -3,13 +3,13 @@
 
 namespace {
 
-TextBox *box(Form1 &form, const QString &name) { return form.findChild<TextBox *>(name); }
+TextBox *box(Form1 &form, const QString &name) { return findControl<TextBox>(form, name); }
 
 // Runs once, so that there are results and a chart to invalidate.
-void runOnce(Form1 &form)
+void runOnce(const Controls<Form1> &ui)
 {
-    form.Command2_Click();
-    QVERIFY(form.MSChart1->isChartVisible());
+    click(ui.Command2);
+    QVERIFY(ui.MSChart1->isChartVisible());
 }
 
 } // namespace
@@ -45,17 +45,18 @@ void TestForm1Entry::typingInvalidatesTheResults()
     QFETCH(QString, name);
     QFETCH(QString, text4);
     Form1 &form = program.startAtMainWindow();
-    runOnce(form);
-    const QString largeGraphCaption = form.Label4->text();
+    const Controls<Form1> ui(form);
+    runOnce(ui);
+    const QString largeGraphCaption = ui.Label4->text();
     QTest::keyClick(box(form, name), Qt::Key_5);
-    QCOMPARE(form.Text4->text(), text4);
-    QCOMPARE(form.Label12->text(), QStringLiteral("????"));
-    QVERIFY(!form.MSChart1->isChartVisible());
-    QVERIFY(!form.Command2->isEnabled());
-    QVERIFY(!form.Command5->isEnabled());
+    QCOMPARE(ui.Text4->text(), text4);
+    QCOMPARE(ui.Label12->text(), QStringLiteral("????"));
+    QVERIFY(!ui.MSChart1->isChartVisible());
+    QVERIFY(!ui.Command2->isEnabled());
+    QVERIFY(!ui.Command5->isEnabled());
     // "Large graph" still shows the last run; the label above the result stays.
-    QVERIFY(form.Command11->isEnabled());
-    QCOMPARE(form.Label4->text(), largeGraphCaption);
+    QVERIFY(ui.Command11->isEnabled());
+    QCOMPARE(ui.Label4->text(), largeGraphCaption);
     QVERIFY(Harvest.SimuT == 65);
 }
 
@@ -86,75 +87,78 @@ void TestForm1Entry::enterChecksTheBox()
     QFETCH(QString, typed);
     QFETCH(QString, after);
     Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(form);
     TextBox *b = box(form, name);
     type(b, typed);
-    QVERIFY(!form.Command2->isEnabled());
+    QVERIFY(!ui.Command2->isEnabled());
     pressEnter(b);
     QCOMPARE(b->text(), after);
-    QVERIFY(form.Command2->isEnabled());
-    QVERIFY((form.focusWidget() == form.Command2));
+    QVERIFY(ui.Command2->isEnabled());
+    QVERIFY((form.focusWidget() == ui.Command2));
 }
 
 void TestForm1Entry::replacementRunsTheChangeHandler()
 {
-    Form1 &form = program.startAtMainWindow();
-    runOnce(form);
-    form.Kvalue->setFocus();
+    const Controls<Form1> ui(program.startAtMainWindow());
+    runOnce(ui);
+    ui.Kvalue->setFocus();
     // Enter on "0" puts "500" back, which is a change: results go, RUN unlocks again.
-    form.Kvalue->setText(QStringLiteral("0"));
-    form.Text4->setText(QStringLiteral("stale"));
-    pressEnter(form.Kvalue);
-    QCOMPARE(form.Kvalue->text(), QStringLiteral("500"));
-    QCOMPARE(form.Text4->text(), QStringLiteral("????"));
-    QVERIFY(!form.MSChart1->isChartVisible());
-    QVERIFY(form.Command2->isEnabled());
-    QVERIFY(!form.Command5->isEnabled());
+    ui.Kvalue->setText(QStringLiteral("0"));
+    ui.Text4->setText(QStringLiteral("stale"));
+    pressEnter(ui.Kvalue);
+    QCOMPARE(ui.Kvalue->text(), QStringLiteral("500"));
+    QCOMPARE(ui.Text4->text(), QStringLiteral("????"));
+    QVERIFY(!ui.MSChart1->isChartVisible());
+    QVERIFY(ui.Command2->isEnabled());
+    QVERIFY(!ui.Command5->isEnabled());
 }
 
 void TestForm1Entry::enterOnAnUnchangedBoxKeepsTheResults()
 {
-    Form1 &form = program.startAtMainWindow();
-    runOnce(form);
-    const QString result = form.Label12->text();
-    QVERIFY(!form.Command2->isEnabled());
-    pressEnter(form.rrate);
-    QCOMPARE(form.Label12->text(), result);
-    QVERIFY(form.MSChart1->isChartVisible());
-    QVERIFY(form.Command2->isEnabled());
-    QVERIFY(form.Command5->isEnabled());
-    form.Command2_Click(); // the same parameters run again
-    QCOMPARE(form.Label12->text(), result);
+    const Controls<Form1> ui(program.startAtMainWindow());
+    runOnce(ui);
+    const QString result = ui.Label12->text();
+    QVERIFY(!ui.Command2->isEnabled());
+    pressEnter(ui.rrate);
+    QCOMPARE(ui.Label12->text(), result);
+    QVERIFY(ui.MSChart1->isChartVisible());
+    QVERIFY(ui.Command2->isEnabled());
+    QVERIFY(ui.Command5->isEnabled());
+    click(ui.Command2); // the same parameters run again
+    QCOMPARE(ui.Label12->text(), result);
 }
 
 void TestForm1Entry::secondEnterRuns()
 {
     Form1 &form = program.startAtMainWindow();
-    type(form.Kvalue, QStringLiteral("400"));
-    pressEnter(form.Kvalue);
-    QVERIFY((form.focusWidget() == form.Command2));
-    pressEnter(form.Command2);
+    const Controls<Form1> ui(form);
+    type(ui.Kvalue, QStringLiteral("400"));
+    pressEnter(ui.Kvalue);
+    QVERIFY((form.focusWidget() == ui.Command2));
+    pressEnter(ui.Command2);
     QVERIFY(Harvest.CarryingCapacity == 400);
-    QVERIFY(form.MSChart1->isChartVisible());
-    QVERIFY(!form.Command2->isEnabled());
-    QVERIFY(form.Label12->text() != QStringLiteral("????"));
+    QVERIFY(ui.MSChart1->isChartVisible());
+    QVERIFY(!ui.Command2->isEnabled());
+    QVERIFY(ui.Label12->text() != QStringLiteral("????"));
 }
 
 void TestForm1Entry::enterInAnotherBoxUnlocksRunWithoutCheckingTheFirst()
 {
-    Form1 &form = program.startAtMainWindow();
-    type(form.n0, QStringLiteral("abc"));
-    pressEnter(form.rrate);
-    QCOMPARE(form.n0->text(), QStringLiteral("abc"));
-    QVERIFY(form.Command2->isEnabled());
+    const Controls<Form1> ui(program.startAtMainWindow());
+    type(ui.n0, QStringLiteral("abc"));
+    pressEnter(ui.rrate);
+    QCOMPARE(ui.n0->text(), QStringLiteral("abc"));
+    QVERIFY(ui.Command2->isEnabled());
 }
 
 void TestForm1Entry::otherKeysPassThrough()
 {
     Form1 &form = program.startAtMainWindow();
-    type(form.simut, QStringLiteral("12x"));
-    QCOMPARE(form.simut->text(), QStringLiteral("12x"));
-    QVERIFY(!form.Command2->isEnabled());
-    QVERIFY((form.focusWidget() == form.simut));
+    const Controls<Form1> ui(form);
+    type(ui.simut, QStringLiteral("12x"));
+    QCOMPARE(ui.simut->text(), QStringLiteral("12x"));
+    QVERIFY(!ui.Command2->isEnabled());
+    QVERIFY((form.focusWidget() == ui.simut));
 }
 
 QTEST_MAIN(TestForm1Entry)

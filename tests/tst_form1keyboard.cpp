@@ -73,8 +73,9 @@ void TestForm1Keyboard::init()
 void TestForm1Keyboard::mainWindowOpensWithTheFocusOnRun()
 {
     Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(QApplication::focusWidget(), form.Command2);
+    QCOMPARE(QApplication::focusWidget(), ui.Command2);
 }
 
 void TestForm1Keyboard::enterRunsThenStepsThroughTheCharts_data()
@@ -95,24 +96,25 @@ void TestForm1Keyboard::enterRunsThenStepsThroughTheCharts()
     QFETCH(Qt::Key, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     if (exponential) {
-        form.Option1->click();
-        form.Command2->setFocus();
+        ui.Option1->click();
+        ui.Command2->setFocus();
     }
 
     pressOnFocus(form, key, modifiers);
-    QVERIFY(form.MSChart1->isChartVisible());
-    QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time"));
-    QCOMPARE(QApplication::focusWidget(), form.MSChart1);
+    QVERIFY(ui.MSChart1->isChartVisible());
+    QCOMPARE(chartTitle(ui.MSChart1), QStringLiteral("N(t) vs. time"));
+    QCOMPARE(QApplication::focusWidget(), ui.MSChart1);
 
     // Twenty Enters walk the cycle round twice and on, and never leave the chart.
     QStringList titles;
     for (int enter = 1; enter <= 20; ++enter) {
         pressOnFocus(form, key, modifiers);
         QCOMPARE(Harvest.GraphIndex, enter % 9);
-        QCOMPARE(QApplication::focusWidget(), form.MSChart1);
-        titles << chartTitle(form);
+        QCOMPARE(QApplication::focusWidget(), ui.MSChart1);
+        titles << chartTitle(ui.MSChart1);
     }
     QCOMPARE(titles.first(), QStringLiteral("dN(t) vs. time"));
     QCOMPARE(titles.at(5), exponential ? QStringLiteral("Theoretical dN vs. N (exponential model)")
@@ -125,25 +127,27 @@ void TestForm1Keyboard::enterRunsThenStepsThroughTheCharts()
 void TestForm1Keyboard::spaceOnTheChartStepsToo()
 {
     Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     pressOnFocus(form, Qt::Key_Return);
     pressOnFocus(form, Qt::Key_Space);
     QCOMPARE(Harvest.GraphIndex, 1);
-    QCOMPARE(chartTitle(form), QStringLiteral("dN(t) vs. time"));
+    QCOMPARE(chartTitle(ui.MSChart1), QStringLiteral("dN(t) vs. time"));
 }
 
 void TestForm1Keyboard::enterInABoxThenEnterRuns()
 {
     Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     pressOnFocus(form, Qt::Key_Return); // a first run
-    type(form.Kvalue, QStringLiteral("400"));
+    type(ui.Kvalue, QStringLiteral("400"));
     pressOnFocus(form, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(QApplication::focusWidget(), form.Command2);
+    QCOMPARE(QApplication::focusWidget(), ui.Command2);
     pressOnFocus(form, Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(Harvest.CarryingCapacity == 400);
-    QVERIFY(form.MSChart1->isChartVisible());
-    QCOMPARE(QApplication::focusWidget(), form.MSChart1);
+    QVERIFY(ui.MSChart1->isChartVisible());
+    QCOMPARE(QApplication::focusWidget(), ui.MSChart1);
     pressOnFocus(form, Qt::Key_Return);
     QCOMPARE(Harvest.GraphIndex, 1);
     QCOMPARE(prints, 0);
@@ -152,30 +156,32 @@ void TestForm1Keyboard::enterInABoxThenEnterRuns()
 void TestForm1Keyboard::refusedRunHandsTheFocusToTheBoxToChange()
 {
     Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    type(form.Kvalue, QStringLiteral("0"));
+    type(ui.Kvalue, QStringLiteral("0"));
     pressOnFocus(form, Qt::Key_Tab); // leaves K unconfirmed
-    form.rrate->setFocus();
+    ui.rrate->setFocus();
     pressOnFocus(form, Qt::Key_Return); // confirms r, RUN takes the focus
     pressOnFocus(form, Qt::Key_Return); // RUN refuses
-    QCOMPARE(form.Label12->text(), QStringLiteral("Not run: K is not above 0"));
-    QCOMPARE(QApplication::focusWidget(), form.Kvalue);
-    QCOMPARE(form.Kvalue->selectedText(), QStringLiteral("0"));
+    QCOMPARE(ui.Label12->text(), QStringLiteral("Not run: K is not above 0"));
+    QCOMPARE(QApplication::focusWidget(), ui.Kvalue);
+    QCOMPARE(ui.Kvalue->selectedText(), QStringLiteral("0"));
     pressOnFocus(form, Qt::Key_Return); // Enter on K puts 500 back, then RUN
-    QCOMPARE(form.Kvalue->text(), QStringLiteral("500"));
+    QCOMPARE(ui.Kvalue->text(), QStringLiteral("500"));
     pressOnFocus(form, Qt::Key_Return);
-    QVERIFY(form.MSChart1->isChartVisible());
+    QVERIFY(ui.MSChart1->isChartVisible());
     QCOMPARE(prints, 0);
 }
 
 void TestForm1Keyboard::tabFollowsTheLayout()
 {
     Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     pressOnFocus(form, Qt::Key_Return); // the chart is shown and Print, Quit enabled
-    pressEnter(form.rrate);             // RUN enabled again
+    pressEnter(ui.rrate);               // RUN enabled again
     // Of the two model options, the chosen one takes part; the arrow keys switch.
-    form.Option2->setFocus();
+    ui.Option2->setFocus();
     QStringList visited;
     for (int tab = 0; tab < 16; ++tab) {
         visited << QApplication::focusWidget()->objectName();
@@ -191,25 +197,26 @@ void TestForm1Keyboard::tabFollowsTheLayout()
 void TestForm1Keyboard::everyControlHasAName()
 {
     Form1 &form = program.startAtMainWindow();
-    form.Command2_Click();
+    const Controls<Form1> ui(form);
+    click(ui.Command2);
     const std::pair<QWidget *, QString> named[] = {
-        {form.rrate, "Intrinsic rate (r):"},
-        {form.n0, "Initial population size N(0):"},
-        {form.Kvalue, "Carrying capacity (K):"},
-        {form.Harvestrate, "Harvest rate/time interval:"},
-        {form.simut, "Run for t = 1 to t ="},
-        {form.Command13, "Quiz"},
-        {form.Image1, "How to"},
-        {form.MSChart1, "N(t) vs. time"},
-        {form.Command2, "RUN"},
+        {ui.rrate, "Intrinsic rate (r):"},
+        {ui.n0, "Initial population size N(0):"},
+        {ui.Kvalue, "Carrying capacity (K):"},
+        {ui.Harvestrate, "Harvest rate/time interval:"},
+        {ui.simut, "Run for t = 1 to t ="},
+        {ui.Command13, "Quiz"},
+        {ui.Image1, "How to"},
+        {ui.MSChart1, "N(t) vs. time"},
+        {ui.Command2, "RUN"},
     };
     for (const auto &[widget, name] : named)
         QCOMPARE(accessibleName(widget), name);
     for (QWidget *widget : form.findChildren<QWidget *>())
         if ((widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
             QVERIFY2(!accessibleName(widget).trimmed().isEmpty(), qPrintable(widget->objectName()));
-    form.MSChart1_Click();
-    QCOMPARE(accessibleName(form.MSChart1), QStringLiteral("dN(t) vs. time"));
+    clickChart(ui.MSChart1);
+    QCOMPARE(accessibleName(ui.MSChart1), QStringLiteral("dN(t) vs. time"));
 }
 
 void TestForm1Keyboard::pendingTitleClickIsCancelledByLeaving()
@@ -218,11 +225,11 @@ void TestForm1Keyboard::pendingTitleClickIsCancelledByLeaving()
     titlform &title = WindowRegistry::get<titlform>();
     // A single click on the start label waits out the double-click time; two
     // quick keys leave the title and the proverb before it is over.
-    QTest::mouseClick(title.Label2, Qt::LeftButton);
+    QTest::mouseClick(Controls<titlform>(title).Label2, Qt::LeftButton);
     QVERIFY(title.hasPendingCalls());
     QTest::keyClick(&title, Qt::Key_A);
     QVERIFY(!title.hasPendingCalls());
-    QTest::keyClick(WindowRegistry::get<Prophecy>().Picture1, Qt::Key_B);
+    QTest::keyClick(Controls<Prophecy>(WindowRegistry::get<Prophecy>()).Picture1, Qt::Key_B);
     QVERIFY(form.isVisible());
     QTest::qWait(QApplication::doubleClickInterval() + 100);
     QVERIFY(!WindowRegistry::get<Prophecy>().isVisible());

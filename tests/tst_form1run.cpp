@@ -39,19 +39,20 @@ private slots:
 void TestForm1Run::runWithDefaults()
 {
     Form1 &form = program.startAtMainWindow();
-    form.Command2_Click();
-    QVERIFY(!form.Label16->isVisibleTo(&form));
-    QVERIFY(!form.Label17->isVisibleTo(&form));
-    QCOMPARE(form.Text4->text(), QStringLiteral("499.995479382058"));
-    QCOMPARE(form.Label12->text(), QStringLiteral("443.570191641478"));
-    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(65)="));
-    QVERIFY(form.MSChart1->isChartVisible());
-    QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time"));
-    QCOMPARE(chartPoints(form, 0).size(), 66);
-    QCOMPARE(chartPoints(form, 1).size(), 66);
-    QVERIFY(!form.Command2->isEnabled());
-    QVERIFY(form.Command5->isEnabled());
-    QVERIFY(form.Command11->isEnabled());
+    const Controls<Form1> ui(form);
+    click(ui.Command2);
+    QVERIFY(!ui.Label16->isVisibleTo(&form));
+    QVERIFY(!ui.Label17->isVisibleTo(&form));
+    QCOMPARE(ui.Text4->text(), QStringLiteral("499.995479382058"));
+    QCOMPARE(ui.Label12->text(), QStringLiteral("443.570191641478"));
+    QCOMPARE(ui.Label4->text(), QStringLiteral("Without harvest, N(65)="));
+    QVERIFY(ui.MSChart1->isChartVisible());
+    QCOMPARE(chartTitle(ui.MSChart1), QStringLiteral("N(t) vs. time"));
+    QCOMPARE(chartPoints(ui.MSChart1, 0).size(), 66);
+    QCOMPARE(chartPoints(ui.MSChart1, 1).size(), 66);
+    QVERIFY(!ui.Command2->isEnabled());
+    QVERIFY(ui.Command5->isEnabled());
+    QVERIFY(ui.Command11->isEnabled());
     QCOMPARE(QString::fromStdString(Harvest.ParameterCaption),
              QStringLiteral(" [N(0)=100, K=500, r=0.2, H=10.]"));
     QVERIFY(Harvest.SimuT == 65);
@@ -60,22 +61,22 @@ void TestForm1Run::runWithDefaults()
 
 void TestForm1Run::extinctionLowersTheRunLength()
 {
-    Form1 &form = program.startAtMainWindow();
-    enter(form.Harvestrate, QStringLiteral("40"));
-    form.Command2_Click();
-    QCOMPARE(form.simut->text(), QStringLiteral("3"));
+    const Controls<Form1> ui(program.startAtMainWindow());
+    enter(ui.Harvestrate, QStringLiteral("40"));
+    click(ui.Command2);
+    QCOMPARE(ui.simut->text(), QStringLiteral("3"));
     QVERIFY(Harvest.SimuT == 3);
-    QCOMPARE(form.Label12->text(), QStringLiteral("17.711442804736"));
-    QCOMPARE(form.Text4->text(), text(Harvest.NOriginal[3]));
-    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(3)="));
-    QVERIFY(form.MSChart1->isChartVisible()); // the change handler of the rewrite is overruled
-    QCOMPARE(chartPoints(form, 1).size(), 4);
-    QVERIFY(form.Command5->isEnabled());
+    QCOMPARE(ui.Label12->text(), QStringLiteral("17.711442804736"));
+    QCOMPARE(ui.Text4->text(), text(Harvest.NOriginal[3]));
+    QCOMPARE(ui.Label4->text(), QStringLiteral("Without harvest, N(3)="));
+    QVERIFY(ui.MSChart1->isChartVisible()); // the change handler of the rewrite is overruled
+    QCOMPARE(chartPoints(ui.MSChart1, 1).size(), 4);
+    QVERIFY(ui.Command5->isEnabled());
     // A short run's time axis ticks at the whole steps 0, 1, 2, 3.
     const auto *time
-        = qobject_cast<QValueAxis *>(form.MSChart1->chart()->axes(Qt::Horizontal).value(0));
+        = qobject_cast<QValueAxis *>(ui.MSChart1->chart()->axes(Qt::Horizontal).value(0));
     QVERIFY(time->min() == 0 && time->max() == 3);
-    QCOMPARE(form.MSChart1->frame().marks(0).labels, QStringList({"0", "1", "2", "3"}));
+    QCOMPARE(ui.MSChart1->frame().marks(0).labels, QStringList({"0", "1", "2", "3"}));
 }
 
 void TestForm1Run::deathInTheFirstStep_data()
@@ -109,26 +110,26 @@ void TestForm1Run::deathInTheFirstStep()
     QFETCH(QStringList, entries);
     QFETCH(double, n0);
     QFETCH(QString, shown);
-    Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(program.startAtMainWindow());
     if (exponential)
-        QTest::mouseClick(form.Option1, Qt::LeftButton);
-    const QList<TextBox *> boxes = {form.n0, form.rrate, form.Kvalue, form.Harvestrate};
+        QTest::mouseClick(ui.Option1, Qt::LeftButton);
+    const QList<TextBox *> boxes = {ui.n0, ui.rrate, ui.Kvalue, ui.Harvestrate};
     for (int i = 0; i < boxes.size(); ++i)
         if (boxes.at(i)->isEnabled()) {
             type(boxes.at(i), entries.at(i));
             pressEnter(boxes.at(i));
         }
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
-    QCOMPARE(form.simut->text(), QStringLiteral("0"));
+    QTest::mouseClick(ui.Command2, Qt::LeftButton);
+    QCOMPARE(ui.simut->text(), QStringLiteral("0"));
     QVERIFY(Harvest.SimuT == 0);
-    QCOMPARE(form.Text4->text(), shown);
-    QCOMPARE(form.Label12->text(), shown);
-    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(0)="));
+    QCOMPARE(ui.Text4->text(), shown);
+    QCOMPARE(ui.Label12->text(), shown);
+    QCOMPARE(ui.Label4->text(), QStringLiteral("Without harvest, N(0)="));
     const QList<QPointF> start = {QPointF(0, n0)};
-    QCOMPARE(chartPoints(form, 0), start);
-    QCOMPARE(chartPoints(form, 1), start);
+    QCOMPARE(chartPoints(ui.MSChart1, 0), start);
+    QCOMPARE(chartPoints(ui.MSChart1, 1), start);
     // A line of one point shows as a dot.
-    for (QAbstractSeries *series : form.MSChart1->chart()->series())
+    for (QAbstractSeries *series : ui.MSChart1->chart()->series())
         QVERIFY(!static_cast<QLineSeries *>(series)->lightMarker().isNull());
 
     // The cycle from N(t): the points per population series of each chart; the
@@ -137,21 +138,21 @@ void TestForm1Run::deathInTheFirstStep()
     const QList<int> counts = exponential ? QList<int>{0, 1, alive, 0, 0, 51, 51, 51}
                                           : QList<int>{0, 1, 1, 0, 0, 51, 51, 0};
     for (int position = 1; position <= counts.size(); ++position) {
-        clickChart(form.MSChart1);
+        clickChart(ui.MSChart1);
         const int count = counts.at(position - 1);
-        QCOMPARE(chartPoints(form, 0).size(), count);
-        QCOMPARE(chartPoints(form, 1).size(), count);
+        QCOMPARE(chartPoints(ui.MSChart1, 0).size(), count);
+        QCOMPARE(chartPoints(ui.MSChart1, 1).size(), count);
         if (position == 2) // dN against N: the harvested population loses all it had
-            QCOMPARE(chartPoints(form, 1).first(), QPointF(n0, -n0));
+            QCOMPARE(chartPoints(ui.MSChart1, 1).first(), QPointF(n0, -n0));
         if (position == 3 && alive) // ln N(t)
-            QCOMPARE(chartPoints(form, 1).first(), QPointF(0, std::log(n0)));
+            QCOMPARE(chartPoints(ui.MSChart1, 1).first(), QPointF(0, std::log(n0)));
         // A chart with nothing to draw says so.
-        QCOMPARE(form.MSChart1->shownTitle().endsWith(QLatin1String("(nothing to draw)")),
+        QCOMPARE(ui.MSChart1->shownTitle().endsWith(QLatin1String("(nothing to draw)")),
                  count == 0);
     }
     // The 0 is the run's; confirmed with Enter, the box's own rule applies.
-    pressEnter(form.simut);
-    QCOMPARE(form.simut->text(), QStringLiteral("50"));
+    pressEnter(ui.simut);
+    QCOMPARE(ui.simut->text(), QStringLiteral("50"));
 }
 
 void TestForm1Run::runLengthIsCheckedBeforeRunning_data()
@@ -172,22 +173,22 @@ void TestForm1Run::runLengthIsCheckedBeforeRunning()
 {
     QFETCH(QString, simut);
     QFETCH(QString, after);
-    Form1 &form = program.startAtMainWindow();
-    form.simut->setText(simut); // typed, then confirmed with Enter in another box
-    pressEnter(form.rrate);
-    form.Command2_Click();
-    QCOMPARE(form.simut->text(), after);
+    const Controls<Form1> ui(program.startAtMainWindow());
+    ui.simut->setText(simut); // typed, then confirmed with Enter in another box
+    pressEnter(ui.rrate);
+    click(ui.Command2);
+    QCOMPARE(ui.simut->text(), after);
     QVERIFY(Harvest.SimuT == after.toDouble());
-    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(%1)=").arg(after));
-    QCOMPARE(chartPoints(form, 0).size(), after.toInt() + 1);
+    QCOMPARE(ui.Label4->text(), QStringLiteral("Without harvest, N(%1)=").arg(after));
+    QCOMPARE(chartPoints(ui.MSChart1, 0).size(), after.toInt() + 1);
 }
 
 void TestForm1Run::leniencyReadsTheBoxes()
 {
-    Form1 &form = program.startAtMainWindow();
-    form.Kvalue->setText(QStringLiteral("400 individuals"));
-    pressEnter(form.rrate);
-    form.Command2_Click();
+    const Controls<Form1> ui(program.startAtMainWindow());
+    ui.Kvalue->setText(QStringLiteral("400 individuals"));
+    pressEnter(ui.rrate);
+    click(ui.Command2);
     QVERIFY(Harvest.CarryingCapacity == 400);
     QCOMPARE(QString::fromStdString(Harvest.ParameterCaption),
              QStringLiteral(" [N(0)=100, K=400, r=0.2, H=10.]"));
@@ -228,59 +229,60 @@ void TestForm1Run::refusedRuns()
     QFETCH(QString, reason);
     QFETCH(QString, detail);
     Form1 &form = program.startAtMainWindow();
-    form.Command2_Click();
+    const Controls<Form1> ui(form);
+    click(ui.Command2);
     const double before = Harvest.NHarvested[65];
-    auto *b = form.findChild<QLineEdit *>(box);
+    auto *b = findControl<TextBox>(form, box);
     b->setText(typed); // not confirmed: Enter goes to another box
-    pressEnter(box == QLatin1String("simut") ? form.n0 : form.simut);
-    form.Command2_Click();
-    QCOMPARE(form.Label12->text(), reason);
-    QCOMPARE(form.Text4->text(), detail);
-    QCOMPARE(form.Label4->text(), QStringLiteral("What to change:"));
-    QVERIFY(!form.MSChart1->isChartVisible());
-    QVERIFY(!form.Command5->isEnabled());
-    QVERIFY(form.Command11->isEnabled()); // the large graph still shows the last run
+    pressEnter(box == QLatin1String("simut") ? ui.n0 : ui.simut);
+    click(ui.Command2);
+    QCOMPARE(ui.Label12->text(), reason);
+    QCOMPARE(ui.Text4->text(), detail);
+    QCOMPARE(ui.Label4->text(), QStringLiteral("What to change:"));
+    QVERIFY(!ui.MSChart1->isChartVisible());
+    QVERIFY(!ui.Command5->isEnabled());
+    QVERIFY(ui.Command11->isEnabled()); // the large graph still shows the last run
     QVERIFY(Harvest.NHarvested[65] == before);
 
     // The advice goes as soon as a box changes.
-    QTest::keyClick(form.n0, Qt::Key_0);
-    QCOMPARE(form.Label4->text(), QStringLiteral("Population size :"));
-    QCOMPARE(form.Label12->text(), QStringLiteral("????"));
+    QTest::keyClick(ui.n0, Qt::Key_0);
+    QCOMPARE(ui.Label4->text(), QStringLiteral("Population size :"));
+    QCOMPARE(ui.Label12->text(), QStringLiteral("????"));
 }
 
 void TestForm1Run::aLongResultShowsItsBeginning()
 {
-    Form1 &form = program.startAtMainWindow();
-    const int designPixels = form.Label12->font().pixelSize();
+    const Controls<Form1> ui(program.startAtMainWindow());
+    const int designPixels = ui.Label12->font().pixelSize();
     // The longest refusal fits in a smaller font, whole and centred.
     const QString reason = QStringLiteral("Not run: t is not a whole number from 1 to 2000");
-    form.Label12->setResult(reason);
-    QVERIFY(!form.Label12->textCut());
-    QVERIFY(form.Label12->font().pixelSize() < designPixels);
-    QCOMPARE(form.Label12->alignment(), Qt::Alignment(Qt::AlignCenter));
+    ui.Label12->setResult(reason);
+    QVERIFY(!ui.Label12->textCut());
+    QVERIFY(ui.Label12->font().pixelSize() < designPixels);
+    QCOMPARE(ui.Label12->alignment(), Qt::Alignment(Qt::AlignCenter));
     // A text too long even for the smallest font shows its beginning.
     const QString longer = reason + QStringLiteral(", nor is anything else here");
-    form.Label12->setResult(longer);
-    QVERIFY(form.Label12->textCut());
-    QCOMPARE(form.Label12->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
-    QCOMPARE(form.Label12->toolTip(), longer);
-    QCOMPARE(form.Label12->accessibleDescription(), longer);
+    ui.Label12->setResult(longer);
+    QVERIFY(ui.Label12->textCut());
+    QCOMPARE(ui.Label12->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+    QCOMPARE(ui.Label12->toolTip(), longer);
+    QCOMPARE(ui.Label12->accessibleDescription(), longer);
     // A result that fits is shown as laid out again and says nothing more.
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
-    QCOMPARE(form.Label12->text(), QStringLiteral("443.570191641478"));
-    QCOMPARE(form.Label12->font().pixelSize(), designPixels);
-    QCOMPARE(form.Label12->alignment(), Qt::Alignment(Qt::AlignCenter));
-    QVERIFY(form.Label12->toolTip().isEmpty());
+    QTest::mouseClick(ui.Command2, Qt::LeftButton);
+    QCOMPARE(ui.Label12->text(), QStringLiteral("443.570191641478"));
+    QCOMPARE(ui.Label12->font().pixelSize(), designPixels);
+    QCOMPARE(ui.Label12->alignment(), Qt::Alignment(Qt::AlignCenter));
+    QVERIFY(ui.Label12->toolTip().isEmpty());
 }
 
 void TestForm1Run::exponentialRunUsesTheEmptyKBox()
 {
-    Form1 &form = program.startAtMainWindow();
-    form.Option1->click();
-    form.Command2_Click();
+    const Controls<Form1> ui(program.startAtMainWindow());
+    ui.Option1->click();
+    click(ui.Command2);
     QVERIFY(Harvest.CarryingCapacity == 0);
-    QCOMPARE(form.Text4->text(), QStringLiteral("738.905609893065"));
-    QCOMPARE(form.Label12->text(), QStringLiteral("259.726402473266"));
+    QCOMPARE(ui.Text4->text(), QStringLiteral("738.905609893065"));
+    QCOMPARE(ui.Label12->text(), QStringLiteral("259.726402473266"));
     QCOMPARE(QString::fromStdString(Harvest.ParameterCaption),
              QStringLiteral(" [N(0)=100, r=0.2, H=15.]"));
 }
@@ -338,20 +340,20 @@ void TestForm1Run::runNeverShowsNonsense()
     QFETCH(QString, K);
     QFETCH(QString, H);
     QFETCH(QString, T);
-    Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(program.startAtMainWindow());
     if (exponential)
-        form.Option1->click();
-    form.n0->setText(n0);
-    form.rrate->setText(r);
+        ui.Option1->click();
+    ui.n0->setText(n0);
+    ui.rrate->setText(r);
     if (!exponential)
-        form.Kvalue->setText(K);
-    form.Harvestrate->setText(H);
-    form.simut->setText(T);
-    pressEnter(form.simut);
-    form.Command2_Click();
-    for (int click = 0; click < 9 && form.MSChart1->isChartVisible(); ++click) {
-        form.MSChart1_Click();
-        const auto axes = form.MSChart1->chart()->axes();
+        ui.Kvalue->setText(K);
+    ui.Harvestrate->setText(H);
+    ui.simut->setText(T);
+    pressEnter(ui.simut);
+    click(ui.Command2);
+    for (int click = 0; click < 9 && ui.MSChart1->isChartVisible(); ++click) {
+        clickChart(ui.MSChart1);
+        const auto axes = ui.MSChart1->chart()->axes();
         QCOMPARE(axes.size(), 2);
         for (const QAbstractAxis *a : axes) {
             const auto *axis = qobject_cast<const QValueAxis *>(a);
@@ -360,7 +362,7 @@ void TestForm1Run::runNeverShowsNonsense()
         }
     }
     for (const QString &shown :
-         {form.Text4->text(), form.Label12->text(), form.Label4->text(), form.simut->text()}) {
+         {ui.Text4->text(), ui.Label12->text(), ui.Label4->text(), ui.simut->text()}) {
         QVERIFY2(!shown.contains(QLatin1String("nan"), Qt::CaseInsensitive), qPrintable(shown));
         QVERIFY2(!shown.contains(QLatin1String("inf"), Qt::CaseInsensitive), qPrintable(shown));
     }

@@ -22,11 +22,12 @@ void turnWheel(QWidget *box, int eighths)
 QString resultAfterRun(ProgramFixture &program, const char *boxName, const QString &text)
 {
     Form1 &form = program.startAtMainWindow();
-    auto *box = form.findChild<QLineEdit *>(QString::fromLatin1(boxName));
+    const Controls<Form1> ui(form);
+    auto *box = findControl<TextBox>(form, QString::fromLatin1(boxName));
     type(box, text);
     pressEnter(box);
-    form.Command2_Click();
-    return form.Label12->text();
+    click(ui.Command2);
+    return ui.Label12->text();
 }
 
 } // namespace
@@ -71,12 +72,14 @@ void TestForm1Steps::aStepIsTypeEnterRun()
     const QString expected = resultAfterRun(program, qPrintable(box), after);
 
     Form1 &form = program.startAtMainWindow();
-    auto *entry = form.findChild<TextBox *>(box);
+
+    const Controls<Form1> ui(form);
+    auto *entry = findControl<TextBox>(form, box);
     if (key) {
         entry->setFocus();
         QTest::keyClick(entry, Qt::Key(key));
     } else {
-        form.Command2->setFocus(); // the wheel needs no focus in the box
+        ui.Command2->setFocus(); // the wheel needs no focus in the box
         turnWheel(entry, wheel);
         if (wheel < 120) {
             runUntilIdle();
@@ -86,56 +89,56 @@ void TestForm1Steps::aStepIsTypeEnterRun()
     }
     runUntilIdle();
     QCOMPARE(entry->text(), after);
-    QCOMPARE(form.Label12->text(), expected);
-    QVERIFY(form.MSChart1->isChartVisible());
-    QVERIFY(!form.Command2->isEnabled());
-    QVERIFY(form.Command5->isEnabled());
+    QCOMPARE(ui.Label12->text(), expected);
+    QVERIFY(ui.MSChart1->isChartVisible());
+    QVERIFY(!ui.Command2->isEnabled());
+    QVERIFY(ui.Command5->isEnabled());
     if (key)
         QCOMPARE(QApplication::focusWidget(), entry); // the student can go on stepping
 }
 
 void TestForm1Steps::aLimitChangesNothing()
 {
-    Form1 &form = program.startAtMainWindow();
-    enter(form.Harvestrate, QStringLiteral("0"));
-    form.Command2_Click();
-    const QString result = form.Label12->text();
+    const Controls<Form1> ui(program.startAtMainWindow());
+    enter(ui.Harvestrate, QStringLiteral("0"));
+    click(ui.Command2);
+    const QString result = ui.Label12->text();
     runUntilIdle();
-    PaintCount paints(form.MSChart1->viewport());
-    form.Harvestrate->setFocus();
+    PaintCount paints(ui.MSChart1->viewport());
+    ui.Harvestrate->setFocus();
     runUntilIdle();
     paints.count = 0;
-    QTest::keyClick(form.Harvestrate, Qt::Key_Down);
-    QTest::keyClick(form.Harvestrate, Qt::Key_PageDown);
+    QTest::keyClick(ui.Harvestrate, Qt::Key_Down);
+    QTest::keyClick(ui.Harvestrate, Qt::Key_PageDown);
     runUntilIdle();
-    QCOMPARE(form.Harvestrate->text(), QStringLiteral("0"));
-    QCOMPARE(form.Label12->text(), result);
+    QCOMPARE(ui.Harvestrate->text(), QStringLiteral("0"));
+    QCOMPARE(ui.Label12->text(), result);
     QCOMPARE(paints.count, 0);
 }
 
 void TestForm1Steps::aRefusedStepSaysWhy()
 {
-    Form1 &form = program.startAtMainWindow();
-    form.Option1->click();
-    enter(form.simut, QStringLiteral("2000"));
-    enter(form.rrate, QStringLiteral("0.35"));
-    form.Command2_Click();
-    QVERIFY(form.MSChart1->isChartVisible());
+    const Controls<Form1> ui(program.startAtMainWindow());
+    ui.Option1->click();
+    enter(ui.simut, QStringLiteral("2000"));
+    enter(ui.rrate, QStringLiteral("0.35"));
+    click(ui.Command2);
+    QVERIFY(ui.MSChart1->isChartVisible());
     // 100 e^(0.36 t) leaves the doubles at t = 1959, so 1957 is the longest run.
-    form.rrate->setFocus();
-    QTest::keyClick(form.rrate, Qt::Key_Up);
+    ui.rrate->setFocus();
+    QTest::keyClick(ui.rrate, Qt::Key_Up);
     runUntilIdle();
-    QCOMPARE(form.rrate->text(), QStringLiteral("0.36"));
-    QCOMPARE(form.Label12->text(), QStringLiteral("Not run: N(t) grows too large"));
-    QCOMPARE(form.Label4->text(), QStringLiteral("What to change:"));
-    QCOMPARE(form.Text4->text(), QStringLiteral("Run for t = 1 to 1957 at most"));
-    QVERIFY(!form.MSChart1->isChartVisible());
-    QCOMPARE(QApplication::focusWidget(), form.rrate);
+    QCOMPARE(ui.rrate->text(), QStringLiteral("0.36"));
+    QCOMPARE(ui.Label12->text(), QStringLiteral("Not run: N(t) grows too large"));
+    QCOMPARE(ui.Label4->text(), QStringLiteral("What to change:"));
+    QCOMPARE(ui.Text4->text(), QStringLiteral("Run for t = 1 to 1957 at most"));
+    QVERIFY(!ui.MSChart1->isChartVisible());
+    QCOMPARE(QApplication::focusWidget(), ui.rrate);
     // A step back runs again.
-    QTest::keyClick(form.rrate, Qt::Key_Down);
+    QTest::keyClick(ui.rrate, Qt::Key_Down);
     runUntilIdle();
-    QVERIFY(form.MSChart1->isChartVisible());
-    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(2000)="));
+    QVERIFY(ui.MSChart1->isChartVisible());
+    QCOMPARE(ui.Label4->text(), QStringLiteral("Without harvest, N(2000)="));
 }
 
 void TestForm1Steps::theChartOnScreenStays_data()
@@ -151,45 +154,46 @@ void TestForm1Steps::theChartOnScreenStays()
     QFETCH(bool, exponential);
     QFETCH(QString, theory);
     Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(form);
     if (exponential)
-        form.Option1->click();
+        ui.Option1->click();
     // Before the first run a step shows N(t), as RUN does.
-    form.Harvestrate->setFocus();
-    QTest::keyClick(form.Harvestrate, Qt::Key_Up);
+    ui.Harvestrate->setFocus();
+    QTest::keyClick(ui.Harvestrate, Qt::Key_Up);
     runUntilIdle();
-    QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time"));
+    QCOMPARE(chartTitle(ui.MSChart1), QStringLiteral("N(t) vs. time"));
     for (int click = 0; click < 6; ++click)
-        form.MSChart1_Click();
-    QCOMPARE(chartTitle(form), theory);
-    const QList<QPointF> before = chartPoints(form, 2); // the harvest line
+        clickChart(ui.MSChart1);
+    QCOMPARE(chartTitle(ui.MSChart1), theory);
+    const QList<QPointF> before = chartPoints(ui.MSChart1, 2); // the harvest line
 
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     runUntilIdle();
-    PaintCount paints(form.MSChart1->viewport());
-    form.Harvestrate->setFocus();
+    PaintCount paints(ui.MSChart1->viewport());
+    ui.Harvestrate->setFocus();
     runUntilIdle();
     paints.count = 0;
-    QTest::keyClick(form.Harvestrate, Qt::Key_Up);
+    QTest::keyClick(ui.Harvestrate, Qt::Key_Up);
     runUntilIdle();
-    QCOMPARE(chartTitle(form), theory);
-    QCOMPARE(chartPoints(form, 2).value(0).y(), before.value(0).y() + 1);
+    QCOMPARE(chartTitle(ui.MSChart1), theory);
+    QCOMPARE(chartPoints(ui.MSChart1, 2).value(0).y(), before.value(0).y() + 1);
     QCOMPARE(Harvest.GraphIndex, 6); // the cycle stands where it stood
     QCOMPARE(paints.count, 1);       // drawn once, with no hide-and-show between
-    QVERIFY(looksTheSame(onScreen(form.MSChart1), rendered(form.MSChart1)));
-    form.MSChart1_Click();
+    QVERIFY(looksTheSame(onScreen(ui.MSChart1), rendered(ui.MSChart1)));
+    clickChart(ui.MSChart1);
     QCOMPARE(Harvest.GraphIndex, 7);
 }
 
 void TestForm1Steps::kLockedUnderTheExponentialModel()
 {
-    Form1 &form = program.startAtMainWindow();
-    form.Option1->click();
-    QVERIFY(!form.Kvalue->isEnabled());
-    QTest::keyClick(form.Kvalue, Qt::Key_Up);
-    turnWheel(form.Kvalue, 120);
+    const Controls<Form1> ui(program.startAtMainWindow());
+    ui.Option1->click();
+    QVERIFY(!ui.Kvalue->isEnabled());
+    QTest::keyClick(ui.Kvalue, Qt::Key_Up);
+    turnWheel(ui.Kvalue, 120);
     runUntilIdle();
-    QCOMPARE(form.Kvalue->text(), QString());
-    QVERIFY(!form.MSChart1->isChartVisible()); // nothing ran
+    QCOMPARE(ui.Kvalue->text(), QString());
+    QVERIFY(!ui.MSChart1->isChartVisible()); // nothing ran
 }
 
 // Keys that arrive before the event loop comes round, as a held key or a fast wheel
@@ -197,58 +201,58 @@ void TestForm1Steps::kLockedUnderTheExponentialModel()
 void TestForm1Steps::stepsFasterThanRunsAreMerged()
 {
     const QString expected = resultAfterRun(program, "Harvestrate", QStringLiteral("15"));
-    Form1 &form = program.startAtMainWindow();
-    form.Command2_Click();
+    const Controls<Form1> ui(program.startAtMainWindow());
+    click(ui.Command2);
     runUntilIdle();
-    QSignalSpy results(form.Text4, &QLineEdit::textChanged); // "????", then the result
-    form.Harvestrate->setFocus();
+    QSignalSpy results(ui.Text4, &QLineEdit::textChanged); // "????", then the result
+    ui.Harvestrate->setFocus();
     for (int key = 0; key < 5; ++key)
-        QTest::keyClick(form.Harvestrate, Qt::Key_Up);
-    QCOMPARE(form.Harvestrate->text(), QStringLiteral("10")); // the run is queued, once
+        QTest::keyClick(ui.Harvestrate, Qt::Key_Up);
+    QCOMPARE(ui.Harvestrate->text(), QStringLiteral("10")); // the run is queued, once
     runUntilIdle();
-    QCOMPARE(form.Harvestrate->text(), QStringLiteral("15"));
+    QCOMPARE(ui.Harvestrate->text(), QStringLiteral("15"));
     QCOMPARE(results.size(), 2);
-    QCOMPARE(form.Label12->text(), expected);
+    QCOMPARE(ui.Label12->text(), expected);
 }
 
 // An extinction lowers the run-length box, as RUN does; the next step of another
 // box runs for the run length the student chose again.
 void TestForm1Steps::stepsRunForTheStudentsRunLength()
 {
-    Form1 &form = program.startAtMainWindow();
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    const Controls<Form1> ui(program.startAtMainWindow());
+    QTest::mouseClick(ui.Command2, Qt::LeftButton);
     for (int click = 0; click < 6; ++click)
-        clickChart(form.MSChart1);
-    form.Harvestrate->setFocus();
+        clickChart(ui.MSChart1);
+    ui.Harvestrate->setFocus();
     for (const char *lowered : {"11", "5", "3"}) { // H = 20, 30, 40
-        QTest::keyClick(form.Harvestrate, Qt::Key_PageUp);
+        QTest::keyClick(ui.Harvestrate, Qt::Key_PageUp);
         runUntilIdle();
-        QCOMPARE(form.simut->text(), QLatin1String(lowered));
+        QCOMPARE(ui.simut->text(), QLatin1String(lowered));
     }
     for (int step = 0; step < 3; ++step) {
-        QTest::keyClick(form.Harvestrate, Qt::Key_PageDown);
+        QTest::keyClick(ui.Harvestrate, Qt::Key_PageDown);
         runUntilIdle();
     }
     // As a plain run of the defaults.
-    QCOMPARE(form.Harvestrate->text(), QStringLiteral("10"));
-    QCOMPARE(form.simut->text(), QStringLiteral("65"));
-    QCOMPARE(form.Label12->text(), QStringLiteral("443.570191641478"));
-    QCOMPARE(form.Text4->text(), QStringLiteral("499.995479382058"));
-    QCOMPARE(form.Label4->text(), QStringLiteral("Without harvest, N(65)="));
+    QCOMPARE(ui.Harvestrate->text(), QStringLiteral("10"));
+    QCOMPARE(ui.simut->text(), QStringLiteral("65"));
+    QCOMPARE(ui.Label12->text(), QStringLiteral("443.570191641478"));
+    QCOMPARE(ui.Text4->text(), QStringLiteral("499.995479382058"));
+    QCOMPARE(ui.Label4->text(), QStringLiteral("Without harvest, N(65)="));
     for (int click = 0; click < 3; ++click)
-        clickChart(form.MSChart1);
-    QCOMPARE(chartTitle(form), QStringLiteral("N(t) vs. time"));
-    QCOMPARE(chartPoints(form, 1).size(), 66);
-    QVERIFY(chartPoints(form, 1).last().y() == 443.570191641478);
+        clickChart(ui.MSChart1);
+    QCOMPARE(chartTitle(ui.MSChart1), QStringLiteral("N(t) vs. time"));
+    QCOMPARE(chartPoints(ui.MSChart1, 1).size(), 66);
+    QVERIFY(chartPoints(ui.MSChart1, 1).last().y() == 443.570191641478);
 }
 
 void TestForm1Steps::theKeysAreNamedInTheTooltip()
 {
-    Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(program.startAtMainWindow());
     const QString hint = QStringLiteral("Up and Down change H by 1, Page Up and Page Down by 10");
-    QCOMPARE(form.Harvestrate->toolTip(), hint);
-    QCOMPARE(form.Harvestrate->accessibleDescription(), hint);
-    QCOMPARE(form.simut->toolTip(),
+    QCOMPARE(ui.Harvestrate->toolTip(), hint);
+    QCOMPARE(ui.Harvestrate->accessibleDescription(), hint);
+    QCOMPARE(ui.simut->toolTip(),
              QStringLiteral("Up and Down change the run length by 1, Page Up and Page Down by 10"));
 }
 

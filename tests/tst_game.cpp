@@ -26,10 +26,10 @@ const QString Instructions = QStringLiteral(
     "order to survive.\nIf you try RANDOM DATA, you have to fill all data of blue boxes, "
     "then press ENTER. \nGood luck!");
 
-QStringList boxTexts(Game &game)
+QStringList boxTexts(const Controls<Game> &ui)
 {
     QStringList texts;
-    for (TextBox *box : game.boxes)
+    for (TextBox *box : ui.boxes)
         texts << box->text();
     return texts;
 }
@@ -63,8 +63,8 @@ private:
     SteadySource random;
     Game &open()
     {
-        Form1 &form = program.startAtMainWindow();
-        QTest::mouseClick(form.Command12, Qt::LeftButton);
+        const Controls<Form1> ui(program.startAtMainWindow());
+        QTest::mouseClick(ui.Command12, Qt::LeftButton);
         return WindowRegistry::get<Game>();
     }
 };
@@ -80,29 +80,29 @@ void TestGame::init()
 void TestGame::gameButtonOpensTheWindowAtItsStart()
 {
     Game &game = open();
+    const Controls<Game> ui(game);
     QVERIFY(game.isVisible());
     QVERIFY(!WindowRegistry::get<Form1>().isVisible());
     QCOMPARE(game.windowTitle(), QStringLiteral("Game"));
-    QCOMPARE(boxTexts(game),
+    QCOMPARE(boxTexts(ui),
              QStringList({"1000", "", "0.2", "1", "100000", "200", "5", "2000", "0.001", "30"}));
-    QVERIFY(!game.box(GameBox::CarryingK)->isEnabled());
-    QVERIFY(game.Option1->isChecked());
-    QVERIFY(game.Frame4->isVisible());
-    QCOMPARE(game.Label20->text(), Instructions);
-    for (QRadioButton *example : {game.EgRich, game.EgOk, game.EgLoser, game.Egbroke, game.EgJail})
+    QVERIFY(!ui.box(GameBox::CarryingK)->isEnabled());
+    QVERIFY(ui.Option1->isChecked());
+    QVERIFY(ui.Frame4->isVisible());
+    QCOMPARE(ui.Label20->text(), Instructions);
+    for (QRadioButton *example : {ui.EgRich, ui.EgOk, ui.EgLoser, ui.Egbroke, ui.EgJail})
         QVERIFY(!example->isChecked());
-    for (QLineEdit *result :
-         {game.FinalSimuT, game.FinalN, game.FinalCapital, game.Profit, game.GNP})
+    for (QLineEdit *result : {ui.FinalSimuT, ui.FinalN, ui.FinalCapital, ui.Profit, ui.GNP})
         QVERIFY(result->text().isEmpty());
-    QVERIFY(!game.shownVerdict());
-    QVERIFY(game.Command1->isEnabled());
+    QVERIFY(!ui.shownVerdict());
+    QVERIFY(ui.Command1->isEnabled());
     // The pictures' centre: three quarters across, four sevenths down.
-    const QPoint centre = game.Richman->geometry().center();
+    const QPoint centre = ui.Richman->geometry().center();
     QVERIFY(std::abs(centre.x() - game.width() * 3 / 4) <= 1);
     QVERIFY(std::abs(centre.y() - game.height() * 4 / 7) <= 1);
-    QCOMPARE(game.Richman->size(), QSize(320, 241));
+    QCOMPARE(ui.Richman->size(), QSize(320, 241));
     // The model options' captions are read in full.
-    for (QRadioButton *option : {game.Option1, game.Option2})
+    for (QRadioButton *option : {ui.Option1, ui.Option2})
         QVERIFY(option->sizeHint().width() <= option->width());
 }
 
@@ -124,17 +124,17 @@ void TestGame::runWithTheStartValues()
     QFETCH(QStringList, results);
     QFETCH(QString, verdict);
     Game &game = open();
+    const Controls<Game> ui(game);
     if (logistic)
-        QTest::mouseClick(game.Option2, Qt::LeftButton, {}, QPoint(8, 10));
-    QCOMPARE(game.box(GameBox::Price)->text(),
-             logistic ? QStringLiteral("25") : QStringLiteral("5"));
-    QTest::mouseClick(game.Command1, Qt::LeftButton);
-    QCOMPARE(QStringList({game.FinalSimuT->text(), game.FinalN->text(), game.FinalCapital->text(),
-                          game.Profit->text(), game.GNP->text()}),
+        QTest::mouseClick(ui.Option2, Qt::LeftButton, {}, QPoint(8, 10));
+    QCOMPARE(ui.box(GameBox::Price)->text(), logistic ? QStringLiteral("25") : QStringLiteral("5"));
+    QTest::mouseClick(ui.Command1, Qt::LeftButton);
+    QCOMPARE(QStringList({ui.FinalSimuT->text(), ui.FinalN->text(), ui.FinalCapital->text(),
+                          ui.Profit->text(), ui.GNP->text()}),
              results);
-    QVERIFY(game.shownVerdict());
-    QCOMPARE(game.shownVerdict()->objectName(), verdict);
-    QVERIFY(!game.Frame4->isVisible());
+    QVERIFY(ui.shownVerdict());
+    QCOMPARE(ui.shownVerdict()->objectName(), verdict);
+    QVERIFY(!ui.Frame4->isVisible());
     QCOMPARE(random.seeds, QList<int>({42})); // re-seeded from the clock's seconds
 }
 
@@ -166,143 +166,148 @@ void TestGame::examplesShowTheirVerdicts()
     QFETCH(QString, verdict);
     QFETCH(QString, words);
     Game &game = open();
-    for (QRadioButton *option : {game.Option1, game.Option2}) {
+    const Controls<Game> ui(game);
+    for (QRadioButton *option : {ui.Option1, ui.Option2}) {
         option->click();
-        auto *button = game.findChild<QRadioButton *>(example);
+        auto *button = findControl<QRadioButton>(game, example);
         button->click();
         QVERIFY(button->isChecked());
-        QVERIFY(game.Command1->isEnabled());
-        game.Command1_Click();
-        QCOMPARE(game.shownVerdict()->objectName(), verdict);
-        QCOMPARE(game.shownVerdict()->accessibleName(), words);
-        QCOMPARE(game.FinalSimuT->text(), QStringLiteral("30"));
+        QVERIFY(ui.Command1->isEnabled());
+        click(ui.Command1);
+        QCOMPARE(ui.shownVerdict()->objectName(), verdict);
+        QCOMPARE(ui.shownVerdict()->accessibleName(), words);
+        QCOMPARE(ui.FinalSimuT->text(), QStringLiteral("30"));
     }
 }
 
 void TestGame::typingClearsTheResults()
 {
     Game &game = open();
-    game.Command1_Click();
-    QVERIFY(game.shownVerdict());
-    QTest::keyClick(game.box(GameBox::Price), Qt::Key_0);
-    QVERIFY(!game.shownVerdict());
-    QVERIFY(!game.Command1->isEnabled());
-    for (QLineEdit *result :
-         {game.FinalSimuT, game.FinalN, game.FinalCapital, game.Profit, game.GNP})
+    const Controls<Game> ui(game);
+    click(ui.Command1);
+    QVERIFY(ui.shownVerdict());
+    QTest::keyClick(ui.box(GameBox::Price), Qt::Key_0);
+    QVERIFY(!ui.shownVerdict());
+    QVERIFY(!ui.Command1->isEnabled());
+    for (QLineEdit *result : {ui.FinalSimuT, ui.FinalN, ui.FinalCapital, ui.Profit, ui.GNP})
         QVERIFY(result->text().isEmpty());
 }
 
 void TestGame::enterChecksAndWaitsForTheListedBoxes()
 {
     Game &game = open();
-    game.box(GameBox::Price)->clear();
-    pressEnter(game.box(GameBox::DailyH)); // "Price" is empty: "Run" stays off
-    QVERIFY(!game.Command1->isEnabled());
-    pressEnter(game.box(GameBox::InitN)); // N(0) needs nothing else
-    QVERIFY(game.Command1->isEnabled());
+    const Controls<Game> ui(game);
+    ui.box(GameBox::Price)->clear();
+    pressEnter(ui.box(GameBox::DailyH)); // "Price" is empty: "Run" stays off
+    QVERIFY(!ui.Command1->isEnabled());
+    pressEnter(ui.box(GameBox::InitN)); // N(0) needs nothing else
+    QVERIFY(ui.Command1->isEnabled());
     QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : game.focusWidget(),
-             game.Command1);
-    game.Command1_Click(); // an empty box: nothing happens
-    QVERIFY(game.FinalSimuT->text().isEmpty());
+             ui.Command1);
+    click(ui.Command1); // an empty box: nothing happens
+    QVERIFY(ui.FinalSimuT->text().isEmpty());
 
-    game.box(GameBox::Lohn)->setText(QStringLiteral("0"));
-    pressEnter(game.box(GameBox::Lohn));
-    QCOMPARE(game.box(GameBox::Lohn)->text(), QStringLiteral("10000"));
-    game.box(GameBox::InterestRate)->setText(QStringLiteral("abc"));
-    pressEnter(game.box(GameBox::InterestRate));
-    QCOMPARE(game.box(GameBox::InterestRate)->text(), QStringLiteral("1000"));
+    ui.box(GameBox::Lohn)->setText(QStringLiteral("0"));
+    pressEnter(ui.box(GameBox::Lohn));
+    QCOMPARE(ui.box(GameBox::Lohn)->text(), QStringLiteral("10000"));
+    ui.box(GameBox::InterestRate)->setText(QStringLiteral("abc"));
+    pressEnter(ui.box(GameBox::InterestRate));
+    QCOMPARE(ui.box(GameBox::InterestRate)->text(), QStringLiteral("1000"));
 }
 
 void TestGame::randomDataLocksUntilTheNextRun()
 {
     Game &game = open();
-    game.EgRich->click();
-    QTest::mouseClick(game.Command2, Qt::LeftButton);
-    QCOMPARE(boxTexts(game),
+    const Controls<Game> ui(game);
+    ui.EgRich->click();
+    QTest::mouseClick(ui.Command2, Qt::LeftButton);
+    QCOMPARE(boxTexts(ui),
              QStringList({"500", "", "0.5", "5", "500000", "", "50", "", "0.005", ""}));
-    QVERIFY(!game.EgRich->isChecked());
-    QVERIFY(!game.Command1->isEnabled());
-    QVERIFY(game.box(GameBox::InitN)->isReadOnly());
-    QVERIFY(!game.box(GameBox::DailyH)->isReadOnly());
+    QVERIFY(!ui.EgRich->isChecked());
+    QVERIFY(!ui.Command1->isEnabled());
+    QVERIFY(ui.box(GameBox::InitN)->isReadOnly());
+    QVERIFY(!ui.box(GameBox::DailyH)->isReadOnly());
     // Enter in a locked box with a number unlocks "Run", which waits for the blue boxes.
-    pressEnter(game.box(GameBox::InitN));
-    QVERIFY(game.Command1->isEnabled());
-    game.Command1_Click();
-    QVERIFY(game.FinalSimuT->text().isEmpty());
+    pressEnter(ui.box(GameBox::InitN));
+    QVERIFY(ui.Command1->isEnabled());
+    click(ui.Command1);
+    QVERIFY(ui.FinalSimuT->text().isEmpty());
     for (const auto &[which, text] :
          {std::pair{GameBox::DailyH, "100"}, {GameBox::Lohn, "1000"}, {GameBox::SimutY, "20"}}) {
-        game.box(which)->setText(QString::fromLatin1(text));
-        pressEnter(game.box(which));
+        ui.box(which)->setText(QString::fromLatin1(text));
+        pressEnter(ui.box(which));
     }
-    game.Command1_Click();
-    QCOMPARE(game.FinalSimuT->text(), QStringLiteral("20"));
-    QVERIFY(!game.box(GameBox::InitN)->isReadOnly());
+    click(ui.Command1);
+    QCOMPARE(ui.FinalSimuT->text(), QStringLiteral("20"));
+    QVERIFY(!ui.box(GameBox::InitN)->isReadOnly());
 }
 
 void TestGame::refusedRunsSayWhy()
 {
     Game &game = open();
-    game.Option2->click();
-    game.box(GameBox::CarryingK)->setText(QStringLiteral("0"));
-    pressEnter(game.box(GameBox::InitN)); // K was not confirmed
-    game.Command1_Click();
-    QVERIFY(game.Frame4->isVisible());
-    QVERIFY(game.Label20->text().contains(QLatin1String("carrying capacity")));
-    QVERIFY(!game.shownVerdict());
-    QCOMPARE(game.focusWidget(), game.box(GameBox::CarryingK));
+    const Controls<Game> ui(game);
+    ui.Option2->click();
+    ui.box(GameBox::CarryingK)->setText(QStringLiteral("0"));
+    pressEnter(ui.box(GameBox::InitN)); // K was not confirmed
+    click(ui.Command1);
+    QVERIFY(ui.Frame4->isVisible());
+    QVERIFY(ui.Label20->text().contains(QLatin1String("carrying capacity")));
+    QVERIFY(!ui.shownVerdict());
+    QCOMPARE(game.focusWidget(), ui.box(GameBox::CarryingK));
 
-    game.box(GameBox::CarryingK)->setText(QStringLiteral("10000"));
-    game.box(GameBox::SimutY)->setText(QStringLiteral("20000"));
-    pressEnter(game.box(GameBox::InitN));
-    game.Command1_Click();
-    QVERIFY(game.Label20->text().contains(QLatin1String("from 0 to 10000 days")));
-    QVERIFY(game.FinalSimuT->text().isEmpty());
+    ui.box(GameBox::CarryingK)->setText(QStringLiteral("10000"));
+    ui.box(GameBox::SimutY)->setText(QStringLiteral("20000"));
+    pressEnter(ui.box(GameBox::InitN));
+    click(ui.Command1);
+    QVERIFY(ui.Label20->text().contains(QLatin1String("from 0 to 10000 days")));
+    QVERIFY(ui.FinalSimuT->text().isEmpty());
 
     // "How to" brings the instructions back.
-    game.Command3_Click();
-    QCOMPARE(game.Label20->text(), Instructions);
+    click(ui.Command3);
+    QCOMPARE(ui.Label20->text(), Instructions);
 }
 
 void TestGame::hugeGrowthStopsAndSaysSo()
 {
     Game &game = open();
+    const Controls<Game> ui(game);
     for (const auto &[which, text] : {std::pair{GameBox::GRate, "1"}, {GameBox::SimutY, "10000"}})
-        game.box(which)->setText(QString::fromLatin1(text));
-    pressEnter(game.box(GameBox::InitN));
-    game.Command1_Click();
-    QVERIFY(game.Frame4->isVisible());
-    QVERIFY(game.Label20->text().contains(QLatin1String("too large to count")));
-    QVERIFY(game.FinalSimuT->text().toInt() > 1000);
-    for (QLineEdit *result :
-         {game.FinalSimuT, game.FinalN, game.FinalCapital, game.Profit, game.GNP})
+        ui.box(which)->setText(QString::fromLatin1(text));
+    pressEnter(ui.box(GameBox::InitN));
+    click(ui.Command1);
+    QVERIFY(ui.Frame4->isVisible());
+    QVERIFY(ui.Label20->text().contains(QLatin1String("too large to count")));
+    QVERIFY(ui.FinalSimuT->text().toInt() > 1000);
+    for (QLineEdit *result : {ui.FinalSimuT, ui.FinalN, ui.FinalCapital, ui.Profit, ui.GNP})
         QVERIFY2(!result->text().contains(QLatin1String("inf"), Qt::CaseInsensitive)
                      && !result->text().contains(QLatin1String("nan"), Qt::CaseInsensitive),
                  qPrintable(result->text()));
-    QVERIFY(game.shownVerdict());
+    QVERIFY(ui.shownVerdict());
 }
 
 void TestGame::panelAndWayBack()
 {
     Game &game = open();
-    QTest::mouseClick(game.Command5, Qt::LeftButton);
-    QVERIFY(!game.Frame4->isVisible());
-    QTest::mouseClick(game.Command3, Qt::LeftButton);
-    QVERIFY(game.Frame4->isVisible());
-    game.Command1_Click();
-    QVERIFY(game.shownVerdict());
+    const Controls<Game> ui(game);
+    QTest::mouseClick(ui.Command5, Qt::LeftButton);
+    QVERIFY(!ui.Frame4->isVisible());
+    QTest::mouseClick(ui.Command3, Qt::LeftButton);
+    QVERIFY(ui.Frame4->isVisible());
+    click(ui.Command1);
+    QVERIFY(ui.shownVerdict());
     // After a run the panel comes back above the verdict picture, not under it.
-    QTest::mouseClick(game.Command3, Qt::LeftButton);
-    QWidget *top = game.childAt(game.Frame4->geometry().center());
-    QVERIFY(top == game.Frame4 || game.Frame4->isAncestorOf(top));
-    QTest::mouseClick(game.Label1, Qt::LeftButton); // "Simulation stopped at t ="
+    QTest::mouseClick(ui.Command3, Qt::LeftButton);
+    QWidget *top = game.childAt(ui.Frame4->geometry().center());
+    QVERIFY(top == ui.Frame4 || ui.Frame4->isAncestorOf(top));
+    QTest::mouseClick(ui.Label1, Qt::LeftButton); // "Simulation stopped at t ="
     QVERIFY(!game.isVisible());
     QVERIFY(WindowRegistry::get<Form1>().isVisible());
     // Back again: inputs and results as they were, but no picture.
-    const QString profit = game.Profit->text();
-    WindowRegistry::get<Form1>().Command12_Click();
+    const QString profit = ui.Profit->text();
+    click(controlsOf<Form1>().Command12);
     QCOMPARE(&WindowRegistry::get<Game>(), &game);
-    QCOMPARE(game.Profit->text(), profit);
-    QVERIFY(!game.shownVerdict());
+    QCOMPARE(ui.Profit->text(), profit);
+    QVERIFY(!ui.shownVerdict());
 }
 
 void TestGame::aDebtKeepsItsSignInSight_data()
@@ -339,40 +344,42 @@ void TestGame::aDebtKeepsItsSignInSight()
     QFETCH(QString, capitalShown);
     QFETCH(QString, finalNShown);
     Game &game = open();
+    const Controls<Game> ui(game);
     for (const auto &[which, text] : {std::pair{GameBox::CostPerInd, expense},
                                       {GameBox::GRate, rate}, {GameBox::SimutY, days}}) {
-        type(game.box(which), text);
-        pressEnter(game.box(which));
+        type(ui.box(which), text);
+        pressEnter(ui.box(which));
     }
-    QTest::mouseClick(game.Command1, Qt::LeftButton);
-    QCOMPARE(game.shownVerdict()->objectName(), QStringLiteral("Jail"));
+    QTest::mouseClick(ui.Command1, Qt::LeftButton);
+    QCOMPARE(ui.shownVerdict()->objectName(), QStringLiteral("Jail"));
     if (!capital.isEmpty())
-        QCOMPARE(game.FinalCapital->text(), capital);
-    const QString whole = game.FinalCapital->text();
+        QCOMPARE(ui.FinalCapital->text(), capital);
+    const QString whole = ui.FinalCapital->text();
     // Only as much of the number as fits, at the least its sign, its first
     // digits and its size; the tooltip and a screen reader get it whole.
-    QCOMPARE(game.FinalCapital->textCut(), !capitalShown.isEmpty());
-    QCOMPARE(game.FinalCapital->shownText(), capitalShown.isEmpty() ? whole : capitalShown);
-    QCOMPARE(game.FinalCapital->toolTip(), capitalShown.isEmpty() ? QString() : whole);
-    QCOMPARE(game.FinalCapital->accessibleDescription(), game.FinalCapital->toolTip());
+    QCOMPARE(ui.FinalCapital->textCut(), !capitalShown.isEmpty());
+    QCOMPARE(ui.FinalCapital->shownText(), capitalShown.isEmpty() ? whole : capitalShown);
+    QCOMPARE(ui.FinalCapital->toolTip(), capitalShown.isEmpty() ? QString() : whole);
+    QCOMPARE(ui.FinalCapital->accessibleDescription(), ui.FinalCapital->toolTip());
     if (!finalNShown.isEmpty())
-        QCOMPARE(game.FinalN->shownText(), finalNShown);
+        QCOMPARE(ui.FinalN->shownText(), finalNShown);
     // Reached with Tab, the box still shows its beginning.
-    game.FinalCapital->setFocus(Qt::TabFocusReason);
-    QCOMPARE(game.FinalCapital->cursorPosition(), 0);
+    ui.FinalCapital->setFocus(Qt::TabFocusReason);
+    QCOMPARE(ui.FinalCapital->cursorPosition(), 0);
 }
 
 void TestGame::closeBoxRestoresTheStartValuesButKeepsTheGame()
 {
     Game &game = open();
-    game.Option2->click();
-    game.Command1_Click();
+    const Controls<Game> ui(game);
+    ui.Option2->click();
+    click(ui.Command1);
     QVERIFY(game.close());
     QVERIFY(WindowRegistry::get<Form1>().isVisible());
     QVERIFY(!WindowRegistry::loaded<Game>());
     QVERIFY(HarvestGame.GameStopT == 15); // the game state stays
-    WindowRegistry::get<Form1>().Command12_Click();
-    Game &fresh = WindowRegistry::get<Game>();
+    click(controlsOf<Form1>().Command12);
+    const Controls<Game> fresh = controlsOf<Game>();
     QVERIFY(fresh.Option1->isChecked());
     QCOMPARE(fresh.box(GameBox::Price)->text(), QStringLiteral("5"));
     QVERIFY(HarvestGame.GameModel == Growth::Exponential);
@@ -381,10 +388,11 @@ void TestGame::closeBoxRestoresTheStartValuesButKeepsTheGame()
 void TestGame::keyboardRunsWithEnter()
 {
     Game &game = open();
+    const Controls<Game> ui(game);
     QVERIFY(QTest::qWaitForWindowActive(&game));
-    QCOMPARE(QApplication::focusWidget(), game.Command1);
-    QTest::keyClick(game.Command1, Qt::Key_Return);
-    QCOMPARE(game.shownVerdict()->objectName(), QStringLiteral("Loser"));
+    QCOMPARE(QApplication::focusWidget(), ui.Command1);
+    QTest::keyClick(ui.Command1, Qt::Key_Return);
+    QCOMPARE(ui.shownVerdict()->objectName(), QStringLiteral("Loser"));
 }
 
 QTEST_MAIN(TestGame)

@@ -35,8 +35,6 @@ protected:
     }
 };
 
-void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-
 } // namespace
 
 class TestInfoWindows : public ProgramTest
@@ -80,7 +78,7 @@ void TestInfoWindows::openingFromTheMainWindow()
     QFETCH(QStringList, order);
     Form1 &form = program.startAtMainWindow();
     ShowHideLog log;
-    click(form.findChild<QWidget *>(control));
+    click(findControl<QWidget>(form, control));
     QCOMPARE(log.events, order);
     QVERIFY(!form.isVisible());
     QVERIFY(!program.ended);
@@ -114,7 +112,7 @@ void TestInfoWindows::okReturnsAndKeepsTheWindow()
     if (opener == QLatin1String("F1"))
         QTest::keyClick(form.focusWidget(), Qt::Key_F1);
     else
-        click(form.findChild<QWidget *>(opener));
+        click(findControl<QWidget>(form, opener));
     QWidget *info = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == window)
@@ -124,7 +122,7 @@ void TestInfoWindows::okReturnsAndKeepsTheWindow()
     if (escape)
         QTest::keyClick(info->focusWidget(), Qt::Key_Escape);
     else
-        click(info->findChild<QPushButton *>(QStringLiteral("Command1")));
+        click(findControl<QPushButton>(*info, QStringLiteral("Command1")));
     QCOMPARE(log.events, QStringList({window + " hidden", "Form1 shown"}));
     QVERIFY(form.isVisible());
     QTest::qWait(0);
@@ -134,21 +132,23 @@ void TestInfoWindows::okReturnsAndKeepsTheWindow()
 void TestInfoWindows::closeBoxUnloadsAndLoadRunsAgain()
 {
     Form1 &form = program.startAtMainWindow();
-    form.Command9_Click();
+    const Controls<Form1> ui(form);
+    click(ui.Command9);
     Introfrm *intro = WindowRegistry::loaded<Introfrm>();
-    intro->Text1->setPlainText(QStringLiteral("scribbled"));
+    Controls<Introfrm>(*intro).Text1->setPlainText(QStringLiteral("scribbled"));
     QVERIFY(intro->close());
     QVERIFY(form.isVisible());
     QTRY_VERIFY(!WindowRegistry::loaded<Introfrm>());
-    form.Command9_Click(); // a fresh window, loaded again
-    QCOMPARE(WindowRegistry::loaded<Introfrm>()->Text1->toPlainText(),
+    click(ui.Command9); // a fresh window, loaded again
+    QCOMPARE(Controls<Introfrm>(*WindowRegistry::loaded<Introfrm>()).Text1->toPlainText(),
              Introfrm::introductionText());
 
     // The other windows return the same way.
-    form.Command13_Click();
+    click(controlsOf<Introfrm>().Command1);
+    click(ui.Command13);
     QVERIFY(WindowRegistry::get<Quiz>().close());
     QVERIFY(form.isVisible());
-    form.Label15_Click();
+    click(ui.Label15);
     QVERIFY(WindowRegistry::get<Howto>().close());
     QVERIFY(form.isVisible());
 }
@@ -156,9 +156,10 @@ void TestInfoWindows::closeBoxUnloadsAndLoadRunsAgain()
 void TestInfoWindows::introductionLeadsToTheReferences()
 {
     Form1 &form = program.startAtMainWindow();
-    form.Command9_Click();
+    const Controls<Form1> ui(form);
+    click(ui.Command9);
     ShowHideLog log;
-    click(WindowRegistry::get<Introfrm>().Command2);
+    click(controlsOf<Introfrm>().Command2);
     QCOMPARE(log.events, QStringList({"Introfrm hidden", "Referenc shown"}));
     QVERIFY(!form.isVisible());
 }
@@ -180,9 +181,9 @@ void TestInfoWindows::referenceClicks()
 {
     QFETCH(QString, target);
     QFETCH(QStringList, order);
-    Form1 &form = program.startAtMainWindow();
-    form.Command9_Click();
-    WindowRegistry::get<Introfrm>().Command2_Click();
+    const Controls<Form1> ui(program.startAtMainWindow());
+    click(ui.Command9);
+    click(controlsOf<Introfrm>().Command2);
     Referenc &references = WindowRegistry::get<Referenc>();
     ShowHideLog log;
     if (target.isEmpty())
@@ -190,7 +191,7 @@ void TestInfoWindows::referenceClicks()
     else if (target == QLatin1String("Escape"))
         QTest::keyClick(references.focusWidget(), Qt::Key_Escape);
     else
-        click(references.findChild<QWidget *>(target));
+        click(findControl<QWidget>(references, target));
     QCOMPARE(log.events, order);
     QCOMPARE(references.isVisible(), order.isEmpty());
 }
@@ -198,29 +199,31 @@ void TestInfoWindows::referenceClicks()
 void TestInfoWindows::quittingEndsOnlyThroughTheDedication()
 {
     Form1 &form = program.startAtMainWindow();
-    form.Command1_Click();
+    const Controls<Form1> ui(form);
+    click(ui.Command1);
     copyrigh &citation = WindowRegistry::get<copyrigh>();
-    QCOMPARE(citation.Command1->toolTip(), QStringLiteral("Click here to end this program"));
+    QCOMPARE(controlsOf<copyrigh>().Command1->toolTip(),
+             QStringLiteral("Click here to end this program"));
 
     // The close box cancels the quitting.
     QVERIFY(citation.close());
     QVERIFY(form.isVisible());
     QVERIFY(!program.ended);
 
-    form.Command1_Click();
+    click(ui.Command1);
     ShowHideLog log;
-    click(WindowRegistry::get<copyrigh>().Command1);
+    click(controlsOf<copyrigh>().Command1);
     QCOMPARE(log.events, QStringList({"copyrigh hidden", "Vater shown"}));
     Vater &dedication = WindowRegistry::get<Vater>();
     QCOMPARE(dedication.windowTitle(), QStringLiteral("Dedication"));
     QVERIFY(!program.ended);
-    click(dedication.Command1);
+    click(controlsOf<Vater>().Command1);
     QVERIFY(program.ended);
 
     // Closing the dedication ends the program too: there is nothing to return to.
-    program.ended = false;
-    form.Command1_Click();
-    WindowRegistry::get<copyrigh>().Command1_Click();
+    click(Controls<Form1>(program.startAtMainWindow()).Command1);
+    QVERIFY(!program.ended);
+    click(controlsOf<copyrigh>().Command1);
     QVERIFY(WindowRegistry::get<Vater>().close());
     QVERIFY(program.ended);
 }
@@ -229,24 +232,21 @@ void TestInfoWindows::citationFollowsTheClock()
 {
     int year = 2031;
     Environment::setNow([&year] { return QDateTime(QDate(year, 6, 1), QTime(9, 0)); });
-    Form1 &form = program.startAtMainWindow();
-    form.Command1_Click();
-    QVERIFY(
-        WindowRegistry::get<copyrigh>().Label5->text().contains(QStringLiteral("\u00A9 2031 ")));
-    QVERIFY(WindowRegistry::get<copyrigh>().Label7->text().contains(
-        QLatin1String("developers. 2031. ")));
+    const Controls<Form1> ui(program.startAtMainWindow());
+    click(ui.Command1);
+    const Controls<copyrigh> citation = controlsOf<copyrigh>();
+    QVERIFY(citation.Label5->text().contains(QStringLiteral("\u00A9 2031 ")));
+    QVERIFY(citation.Label7->text().contains(QLatin1String("developers. 2031. ")));
     // Every text of the window fits its label.
-    for (QLabel *label :
-         {WindowRegistry::get<copyrigh>().Label5, WindowRegistry::get<copyrigh>().Label7,
-          WindowRegistry::get<copyrigh>().Label6})
+    for (QLabel *label : {citation.Label5, citation.Label7, citation.Label6})
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
                  qPrintable(label->objectName()));
 
     // Back and again: the window was only hidden, its texts stand.
     WindowRegistry::get<copyrigh>().close();
     year = 2032;
-    form.Command1_Click();
-    QVERIFY(WindowRegistry::get<copyrigh>().Label7->text().contains(QLatin1String("2032")));
+    click(ui.Command1);
+    QVERIFY(controlsOf<copyrigh>().Label7->text().contains(QLatin1String("2032")));
 }
 
 void TestInfoWindows::introductionText()
@@ -269,18 +269,18 @@ void TestInfoWindows::introductionText()
     QVERIFY(text.endsWith(QLatin1String("life table. ")));
     QVERIFY(!text.contains(QLatin1Char('\n')));
 
-    Form1 &form = program.startAtMainWindow();
-    form.Command9_Click();
-    QPlainTextEdit *box = WindowRegistry::get<Introfrm>().Text1;
+    const Controls<Form1> ui(program.startAtMainWindow());
+    click(ui.Command9);
+    QPlainTextEdit *box = controlsOf<Introfrm>().Text1;
     QCOMPARE(box->toPlainText(), text);
     QVERIFY(box->isReadOnly());
 }
 
 void TestInfoWindows::instructionText()
 {
-    Form1 &form = program.startAtMainWindow();
-    form.Image1_Click();
-    const QStringList lines = WindowRegistry::get<Howto>().Label1->text().split(QLatin1Char('\n'));
+    const Controls<Form1> ui(program.startAtMainWindow());
+    click(ui.Image1);
+    const QStringList lines = controlsOf<Howto>().Label1->text().split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 8);
     QCOMPARE(lines[0], QStringLiteral("Click on the graph to change graph."));
     QCOMPARE(lines[1], QStringLiteral("Click on a parameter box to change the default value, then "
@@ -312,52 +312,53 @@ void TestInfoWindows::citationTexts()
 
 void TestInfoWindows::referencesInOrderOfYear()
 {
-    Form1 &form = program.startAtMainWindow();
-    form.Command9_Click();
-    WindowRegistry::get<Introfrm>().Command2_Click();
+    const Controls<Form1> ui(program.startAtMainWindow());
+    click(ui.Command9);
+    click(controlsOf<Introfrm>().Command2);
     Referenc &references = WindowRegistry::get<Referenc>();
-    QCOMPARE(references.Label1[0]->text(), QStringLiteral("References"));
+    const Controls<Referenc> entries(references);
+    QCOMPARE(entries.Label1[0]->text(), QStringLiteral("References"));
     const QStringList order
         = {"Label1(2)", "Label1(1)", "Label1(3)", "Label1(4)", "Label1(5)", "Label1(6)", "Label2"};
     const QStringList starts
         = {"Lewis, E. G. (1942).",    "Leslie, P. H. (1945).", "Gordon, H. S. (1954).",
            "Schaefer, M. B. (1954).", "Hardin, G. (1968).",    "May, R. M., Beddington",
            "Clark, C. W. (1990)."};
-    int lastBottom = references.Label1[0]->geometry().bottom();
+    int lastBottom = entries.Label1[0]->geometry().bottom();
     for (int i = 0; i < order.size(); ++i) {
-        auto *label = references.findChild<QLabel *>(order[i]);
+        auto *label = findControl<QLabel>(references, order[i]);
         QVERIFY(label->text().startsWith(starts[i]));
         // Each entry wraps within its label, below the one before.
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(order[i]));
         QVERIFY(label->y() > lastBottom);
         lastBottom = label->geometry().bottom();
     }
-    QVERIFY(lastBottom < references.Command1->y());
-    QCOMPARE(references.Label1[2]->text(),
-             QStringLiteral("Lewis, E. G. (1942). On the generation "
-                            "and growth of a population. Sankhy\u0101 "
-                            "6: 93\u201396."));
-    QCOMPARE(references.Label2->text(),
+    QVERIFY(lastBottom < entries.Command1->y());
+    QCOMPARE(entries.Label1[2]->text(), QStringLiteral("Lewis, E. G. (1942). On the generation "
+                                                       "and growth of a population. Sankhy\u0101 "
+                                                       "6: 93\u201396."));
+    QCOMPARE(entries.Label2->text(),
              QStringLiteral("Clark, C. W. (1990). Mathematical Bioeconomics: The Optimal "
                             "Management of Renewable Resources, 2nd edition. Wiley, New York."));
 }
 
 void TestInfoWindows::picturesPlacedAtLoad()
 {
-    Form1 &form = program.startAtMainWindow();
-    form.Command13_Click();
+    const Controls<Form1> ui(program.startAtMainWindow());
+    click(ui.Command13);
     Quiz &quiz = WindowRegistry::get<Quiz>();
-    QCOMPARE(quiz.Image1->size(), QSize(545, 190));
-    QVERIFY(std::abs(quiz.Image1->geometry().center().x() - quiz.rect().center().x()) <= 1);
-    const int raised = quiz.rect().center().y() - quiz.Image1->geometry().center().y();
+    const Controls<Quiz> sheet(quiz);
+    QCOMPARE(sheet.Image1->size(), QSize(545, 190));
+    QVERIFY(std::abs(sheet.Image1->geometry().center().x() - quiz.rect().center().x()) <= 1);
+    const int raised = quiz.rect().center().y() - sheet.Image1->geometry().center().y();
     QVERIFY2(std::abs(raised * TwipsPerPixel - 400) <= TwipsPerPixel,
              qPrintable(QString::number(raised)));
-    QVERIFY(!quiz.Image1->accessibleDescription().isEmpty());
+    QVERIFY(!sheet.Image1->accessibleDescription().isEmpty());
 
-    quiz.Command1_Click();
-    form.Command1_Click();
-    WindowRegistry::get<copyrigh>().Command1_Click();
-    Vater &dedication = WindowRegistry::get<Vater>();
+    click(sheet.Command1);
+    click(ui.Command1);
+    click(controlsOf<copyrigh>().Command1);
+    const Controls<Vater> dedication(WindowRegistry::get<Vater>());
     QCOMPARE(dedication.Picture2->size(), QSize(504, 559));
     const QPoint offCentre
         = dedication.Picture2->geometry().center() - dedication.Frame1->rect().center();
@@ -369,26 +370,25 @@ void TestInfoWindows::picturesPlacedAtLoad()
 void TestInfoWindows::enterOnTheFocusedButton()
 {
     Form1 &form = program.startAtMainWindow();
-    form.Command9_Click();
-    QCOMPARE(WindowRegistry::get<Introfrm>().focusWidget(),
-             WindowRegistry::get<Introfrm>().Command1);
+    const Controls<Form1> ui(form);
+    click(ui.Command9);
+    QCOMPARE(WindowRegistry::get<Introfrm>().focusWidget(), controlsOf<Introfrm>().Command1);
     // The introduction's text shows when it has the focus.
-    QPlainTextEdit *text = WindowRegistry::get<Introfrm>().Text1;
+    QPlainTextEdit *text = controlsOf<Introfrm>().Text1;
     QVERIFY(QTest::qWaitForWindowActive(text->window()));
     QTest::keyClick(text->window()->focusWidget(), Qt::Key_Tab); // round to the text
     QCOMPARE(text->window()->focusWidget(), text);
     const QImage focused = text->grab().toImage();
-    WindowRegistry::get<Introfrm>().Command1->setFocus();
+    controlsOf<Introfrm>().Command1->setFocus();
     QVERIFY(focused != text->grab().toImage());
-    pressEnter(WindowRegistry::get<Introfrm>().Command1);
+    pressEnter(controlsOf<Introfrm>().Command1);
     QVERIFY(form.isVisible() && !WindowRegistry::get<Introfrm>().isVisible());
 
-    form.Command1_Click();
-    QCOMPARE(WindowRegistry::get<copyrigh>().focusWidget(),
-             WindowRegistry::get<copyrigh>().Command1);
-    pressEnter(WindowRegistry::get<copyrigh>().Command1);
-    QCOMPARE(WindowRegistry::get<Vater>().focusWidget(), WindowRegistry::get<Vater>().Command1);
-    pressEnter(WindowRegistry::get<Vater>().Command1);
+    click(ui.Command1);
+    QCOMPARE(WindowRegistry::get<copyrigh>().focusWidget(), controlsOf<copyrigh>().Command1);
+    pressEnter(controlsOf<copyrigh>().Command1);
+    QCOMPARE(WindowRegistry::get<Vater>().focusWidget(), controlsOf<Vater>().Command1);
+    pressEnter(controlsOf<Vater>().Command1);
     QVERIFY(program.ended);
 }
 

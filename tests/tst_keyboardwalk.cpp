@@ -60,26 +60,27 @@ void TestKeyboardWalk::tabReachesEveryControl()
 {
     QFETCH(QString, window);
     Form1 &form = program.startAtMainWindow();
-    form.Command2_Click();
+    const Controls<Form1> ui(form);
+    click(ui.Command2);
     QWidget *shown = &form;
     if (window == QLatin1String("Introfrm"))
-        form.Command9_Click(), shown = &WindowRegistry::get<Introfrm>();
+        click(ui.Command9), shown = &WindowRegistry::get<Introfrm>();
     else if (window == QLatin1String("Howto"))
-        form.Label15_Click(), shown = &WindowRegistry::get<Howto>();
+        click(ui.Label15), shown = &WindowRegistry::get<Howto>();
     else if (window == QLatin1String("Referenc"))
-        form.Command9_Click(), WindowRegistry::get<Introfrm>().Command2_Click(),
+        click(ui.Command9), click(controlsOf<Introfrm>().Command2),
             shown = &WindowRegistry::get<Referenc>();
     else if (window == QLatin1String("copyrigh"))
-        form.Command1_Click(), shown = &WindowRegistry::get<copyrigh>();
+        click(ui.Command1), shown = &WindowRegistry::get<copyrigh>();
     else if (window == QLatin1String("Quiz"))
-        form.Command13_Click(), shown = &WindowRegistry::get<Quiz>();
+        click(ui.Command13), shown = &WindowRegistry::get<Quiz>();
     else if (window == QLatin1String("Vater"))
-        form.Command1_Click(), WindowRegistry::get<copyrigh>().Command1_Click(),
+        click(ui.Command1), click(controlsOf<copyrigh>().Command1),
             shown = &WindowRegistry::get<Vater>();
     else if (window == QLatin1String("larggraf"))
-        form.ShowLargeGraph(), shown = &WindowRegistry::get<larggraf>();
+        click(ui.Command11), shown = &WindowRegistry::get<larggraf>();
     else if (window == QLatin1String("Game"))
-        form.Command12_Click(), shown = &WindowRegistry::get<Game>();
+        click(ui.Command12), shown = &WindowRegistry::get<Game>();
     QVERIFY(QTest::qWaitForWindowActive(shown));
 
     QList<QObject *> stops;

@@ -20,14 +20,19 @@ const QString Caption = QStringLiteral(" [N(0)=100, K=500, r=0.2, H=10.]");
 
 larggraf &large() { return WindowRegistry::get<larggraf>(); }
 
-QString title() { return large().MSChart1->chart()->title(); }
+// The large window's controls, found afresh: the window may have been loaded again.
+Controls<larggraf> largeUi() { return Controls<larggraf>(large()); }
 
-QList<QPointF> points(int seriesIndex) { return large().MSChart1->plotted().value(seriesIndex); }
+QtChartControl *largeChart() { return largeUi().MSChart1; }
+
+QString title() { return largeChart()->chart()->title(); }
+
+QList<QPointF> points(int seriesIndex) { return largeChart()->plotted().value(seriesIndex); }
 
 QStringList legendTexts()
 {
     QStringList texts;
-    for (QAbstractSeries *series : large().MSChart1->chart()->series())
+    for (QAbstractSeries *series : largeChart()->chart()->series())
         texts << series->name();
     return texts;
 }
@@ -35,13 +40,13 @@ QStringList legendTexts()
 // The axes' tick labels as the chart draws them.
 QStringList tickLabels()
 {
-    const ChartFrame &frame = large().MSChart1->frame();
+    const ChartFrame &frame = largeChart()->frame();
     return frame.marks(0).labels + frame.marks(1).labels;
 }
 
 bool allFinite()
 {
-    for (QAbstractSeries *series : large().MSChart1->chart()->series())
+    for (QAbstractSeries *series : largeChart()->chart()->series())
         for (const QPointF &p : static_cast<QXYSeries *>(series)->points())
             if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
                 return false;
@@ -56,7 +61,7 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show && watched == WindowRegistry::loaded<larggraf>())
-            seen = large().MSChart1->chart()->title();
+            seen = largeChart()->chart()->title();
         return false;
     }
 };
@@ -92,11 +97,12 @@ private:
     Form1 &openAfterRun(bool exponential = false)
     {
         Form1 &form = program.startAtMainWindow();
+        const Controls<Form1> ui(form);
         if (exponential)
-            form.Option1->click();
-        largeGraphWaited = !form.Command11->isEnabled(); // "Large graph" waits for a run
-        form.Command2_Click();
-        QTest::mouseClick(form.Command11, Qt::LeftButton);
+            ui.Option1->click();
+        largeGraphWaited = !ui.Command11->isEnabled(); // "Large graph" waits for a run
+        click(ui.Command2);
+        QTest::mouseClick(ui.Command11, Qt::LeftButton);
         return form;
     }
 };
@@ -104,10 +110,11 @@ private:
 void TestLargeGraph::openingViewBeforeTheWindowShows()
 {
     Form1 &form = program.startAtMainWindow();
-    form.Command2_Click();
+    const Controls<Form1> ui(form);
+    click(ui.Command2);
     TitleAtShow watch;
     qApp->installEventFilter(&watch);
-    QTest::mouseClick(form.Command11, Qt::LeftButton);
+    QTest::mouseClick(ui.Command11, Qt::LeftButton);
     qApp->removeEventFilter(&watch);
     QVERIFY(!form.isVisible());
     QVERIFY(large().isVisible());
@@ -118,7 +125,7 @@ void TestLargeGraph::openingViewBeforeTheWindowShows()
              "the window stands in the middle of the screen");
     // The literal ends in a blank and the caption begins with one.
     QCOMPARE(watch.seen, QStringLiteral("The change of N(t) with t ") + Caption);
-    QVERIFY(large().MSChart1->frame().legend().isEmpty());
+    QVERIFY(largeChart()->frame().legend().isEmpty());
     QCOMPARE(points(0).size(), 66);
     QCOMPARE(points(1).size(), 66);
     openAfterRun();
@@ -162,11 +169,11 @@ void TestLargeGraph::views()
     QFETCH(int, pointsEach);
     QFETCH(QString, focus);
     openAfterRun();
-    auto *pressed = large().findChild<QPushButton *>(button);
+    auto *pressed = findControl<QPushButton>(large(), button);
     pressed->setFocus();
     QTest::mouseClick(pressed, Qt::LeftButton);
     QCOMPARE(::title(), title);
-    QVERIFY(!large().MSChart1->frame().legend().isEmpty());
+    QVERIFY(!largeChart()->frame().legend().isEmpty());
     QCOMPARE(legendTexts(), legend);
     for (int i = 0; i < legend.size(); ++i)
         QCOMPARE(points(i).size(), pointsEach);
@@ -215,7 +222,7 @@ void TestLargeGraph::cycleOrderDiffersFromTheButtons()
     openAfterRun(exponential);
     QStringList shown;
     for (int click = 0; click < 9; ++click) {
-        large().MSChart1_Click();
+        clickChart(largeChart());
         QVERIFY(allFinite());
         shown << ::title();
         if (click == 5)
@@ -237,9 +244,9 @@ void TestLargeGraph::buttonsDoNotMoveTheCycle()
 {
     openAfterRun();
     for (int click = 0; click < 3; ++click)
-        large().MSChart1_Click();
-    QTest::mouseClick(large().Command2, Qt::LeftButton); // "dN vs. N"
-    large().MSChart1_Click();
+        clickChart(largeChart());
+    QTest::mouseClick(largeUi().Command2, Qt::LeftButton); // "dN vs. N"
+    clickChart(largeChart());
     QCOMPARE(Harvest.LargeGraphIndex, 4);
     QVERIFY(::title().startsWith(QLatin1String("N(t) and dN(t) at different t ")));
 }
@@ -247,16 +254,17 @@ void TestLargeGraph::buttonsDoNotMoveTheCycle()
 void TestLargeGraph::cycleSurvivesCloseReopenAndRuns()
 {
     Form1 &form = openAfterRun();
-    large().MSChart1_Click();
-    large().MSChart1_Click();
+    const Controls<Form1> ui(form);
+    clickChart(largeChart());
+    clickChart(largeChart());
     QVERIFY(large().close()); // unloaded
     QVERIFY(form.isVisible());
     QVERIFY(!WindowRegistry::loaded<larggraf>());
-    pressEnter(form.rrate);
-    form.Command2_Click(); // a new run
-    form.ShowLargeGraph(); // a fresh window on its opening view, with no legend
-    QVERIFY(large().MSChart1->frame().legend().isEmpty());
-    large().MSChart1_Click();
+    pressEnter(ui.rrate);
+    click(ui.Command2);  // a new run
+    click(ui.Command11); // a fresh window on its opening view, with no legend
+    QVERIFY(largeChart()->frame().legend().isEmpty());
+    clickChart(largeChart());
     QCOMPARE(Harvest.LargeGraphIndex, 3);
     QVERIFY(::title().startsWith(QLatin1String("The change of N(t) (in logarithm) with t ")));
 }
@@ -264,14 +272,14 @@ void TestLargeGraph::cycleSurvivesCloseReopenAndRuns()
 // After an edit of the run-length box without a new run, the views show the last run.
 void TestLargeGraph::viewsReadTheRunNotTheBox()
 {
-    Form1 &form = openAfterRun();
-    large().Command4_Click();
-    form.simut->setText(QStringLiteral("10"));
-    form.ShowLargeGraph();
+    const Controls<Form1> ui(openAfterRun());
+    click(largeUi().Command4);
+    ui.simut->setText(QStringLiteral("10"));
+    click(ui.Command11);
     QCOMPARE(points(0).size(), 66);
-    large().Command3_Click();
+    click(largeUi().Command3);
     QCOMPARE(points(1).size(), 66);
-    large().Command7_Click();
+    click(largeUi().Command7);
     QCOMPARE(points(0).size(), 65);
 }
 
@@ -294,17 +302,17 @@ void TestLargeGraph::logisticGraphsWithoutEquilibriumOrRun()
     QFETCH(bool, exponentialRun);
     QFETCH(QString, title);
     QFETCH(int, curves);
-    Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(program.startAtMainWindow());
     if (exponentialRun)
-        form.Option1->click();
-    form.Harvestrate->setText(H);
-    pressEnter(form.Harvestrate);
-    form.Command2_Click();
+        ui.Option1->click();
+    ui.Harvestrate->setText(H);
+    pressEnter(ui.Harvestrate);
+    click(ui.Command2);
     if (exponentialRun)
-        form.Option2->click(); // the option says logistic, the run was exponential
-    form.ShowLargeGraph();
+        ui.Option2->click(); // the option says logistic, the run was exponential
+    click(ui.Command11);
     Harvest.LargeGraphIndex = 5;
-    large().MSChart1_Click();
+    clickChart(largeChart());
     QCOMPARE(::title(), title);
     QVERIFY(allFinite());
     int drawn = 0;
@@ -312,23 +320,23 @@ void TestLargeGraph::logisticGraphsWithoutEquilibriumOrRun()
         drawn += !points(i).isEmpty();
     QCOMPARE(drawn, curves);
     for (int position = 7; position <= 8; ++position) {
-        large().MSChart1_Click();
+        clickChart(largeChart());
         QVERIFY(allFinite());
     }
 }
 
 void TestLargeGraph::zeroPopulationDrawsNoLogarithm()
 {
-    Form1 &form = program.startAtMainWindow();
-    form.Option1->click();
-    form.n0->setText(QStringLiteral("0"));
-    pressEnter(form.n0);
-    form.Command2_Click();
-    form.ShowLargeGraph();
-    large().Command1_Click(); // LastPoint is -1: nothing to draw
+    const Controls<Form1> ui(program.startAtMainWindow());
+    ui.Option1->click();
+    ui.n0->setText(QStringLiteral("0"));
+    pressEnter(ui.n0);
+    click(ui.Command2);
+    click(ui.Command11);
+    click(largeUi().Command1); // LastPoint is -1: nothing to draw
     QVERIFY(Harvest.LastPoint == -1);
     QVERIFY(points(0).isEmpty() && points(1).isEmpty());
-    large().Command9_Click();
+    click(largeUi().Command9);
     QVERIFY(points(0).isEmpty() && points(1).isEmpty());
     QVERIFY(allFinite());
 }
@@ -350,7 +358,7 @@ void TestLargeGraph::leavingTheWindow()
     if (how.isEmpty())
         QVERIFY(large().close());
     else
-        QTest::mouseClick(large().findChild<QPushButton *>(how), Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(large(), how), Qt::LeftButton);
     QCOMPARE(form.isVisible(), shown.contains(QLatin1String("Form1")));
     QCOMPARE(WindowRegistry::loaded<copyrigh>() && WindowRegistry::loaded<copyrigh>()->isVisible(),
              shown.contains(QLatin1String("copyrigh")));
@@ -373,12 +381,12 @@ void TestLargeGraph::printSaysWhatCameOfIt()
             return printer;
         },
         nullptr);
-    Form1 &form = openAfterRun();
-    QTest::mouseClick(large().Command6, Qt::LeftButton);
+    const Controls<Form1> ui(openAfterRun());
+    QTest::mouseClick(largeUi().Command6, Qt::LeftButton);
     QVERIFY(QFileInfo(path).size() > 0);
     QCOMPARE(large().windowTitle(), QStringLiteral("Large graph: Printed"));
-    large().Command4_Click();
-    form.ShowLargeGraph();
+    click(largeUi().Command4);
+    click(ui.Command11);
     QCOMPARE(large().windowTitle(), QStringLiteral("Large graph"));
 }
 
@@ -394,30 +402,30 @@ void TestLargeGraph::keyboardStepsThroughTheCycle()
     QFETCH(bool, exponential);
     openAfterRun(exponential);
     QVERIFY(QTest::qWaitForWindowActive(&large()));
-    QCOMPARE(QApplication::focusWidget(), large().MSChart1);
+    QCOMPARE(QApplication::focusWidget(), largeChart());
     // Every view hands a mouse click on to a button, the theory even to "Quit";
     // twenty keys on the chart stay on the chart and open no other window.
     for (int key = 1; key <= 20; ++key) {
         QTest::keyClick(QApplication::focusWidget(), key % 2 ? Qt::Key_Return : Qt::Key_Space);
         QTRY_COMPARE(Harvest.LargeGraphIndex, key % 9);
-        QCOMPARE(QApplication::focusWidget(), large().MSChart1);
+        QCOMPARE(QApplication::focusWidget(), largeChart());
     }
     QVERIFY(large().isVisible());
     QVERIFY(!WindowRegistry::loaded<copyrigh>());
     QVERIFY(!program.ended);
     // A mouse click still hands on: ln N(t) to "dN/N vs. N".
-    QTest::mouseClick(large().MSChart1->viewport(), Qt::LeftButton);
+    QTest::mouseClick(largeChart()->viewport(), Qt::LeftButton);
     QTRY_COMPARE(Harvest.LargeGraphIndex, 3);
-    QCOMPARE(QApplication::focusWidget(), large().Command7);
+    QCOMPARE(QApplication::focusWidget(), largeUi().Command7);
     // Clicked on to the theory, the focus goes to "Quit"; the window opened again
     // has it on the chart, so Space steps on and never quits.
     for (int position = 4; position <= 6; ++position)
-        clickChart(large().MSChart1);
-    QCOMPARE(QApplication::focusWidget(), large().Command5);
-    QTest::mouseClick(large().Command4, Qt::LeftButton);
-    QTest::mouseClick(WindowRegistry::get<Form1>().Command11, Qt::LeftButton);
-    QCOMPARE(large().focusWidget(), large().MSChart1);
-    QTest::keyClick(large().MSChart1, Qt::Key_Space);
+        clickChart(largeChart());
+    QCOMPARE(QApplication::focusWidget(), largeUi().Command5);
+    QTest::mouseClick(largeUi().Command4, Qt::LeftButton);
+    click(Controls<Form1>(WindowRegistry::get<Form1>()).Command11);
+    QCOMPARE(large().focusWidget(), largeChart());
+    QTest::keyClick(largeChart(), Qt::Key_Space);
     QTRY_COMPARE(Harvest.LargeGraphIndex, 7);
     QVERIFY(!WindowRegistry::loaded<copyrigh>());
 }
@@ -437,7 +445,7 @@ void TestLargeGraph::eachClickPaintsTheChartOnce()
     QFETCH(bool, exponential);
     openAfterRun(exponential);
     QVERIFY(QTest::qWaitForWindowExposed(&large()));
-    QtChartControl *chart = large().MSChart1;
+    QtChartControl *chart = largeChart();
     PaintCount paints(chart->viewport());
     for (int click = 0; click < 9; ++click) {
         chart->setFocus();

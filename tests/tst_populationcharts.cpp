@@ -1,8 +1,8 @@
-// The main window's charts against time, read from a recording chart.
-#include "mainwindowchart.h"
+// The charts against time, read from a recording chart.
 #include "model/growth.h"
 #include "model/numbertext.h"
 #include "recordingchart.h"
+#include "testchartlook.h"
 
 #include <QTest>
 
@@ -38,7 +38,7 @@ double run(HarvestState &state, double n0, double r, double K, double H, double 
 
 void draw(Chart chart, ChartControl &control, HarvestState &state, double L)
 {
-    drawMainChart(chart, control, state, L);
+    drawTestChart(chart, control, state, L);
 }
 
 QList<int> rowsUpTo(int last)

@@ -39,6 +39,7 @@ private slots:
 void TestStartup::loadShowsBackdropAndTitleOnly()
 {
     Form1 &form = program.start();
+    const Controls<Form1> ui(form);
     QVERIFY(WindowRegistry::get<Backform>().isVisible());
     QCOMPARE(WindowRegistry::get<Backform>().background(), QColor(0, 0, 64));
     QVERIFY(WindowRegistry::get<titlform>().isVisible());
@@ -48,28 +49,28 @@ void TestStartup::loadShowsBackdropAndTitleOnly()
     QCOMPARE(form.size(), QSize(850, 618));
     QVERIFY(Harvest.SimuT == 65);
     QVERIFY(Harvest.GrowthModel == Growth::Logistic);
-    QVERIFY(form.Label16->isVisibleTo(&form) && form.Label17->isVisibleTo(&form));
-    QVERIFY(!form.MSChart1->isChartVisible());
-    QCOMPARE(form.Label17->text().split(QLatin1Char('\n')).size(), 4);
-    QVERIFY(form.Label17->text().startsWith(
+    QVERIFY(ui.Label16->isVisibleTo(&form) && ui.Label17->isVisibleTo(&form));
+    QVERIFY(!ui.MSChart1->isChartVisible());
+    QCOMPARE(ui.Label17->text().split(QLatin1Char('\n')).size(), 4);
+    QVERIFY(ui.Label17->text().startsWith(
         QStringLiteral("Press Enter or click RUN to begin the simulation.  \n")));
-    QCOMPARE(form.Label9->text().split(QLatin1Char('\n')).size(), 7);
-    QVERIFY(form.Command2->isEnabled());
-    QVERIFY(!form.Command11->isEnabled());
-    QVERIFY(!form.Command5->isEnabled());
-    QVERIFY(WindowRegistry::get<titlform>().Timer1->isActive());
-    QCOMPARE(WindowRegistry::get<titlform>().Timer1->interval(), 200);
+    QCOMPARE(ui.Label9->text().split(QLatin1Char('\n')).size(), 7);
+    QVERIFY(ui.Command2->isEnabled());
+    QVERIFY(!ui.Command11->isEnabled());
+    QVERIFY(!ui.Command5->isEnabled());
+    QVERIFY(controlsOf<titlform>().Timer1->isActive());
+    QCOMPARE(controlsOf<titlform>().Timer1->interval(), 200);
 }
 
 void TestStartup::titleAnimationCycle()
 {
     program.start();
     titlform &title = WindowRegistry::get<titlform>();
-    title.Timer1->stop();
+    const Controls<titlform> ui(title);
     auto shown = [&] {
         QList<int> visible;
         for (int i = 0; i < 8; ++i)
-            if (title.Label1[static_cast<std::size_t>(i)]->isVisibleTo(&title))
+            if (ui.Label1[static_cast<std::size_t>(i)]->isVisibleTo(&title))
                 visible << i;
         return visible;
     };
@@ -78,12 +79,12 @@ void TestStartup::titleAnimationCycle()
     // Greek at the bottom, and again from the start.
     const QList<int> expected = {1, 2, 3, 4, 5, 6, 7, 7, 7, 7, 7, 7, 0, 1, 2};
     for (int tick = 0; tick < expected.size(); ++tick) {
-        title.Timer1_Timer();
+        QVERIFY(nextTick(ui.Timer1));
         QCOMPARE(shown(), QList<int>({expected[tick]}));
     }
-    QCOMPARE(title.Label1[1]->font().pixelSize(), pointsToPixels(24));
-    QCOMPARE(title.Label1[7]->font().pixelSize(), pointsToPixels(60));
-    QVERIFY(title.Label1[1]->y() > title.Label1[7]->y());
+    QCOMPARE(ui.Label1[1]->font().pixelSize(), pointsToPixels(24));
+    QCOMPARE(ui.Label1[7]->font().pixelSize(), pointsToPixels(60));
+    QVERIFY(ui.Label1[1]->y() > ui.Label1[7]->y());
 }
 
 void TestStartup::leavingTheTitle_data()
@@ -103,15 +104,16 @@ void TestStartup::leavingTheTitle()
     QFETCH(int, how);
     Form1 &form = program.start();
     titlform &title = WindowRegistry::get<titlform>();
-    title.Timer1_Timer();
+    const Controls<titlform> ui(title);
+    QVERIFY(nextTick(ui.Timer1)); // the first label of the caption shows
     switch (how) {
     case 0: QTest::keyClick(&title, Qt::Key_Return); break;
     case 1: QTest::keyClick(&title, Qt::Key_Q); break;
     case 2: QTest::keyClick(&title, Qt::Key_Space); break;
     case 3: QTest::mouseClick(&title, Qt::LeftButton, {}, QPoint(800, 300)); break;
-    case 4: QTest::mouseClick(title.Label1[1], Qt::LeftButton); break;
+    case 4: click(ui.Label1[1]); break;
     case 5:
-        QTest::mouseClick(title.Label2, Qt::LeftButton);
+        QTest::mouseClick(ui.Label2, Qt::LeftButton);
         QTRY_VERIFY(!title.isVisible()); // a single click waits out the double-click time
         break;
     case 6: QVERIFY(!title.close()); break;
@@ -121,14 +123,14 @@ void TestStartup::leavingTheTitle()
     QCOMPARE(WindowRegistry::get<Backform>().background(), QColor(255, 255, 255));
     QVERIFY(!form.isVisible());
     // The title keeps animating while hidden.
-    QVERIFY(title.Timer1->isActive());
+    QVERIFY(ui.Timer1->isActive());
 }
 
 void TestStartup::doubleClickGoesStraightToTheMainWindow()
 {
     Form1 &form = program.start();
     titlform &title = WindowRegistry::get<titlform>();
-    QTest::mouseDClick(WindowRegistry::get<titlform>().Label2, Qt::LeftButton);
+    QTest::mouseDClick(Controls<titlform>(title).Label2, Qt::LeftButton);
     QVERIFY(!title.isVisible());
     QVERIFY(form.isVisible());
     QCOMPARE(WindowRegistry::get<Backform>().background(), QColor(255, 255, 255));
@@ -150,12 +152,13 @@ void TestStartup::leavingTheProverb()
 {
     QFETCH(int, how);
     Form1 &form = program.start();
-    WindowRegistry::get<titlform>().Form_KeyPress();
+    QTest::keyClick(&WindowRegistry::get<titlform>(), Qt::Key_Space);
     Prophecy &proverb = WindowRegistry::get<Prophecy>();
+    const Controls<Prophecy> ui(proverb);
     switch (how) {
-    case 0: QTest::keyClick(proverb.Picture1, Qt::Key_A); break;
+    case 0: QTest::keyClick(ui.Picture1, Qt::Key_A); break;
     case 1: QTest::keyClick(&proverb, Qt::Key_Escape); break;
-    case 2: QTest::mouseClick(proverb.Picture1, Qt::LeftButton); break;
+    case 2: QTest::mouseClick(ui.Picture1, Qt::LeftButton); break;
     case 3: QTest::mouseClick(&proverb, Qt::LeftButton, {}, QPoint(5, 5)); break;
     case 4: QVERIFY(!proverb.close()); break;
     }
@@ -163,28 +166,28 @@ void TestStartup::leavingTheProverb()
     QVERIFY(form.isVisible());
     QCOMPARE(WindowRegistry::get<Backform>().background(), QColor(0, 0, 0));
     QVERIFY(WindowRegistry::loaded<Prophecy>()); // only hidden, never unloaded
-    QCOMPARE(proverb.Picture1->size(), QSize(640, 480));
-    const QPoint offCentre = proverb.Picture1->geometry().center() - proverb.rect().center();
+    QCOMPARE(ui.Picture1->size(), QSize(640, 480));
+    const QPoint offCentre = ui.Picture1->geometry().center() - proverb.rect().center();
     QVERIFY(offCentre.manhattanLength() <= 1);
 }
 
 void TestStartup::noticeFollowsTheSystemYear()
 {
     Environment::setNow([] { return QDateTime(QDate(2031, 3, 4), QTime(10, 0)); });
-    Form1 &form = program.start();
-    QVERIFY(form.Label7->text().contains(QLatin1String("2031")));
-    QVERIFY(!form.Label7->text().contains(QLatin1String("2026")));
+    const Controls<Form1> ui(program.start());
+    QVERIFY(ui.Label7->text().contains(QLatin1String("2031")));
+    QVERIFY(!ui.Label7->text().contains(QLatin1String("2026")));
 }
 
 void TestStartup::portraitSitsAtTheFramesRightEdge()
 {
-    Form1 &form = program.start();
-    const QRect image = form.Image1->geometry();
+    const Controls<Form1> ui(program.start());
+    const QRect image = ui.Image1->geometry();
     QCOMPARE(image.size(), QSize(136, 180));
-    const int rightGapTwips = (form.Frame4->width() - image.right() - 1) * TwipsPerPixel;
+    const int rightGapTwips = (ui.Frame4->width() - image.right() - 1) * TwipsPerPixel;
     QVERIFY2(std::abs(rightGapTwips - 100) <= TwipsPerPixel,
              qPrintable(QString::number(rightGapTwips)));
-    QVERIFY(std::abs(image.top() - (form.Frame4->height() - image.bottom() - 1)) <= 1);
+    QVERIFY(std::abs(image.top() - (ui.Frame4->height() - image.bottom() - 1)) <= 1);
 }
 
 void TestStartup::layoutMatchesTheTwips_data()
@@ -213,6 +216,7 @@ void TestStartup::layoutMatchesTheTwips()
 void TestStartup::everyControlCarriesItsName()
 {
     Form1 &form = program.start();
+    const Controls<Form1> ui(form);
     for (const char *name :
          {"Label15",  "Label7",    "Frame1",    "Option1",  "Option2",     "Label10",  "Label11",
           "Command9", "Command12", "Command13", "Frame2",   "Label1",      "rrate",    "Label2",
@@ -224,11 +228,11 @@ void TestStartup::everyControlCarriesItsName()
     for (int i = 0; i < 8; ++i)
         QVERIFY(WindowRegistry::get<titlform>().findChild<QLabel *>(
             QStringLiteral("Label1(%1)").arg(i)));
-    QCOMPARE(form.Command2->toolTip(), QStringLiteral("Run simulation"));
-    QCOMPARE(form.Command11->toolTip(), QStringLiteral("Show more detail in large graph"));
-    QCOMPARE(form.Command10->text(), QStringLiteral(" Print"));
-    QCOMPARE(form.Image1->toolTip(), QStringLiteral("How to"));
-    QCOMPARE(form.Command2->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(ui.Command2->toolTip(), QStringLiteral("Run simulation"));
+    QCOMPARE(ui.Command11->toolTip(), QStringLiteral("Show more detail in large graph"));
+    QCOMPARE(ui.Command10->text(), QStringLiteral(" Print"));
+    QCOMPARE(ui.Image1->toolTip(), QStringLiteral("How to"));
+    QCOMPARE(ui.Command2->cursor().shape(), Qt::BitmapCursor);
 }
 
 void TestStartup::greekCaption()
@@ -236,8 +240,9 @@ void TestStartup::greekCaption()
     QCOMPARE(symbolFontText(QStringLiteral("Tarnwick (Basic)")),
              QStringLiteral("Ταρνωιχκ (Βασιχ)"));
     program.start();
-    QCOMPARE(WindowRegistry::get<titlform>().Label1[0]->text(), QStringLiteral("Ταρνωιχκ (Βασιχ)"));
-    QCOMPARE(WindowRegistry::get<titlform>().Label1[3]->text(), QStringLiteral("Tarnwick (Basic)"));
+    const Controls<titlform> title = controlsOf<titlform>();
+    QCOMPARE(title.Label1[0]->text(), QStringLiteral("Ταρνωιχκ (Βασιχ)"));
+    QCOMPARE(title.Label1[3]->text(), QStringLiteral("Tarnwick (Basic)"));
 }
 
 void TestStartup::closingTheMainWindowEndsTheProgram()

@@ -1,20 +1,10 @@
 // Renders every window of the program to PNG for visual review: the start-up
 // windows, the main window before and after a run, each of the nine charts of the
 // main window's click cycle under both models, and the information windows.
+#include "tests/windowcontrols.h"
+
 #include "app/backform.h"
-#include "app/prophecy.h"
 #include "app/startup.h"
-#include "app/titlform.h"
-#include "chartkit/qtchartcontrol.h"
-#include "game/game.h"
-#include "info/copyrigh.h"
-#include "info/howto.h"
-#include "info/introfrm.h"
-#include "info/quiz.h"
-#include "info/referenc.h"
-#include "info/vater.h"
-#include "largegraph/larggraf.h"
-#include "mainwindow/form1.h"
 #include "model/harvest.h"
 #include "widgets/controls.h"
 #include "widgets/design.h"
@@ -30,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
@@ -64,6 +55,25 @@ void enter(QLineEdit *box, const QString &text)
     QTest::keyClick(box, Qt::Key_Return);
 }
 
+// A click on a button; a disabled one takes none, and the picture after it would
+// not show what its name says.
+void click(QAbstractButton *button)
+{
+    if (!button->isEnabled())
+        std::fprintf(stderr, "%s is disabled\n", qPrintable(button->objectName()));
+    button->click();
+}
+
+// Lets the title's own timer run until it has ticked `ticks` times in all, then
+// holds the title there for its picture.
+void titleAfterTicks(QTimer *timer, QSignalSpy &ticked, int ticks)
+{
+    timer->start();
+    while (ticked.size() < ticks)
+        ticked.wait(1000);
+    timer->stop();
+}
+
 // The nine charts of one model side by side, three to a row, for a quick review.
 void saveSheet(const QList<QPixmap> &charts, const QString &name)
 {
@@ -81,16 +91,17 @@ void saveSheet(const QList<QPixmap> &charts, const QString &name)
 
 void chartCycle(Form1 &form, const char *model)
 {
+    const Controls<Form1> ui(form);
     // The cycle position survives runs: bring it to 0 so the names match the positions.
     Harvest.GraphIndex = 0;
-    form.Command2_Click();
+    click(ui.Command2);
     QList<QPixmap> charts;
     save(&form, QStringLiteral("form1-%1-0").arg(QLatin1String(model)));
-    charts << form.Frame3->grab();
+    charts << ui.Frame3->grab();
     for (int position = 1; position <= 8; ++position) {
-        form.MSChart1_Click();
+        clickChart(ui.MSChart1);
         save(&form, QStringLiteral("form1-%1-%2").arg(QLatin1String(model)).arg(position));
-        charts << form.Frame3->grab();
+        charts << ui.Frame3->grab();
     }
     saveSheet(charts, QStringLiteral("form1-%1-charts").arg(QLatin1String(model)));
 }
@@ -99,9 +110,9 @@ void chartCycle(Form1 &form, const char *model)
 // chart beside the point.
 void hoverShot(Form1 &form)
 {
-    form.MSChart1_Click(); // round to N(t) against time
+    QtChartControl *chart = Controls<Form1>(form).MSChart1;
+    clickChart(chart); // round to N(t) against time
     settle();
-    QtChartControl *chart = form.MSChart1;
     const QPointF value = chart->plotted().at(1).at(20);
     const QPointF inChart = chart->chart()->mapToPosition(value, chart->chart()->series().at(1));
     QTest::mouseMove(chart->viewport(), chart->mapFromScene(chart->chart()->mapToScene(inChart)));
@@ -113,29 +124,31 @@ void hoverShot(Form1 &form)
 void keyboardShot(Form1 &form)
 {
     Harvest.LargeGraphIndex = 0;
-    form.ShowLargeGraph();
+    click(Controls<Form1>(form).Command11);
     larggraf &large = WindowRegistry::get<larggraf>();
-    for (int click = 0; click < 9
-                        && !large.MSChart1->accessibleName().startsWith(
-                            QLatin1String("Graph for theoretical analysis"));
-         ++click)
-        large.MSChart1_Click();
-    large.MSChart1->setFocus();
+    const Controls<larggraf> ui(large);
+    for (int clicks = 0; clicks < 9
+                         && !ui.MSChart1->accessibleName().startsWith(
+                             QLatin1String("Graph for theoretical analysis"));
+         ++clicks)
+        clickChart(ui.MSChart1);
+    ui.MSChart1->setFocus();
     for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_PageUp, Qt::Key_PageUp})
-        QTest::keyClick(large.MSChart1, key);
+        QTest::keyClick(ui.MSChart1, key);
     save(&large, QStringLiteral("larggraf-keyboard-readout"));
-    large.Command4_Click();
+    click(ui.Command4);
 }
 
 // A run of 2000 steps for a handout: the chart saved as SVG, drawn back from the
 // file at twice the size, and the main window as the printer gets it.
 void handoutShots(Form1 &form)
 {
-    enter(form.simut, QStringLiteral("2000"));
-    form.Command2_Click();
+    const Controls<Form1> ui(form);
+    enter(ui.simut, QStringLiteral("2000"));
+    click(ui.Command2);
     settle();
     const QString svg = QDir(outputDir).filePath(QStringLiteral("export-2000.svg"));
-    form.MSChart1->exporter().savePicture(svg);
+    ui.MSChart1->exporter().savePicture(svg);
     QSvgRenderer drawing(svg);
     QImage drawn(drawing.defaultSize() * 2, QImage::Format_ARGB32);
     drawn.fill(Qt::white);
@@ -150,26 +163,27 @@ void handoutShots(Form1 &form)
     paintWindow(&form, printer, page.rect());
     printer.end();
     page.save(QDir(outputDir).filePath(QStringLiteral("print-form1.png")));
-    enter(form.simut, QStringLiteral("65"));
+    enter(ui.simut, QStringLiteral("65"));
 }
 
 // The large window's opening view and the nine positions of its own cycle.
 void largeCycle(Form1 &form, const char *model)
 {
     Harvest.LargeGraphIndex = 0;
-    form.ShowLargeGraph();
+    click(Controls<Form1>(form).Command11);
     larggraf &large = WindowRegistry::get<larggraf>();
+    const Controls<larggraf> ui(large);
     save(&large, QStringLiteral("larggraf-%1-open").arg(QLatin1String(model)));
     QList<QPixmap> charts;
-    for (int click = 1; click <= 9; ++click) {
-        large.MSChart1_Click();
-        save(&large, QStringLiteral("larggraf-%1-%2").arg(QLatin1String(model)).arg(click % 9));
-        charts << large.Frame2->grab().scaled(large.Frame2->size() / 2, Qt::KeepAspectRatio,
-                                              Qt::SmoothTransformation);
+    for (int position = 1; position <= 9; ++position) {
+        clickChart(ui.MSChart1);
+        save(&large, QStringLiteral("larggraf-%1-%2").arg(QLatin1String(model)).arg(position % 9));
+        charts << ui.Frame2->grab().scaled(ui.Frame2->size() / 2, Qt::KeepAspectRatio,
+                                           Qt::SmoothTransformation);
     }
     charts.prepend(charts.takeLast()); // position 0 first
     saveSheet(charts, QStringLiteral("larggraf-%1-charts").arg(QLatin1String(model)));
-    large.Command4_Click();
+    click(ui.Command4);
 }
 
 } // namespace
@@ -184,24 +198,26 @@ int main(int argc, char *argv[])
 
     StartUp::begin();
     Form1 &form = WindowRegistry::get<Form1>();
+    const Controls<Form1> ui(form);
     titlform &title = WindowRegistry::get<titlform>();
-    title.Timer1->stop();
-    title.Timer1_Timer();
+    QTimer *titleTimer = Controls<titlform>(title).Timer1;
+    titleTimer->stop();
+    QSignalSpy titleTicks(titleTimer, &QTimer::timeout);
+    titleAfterTicks(titleTimer, titleTicks, 1);
     save(&title, QStringLiteral("titlform-tick1"));
-    for (int tick = 2; tick <= 7; ++tick)
-        title.Timer1_Timer();
+    titleAfterTicks(titleTimer, titleTicks, 7);
     save(&title, QStringLiteral("titlform-tick7"));
-    for (int tick = 8; tick <= 13; ++tick)
-        title.Timer1_Timer();
+    titleAfterTicks(titleTimer, titleTicks, 13);
     save(&title, QStringLiteral("titlform-greek"));
 
     Backform &back = WindowRegistry::get<Backform>();
     back.resize(320, 200);
     save(&back, QStringLiteral("backform-navy"));
 
-    title.Form_Click();
+    // Any click on the title and on the proverb leaves them.
+    QTest::mouseClick(&title, Qt::LeftButton);
     save(&WindowRegistry::get<Prophecy>(), QStringLiteral("prophecy"));
-    WindowRegistry::get<Prophecy>().Form_Click();
+    QTest::mouseClick(&WindowRegistry::get<Prophecy>(), Qt::LeftButton);
     save(&form, QStringLiteral("form1-start"));
 
     chartCycle(form, "logistic");
@@ -209,97 +225,98 @@ int main(int argc, char *argv[])
 
     // A handout: the read-out under the mouse, and the chart saved as a picture.
     hoverShot(form);
-    form.MSChart1->exporter().savePicture(QDir(outputDir).filePath(QStringLiteral("export-chart.png")));
+    ui.MSChart1->exporter().savePicture(QDir(outputDir).filePath(QStringLiteral("export-chart.png")));
     keyboardShot(form);
     handoutShots(form);
 
-    enter(form.Harvestrate, QStringLiteral("40"));
-    form.Command2_Click();
+    enter(ui.Harvestrate, QStringLiteral("40"));
+    click(ui.Command2);
     save(&form, QStringLiteral("form1-logistic-extinct"));
 
     // Extinct in the first step: one point each, and a chart with nothing to draw.
-    enter(form.n0, QStringLiteral("5"));
-    enter(form.rrate, QStringLiteral("0.39"));
-    enter(form.Kvalue, QStringLiteral("2500"));
-    enter(form.Harvestrate, QStringLiteral("10"));
-    form.Command2_Click();
+    enter(ui.n0, QStringLiteral("5"));
+    enter(ui.rrate, QStringLiteral("0.39"));
+    enter(ui.Kvalue, QStringLiteral("2500"));
+    enter(ui.Harvestrate, QStringLiteral("10"));
+    click(ui.Command2);
     save(&form, QStringLiteral("form1-first-step-extinct"));
-    form.MSChart1_Click();
+    clickChart(ui.MSChart1);
     save(&form, QStringLiteral("form1-first-step-extinct-dn"));
-    for (int click = 0; click < 8; ++click)
-        form.MSChart1_Click();
-    enter(form.n0, QStringLiteral("100"));
-    enter(form.Kvalue, QStringLiteral("500"));
-    enter(form.rrate, QStringLiteral("0.2"));
-    enter(form.Harvestrate, QStringLiteral("40"));
-    enter(form.simut, QStringLiteral("65"));
+    for (int position = 2; position <= 9; ++position)
+        clickChart(ui.MSChart1);
+    enter(ui.n0, QStringLiteral("100"));
+    enter(ui.Kvalue, QStringLiteral("500"));
+    enter(ui.rrate, QStringLiteral("0.2"));
+    enter(ui.Harvestrate, QStringLiteral("40"));
+    enter(ui.simut, QStringLiteral("65"));
 
-    enter(form.Kvalue, QStringLiteral("0"));
-    form.Kvalue->setText(QStringLiteral("0"));
-    enter(form.rrate, QStringLiteral("0.2"));
-    form.Command2_Click();
+    enter(ui.Kvalue, QStringLiteral("0"));
+    ui.Kvalue->setText(QStringLiteral("0"));
+    enter(ui.rrate, QStringLiteral("0.2"));
+    click(ui.Command2);
     save(&form, QStringLiteral("form1-refused-k0"));
 
-    form.Option1->click();
+    ui.Option1->click();
     save(&form, QStringLiteral("form1-exponential-options"));
     chartCycle(form, "exponential");
     largeCycle(form, "exponential");
 
-    enter(form.rrate, QStringLiteral("0.4"));
-    enter(form.simut, QStringLiteral("2000"));
-    form.Command2_Click();
+    enter(ui.rrate, QStringLiteral("0.4"));
+    enter(ui.simut, QStringLiteral("2000"));
+    click(ui.Command2);
     save(&form, QStringLiteral("form1-refused-overflow"));
 
     // The game: at start, each verdict (from the examples), and after "Random data".
-    form.Command12_Click();
+    click(ui.Command12);
     Game &game = WindowRegistry::get<Game>();
+    const Controls<Game> gameUi(game);
     save(&game, QStringLiteral("game-start"));
-    const std::pair<QRadioButton *, const char *> examples[] = {{game.EgRich, "rich"},
-                                                                {game.EgOk, "money"},
-                                                                {game.EgLoser, "loser"},
-                                                                {game.Egbroke, "broke"},
-                                                                {game.EgJail, "jail"}};
+    const std::pair<QRadioButton *, const char *> examples[] = {{gameUi.EgRich, "rich"},
+                                                                {gameUi.EgOk, "money"},
+                                                                {gameUi.EgLoser, "loser"},
+                                                                {gameUi.Egbroke, "broke"},
+                                                                {gameUi.EgJail, "jail"}};
     for (const auto &[example, name] : examples) {
         example->click();
-        game.Command1_Click();
+        click(gameUi.Command1);
         save(&game, QStringLiteral("game-%1").arg(QLatin1String(name)));
     }
     // A debt of twelve digits keeps its sign in sight; "How to" shows above the picture.
-    enter(game.box(GameBox::CostPerInd), QStringLiteral("10000000"));
-    game.Command1_Click();
+    enter(gameUi.box(GameBox::CostPerInd), QStringLiteral("10000000"));
+    click(gameUi.Command1);
     save(&game, QStringLiteral("game-debt"));
     // Doubling for 300 days: numbers of 94 digits keep their size in sight.
-    enter(game.box(GameBox::CostPerInd), QStringLiteral("1"));
-    enter(game.box(GameBox::GRate), QStringLiteral("1"));
-    enter(game.box(GameBox::SimutY), QStringLiteral("300"));
-    game.Command1_Click();
+    enter(gameUi.box(GameBox::CostPerInd), QStringLiteral("1"));
+    enter(gameUi.box(GameBox::GRate), QStringLiteral("1"));
+    enter(gameUi.box(GameBox::SimutY), QStringLiteral("300"));
+    click(gameUi.Command1);
     save(&game, QStringLiteral("game-huge"));
-    enter(game.box(GameBox::GRate), QStringLiteral("0.2"));
-    enter(game.box(GameBox::SimutY), QStringLiteral("30"));
-    enter(game.box(GameBox::CostPerInd), QStringLiteral("10000000"));
-    game.Command1_Click();
-    game.Command3_Click();
+    enter(gameUi.box(GameBox::GRate), QStringLiteral("0.2"));
+    enter(gameUi.box(GameBox::SimutY), QStringLiteral("30"));
+    enter(gameUi.box(GameBox::CostPerInd), QStringLiteral("10000000"));
+    click(gameUi.Command1);
+    click(gameUi.Command3);
     save(&game, QStringLiteral("game-howto-after-run"));
-    game.Option2->click();
-    game.Command2_Click();
+    gameUi.Option2->click();
+    click(gameUi.Command2);
     save(&game, QStringLiteral("game-random-data"));
-    game.Command4_Click();
+    click(gameUi.Command4);
 
     // The information windows and the way out.
-    form.Command9_Click();
+    click(ui.Command9);
     save(&WindowRegistry::get<Introfrm>(), QStringLiteral("introfrm"));
-    WindowRegistry::get<Introfrm>().Command2_Click();
+    click(controlsOf<Introfrm>().Command2);
     save(&WindowRegistry::get<Referenc>(), QStringLiteral("referenc"));
-    WindowRegistry::get<Referenc>().Command1_Click();
-    form.Label15_Click();
+    click(controlsOf<Referenc>().Command1);
+    QTest::mouseClick(ui.Label15, Qt::LeftButton);
     save(&WindowRegistry::get<Howto>(), QStringLiteral("howto"));
-    WindowRegistry::get<Howto>().Command1_Click();
-    form.Command13_Click();
+    click(controlsOf<Howto>().Command1);
+    click(ui.Command13);
     save(&WindowRegistry::get<Quiz>(), QStringLiteral("quiz"));
-    WindowRegistry::get<Quiz>().Command1_Click();
-    form.Command1_Click();
+    click(controlsOf<Quiz>().Command1);
+    click(ui.Command1);
     save(&WindowRegistry::get<copyrigh>(), QStringLiteral("copyrigh"));
-    WindowRegistry::get<copyrigh>().Command1_Click();
+    click(controlsOf<copyrigh>().Command1);
     save(&WindowRegistry::get<Vater>(), QStringLiteral("vater"));
 
     WindowRegistry::unloadAll();

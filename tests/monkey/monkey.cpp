@@ -4,6 +4,8 @@
 // always hold. A failure prints the seed and the events that lead to it.
 //
 //   tarnwick_monkey [--seed N] [--events N]
+#include "tests/windowcontrols.h"
+
 #include "app/backform.h"
 #include "app/prophecy.h"
 #include "app/startup.h"
@@ -140,9 +142,11 @@ void Monkey::act()
 
     const int kind = below(100);
     auto *vater = qobject_cast<Vater *>(window);
+    // The dedication's button is the one way the program may end.
+    QWidget *const farewell = vater ? Controls<Vater>(*vater).Command1 : nullptr;
     if (kind < 40 && !controls.isEmpty()) {
         QWidget *target = pick(controls);
-        endAllowed_ = vater && target == vater->Command1;
+        endAllowed_ = vater && target == farewell;
         if (auto *chart = qobject_cast<QtChartControl *>(target)) {
             note(QStringLiteral("click chart %1").arg(describe(target)));
             QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, somewhere(chart->viewport()));
@@ -153,7 +157,7 @@ void Monkey::act()
         }
     } else if (kind < 45 && !controls.isEmpty()) {
         QWidget *target = pick(controls);
-        endAllowed_ = vater && target == vater->Command1;
+        endAllowed_ = vater && target == farewell;
         note(QStringLiteral("double click %1").arg(describe(target)));
         QTest::mouseDClick(target, Qt::LeftButton, {}, somewhere(target));
     } else if (kind < 65 && !boxes.isEmpty()) {
@@ -174,7 +178,7 @@ void Monkey::act()
                Qt::Key_Escape, Qt::Key_A,     Qt::Key_5,     Qt::Key_Shift};
         const Qt::Key key = keys[below(int(std::size(keys)))];
         QWidget *target = window->focusWidget() ? window->focusWidget() : window;
-        endAllowed_ = vater && (target == vater->Command1 || target == vater);
+        endAllowed_ = vater && (target == farewell || target == vater);
         note(QStringLiteral("key %1 on %2").arg(int(key)).arg(describe(target)));
         QTest::keyClick(target, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     } else if (kind < 95) {
@@ -231,7 +235,8 @@ QString Monkey::check()
 
     if (Form1 *form = WindowRegistry::loaded<Form1>()) {
         // The result fields: placeholders, a number, or why a run was refused.
-        for (QString text : {form->Label12->text(), form->Text4->text()}) {
+        const Controls<Form1> ui(*form);
+        for (QString text : {ui.Label12->text(), ui.Text4->text()}) {
             if (text == QLatin1String("????") || text == QLatin1String("???"))
                 continue;
             if (textReadAsNumber(text.toStdString()))
@@ -245,14 +250,14 @@ QString Monkey::check()
         }
     }
     if (Game *game = WindowRegistry::loaded<Game>()) {
+        const Controls<Game> ui(*game);
         int verdicts = 0;
-        for (QLabel *picture :
-             {game->Makegeld, game->Loser, game->Jail, game->Broke, game->Richman})
+        for (QLabel *picture : ui.verdicts())
             verdicts += !picture->isHidden();
         if (verdicts > 1)
             return QStringLiteral("%1 verdict pictures at once").arg(verdicts);
         // Whole numbers below 10^12 are written out in full.
-        for (QLineEdit *box : {game->FinalN, game->FinalCapital, game->Profit})
+        for (QLineEdit *box : {ui.FinalN, ui.FinalCapital, ui.Profit})
             if (box->text().contains(QLatin1Char('E'))
                 && std::abs(numberOfText(box->text().toStdString())) < 1e12)
                 return QStringLiteral("%1 shows \"%2\"").arg(describe(box), box->text());
