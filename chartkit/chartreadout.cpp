@@ -6,6 +6,7 @@
 #include "model/numbertext.h"
 #include "widgets/environment.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QValueAxis>
 
@@ -16,6 +17,8 @@ namespace {
 
 // How near the mouse must come to a point, in pixels, for its read-out.
 constexpr double Reach = 6;
+// What a screen magnifier is shown of a point read out: a square this far round it.
+constexpr int Ring = 6;
 
 QString number(double value) { return QString::fromStdString(textOfNumber(value)); }
 
@@ -75,6 +78,11 @@ void ChartReadOut::hide()
         m_series = -1;
         m_index = -1;
         Environment::describe(&m_view, m_view.spokenDescription());
+        // The mark is gone: a screen reader is back on the chart and says so.
+        if (m_view.hasFocus() && QAccessible::isActive()) {
+            QAccessibleEvent focus(&m_view, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
     }
 }
 
@@ -159,6 +167,10 @@ void ChartReadOut::show(int series, qsizetype index)
                                  table.axisSettings(ChartAxis::Y).titleText, value);
     m_callout->showAt(m_view.chart()->mapToPosition(value), text,
                       m_view.frame().marks(1).labelFont);
-    // Read aloud as one line.
-    Environment::describe(&m_view, QString(text).replace(QLatin1Char('\n'), QStringLiteral(", ")));
+    // Read aloud as one line, and said at once.
+    const QString line = QString(text).replace(QLatin1Char('\n'), QStringLiteral(", "));
+    Environment::describe(&m_view, line);
+    const QPoint at = m_view.mapFromScene(m_view.chart()->mapToScene(m_callout->point()));
+    m_view.spoken().say(line, QString(), QAccessible::ListItem,
+                        QRect(at - QPoint(Ring, Ring), QSize(2 * Ring, 2 * Ring)));
 }

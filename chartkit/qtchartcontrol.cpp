@@ -8,6 +8,7 @@
 
 #include <QChart>
 #include <QContextMenuEvent>
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGraphicsLayout>
@@ -27,11 +28,28 @@ namespace {
 // The focus frame: wide enough to see at a glance, inside the control's edge.
 constexpr int FocusFramePixels = 2;
 
+// A chart is a chart to assistive technology, not a scroll area: its viewport and
+// scroll bars stay out of sight, and what it says as it happens (the next chart, a
+// point read out) are its children.
+QAccessibleInterface *chartAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QtChartControl"))
+        if (auto *chart = qobject_cast<QtChartControl *>(object))
+            return new HostAccessible(chart, QAccessible::Chart, chart->spoken(),
+                                      HostAccessible::WidgetChildren::Hidden);
+    return nullptr;
+}
+
 } // namespace
 
 QtChartControl::QtChartControl(QWidget *parent)
     : QChartView(parent), m_axes(chart()), m_frame(new ChartFrame(chart())), m_readOut(*this)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(chartAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible)
     QChart *c = chart();
     c->setAnimationOptions(QChart::NoAnimation);
     c->setDropShadowEnabled(false);
@@ -175,6 +193,11 @@ void QtChartControl::drawTable()
     // The point read out may no longer be there. Removed after the description is
     // renewed, the mark tells the screen reader nothing more.
     m_readOut.hide();
+    // A chart that changes under the keyboard's focus (Enter on it) is said anew,
+    // as a picture standing where the chart draws.
+    if (hasFocus())
+        m_spoken.say(accessibleName(), accessibleDescription(), QAccessible::Chart,
+                     mapFromScene(chart()->mapToScene(chart()->plotArea())).boundingRect());
     showChanges();
 }
 

@@ -7,6 +7,7 @@
 #include "chartkit/charttable.h"
 #include "widgets/controls.h"
 #include "widgets/printing.h"
+#include "widgets/spokenitems.h"
 
 #include <QChartView>
 #include <QString>
@@ -62,6 +63,10 @@ public:
     // The description and what the keys do, as a screen reader reads it.
     QString spokenDescription() const;
 
+    // What the chart says to a screen reader as it happens: the next chart, a point
+    // read out. Its accessible interface lists them as its children.
+    SpokenItems &spoken() { return m_spoken; }
+
     ChartReadOut &readOut() { return m_readOut; }
     const ChartReadOut &readOut() const { return m_readOut; }
     ChartExport &exporter() { return m_export; }
@@ -112,6 +117,7 @@ private:
     void describe();
 
     ChartTable m_table{*this};
+    SpokenItems m_spoken{this};
     ChartAxes m_axes;
     ChartFrame *m_frame; // owned by the chart
     ChartReadOut m_readOut;

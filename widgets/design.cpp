@@ -1,5 +1,7 @@
 #include "widgets/design.h"
 
+#include "widgets/accessibility.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPalette>
@@ -70,6 +72,7 @@ void prepareApplication()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutions();
+    installAccessibility();
 }
 
 void centreOnScreen(QWidget *window)

@@ -93,10 +93,8 @@ void describe(QWidget *widget, const QString &description)
 {
     if (widget->accessibleDescription() == description)
         return;
+    // Qt tells assistive technology of the change itself.
     widget->setAccessibleDescription(description);
-    // Qt does not tell of the change itself.
-    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
     if (descriptionListener())
         descriptionListener()(widget);
 }
