@@ -204,7 +204,7 @@ void stepFigure(const QString &chartName, int clicks)
 class PaintTimes : public QObject
 {
 public:
-    PaintTimes(QWidget *watched, const QElapsedTimer &clock) : clock_(clock)
+    PaintTimes(QWidget *watched, const QElapsedTimer &clock) : m_clock(clock)
     {
         watched->installEventFilter(this);
     }
@@ -212,7 +212,7 @@ public:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
-            times.push_back(double(clock_.nsecsElapsed()) / 1e6);
+            times.push_back(double(m_clock.nsecsElapsed()) / 1e6);
         return false;
     }
     // The first painting at or after `ms`, or a negative number.
@@ -225,7 +225,7 @@ public:
     }
 
 private:
-    const QElapsedTimer &clock_;
+    const QElapsedTimer &m_clock;
 };
 
 // Up held on H for three seconds, 30 presses a second as the keyboard repeats it:

@@ -93,13 +93,13 @@ void Referenc::Form_Click() { WindowRegistry::goHome(*this, WindowRegistry::Hand
 
 void Referenc::mousePressEvent(QMouseEvent *event)
 {
-    click_.press(event, rect());
+    m_click.press(event, rect());
     event->accept();
 }
 
 void Referenc::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (click_.release(event, rect()))
+    if (m_click.release(event, rect()))
         Form_Click();
 }

@@ -31,5 +31,5 @@ private:
     std::array<ClickLabel *, 7> Label1{};
     ClickLabel *Label2 = nullptr;
     QPushButton *Command1 = nullptr; // "OK"
-    ClickDetector click_;
+    ClickDetector m_click;
 };

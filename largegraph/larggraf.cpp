@@ -67,7 +67,7 @@ larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
     connect(MSChart1, &QtChartControl::clicked, this, &larggraf::MSChart1_Click);
 
     // This window has no label of its own: a short message stands in its caption.
-    notice_ = new TimedNotice(
+    m_notice = new TimedNotice(
         this,
         [this](const QString &text) { setWindowTitle(Caption + QStringLiteral(": ") + text); },
         [this] { setWindowTitle(Caption); });
@@ -154,7 +154,7 @@ void larggraf::showEvent(QShowEvent *event)
         MSChart1->setFocus(Qt::OtherFocusReason);
 }
 
-void larggraf::Command6_Click() { notice_->post(printWindow(this)); }
+void larggraf::Command6_Click() { m_notice->post(printWindow(this)); }
 void larggraf::Command4_Click() { WindowRegistry::goHome(*this); }
 void larggraf::Command5_Click() { WindowRegistry::startQuitting(*this); }
 void larggraf::Form_Unload() { WindowRegistry::goHome(*this); }

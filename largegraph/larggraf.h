@@ -57,5 +57,5 @@ private:
 
     ChartInputs inputsFor(Chart chart) const;
     QPushButton *focusAfter(Chart chart) const;
-    TimedNotice *notice_ = nullptr; // what came of a print, in the caption
+    TimedNotice *m_notice = nullptr; // what came of a print, in the caption
 };

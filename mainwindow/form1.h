@@ -151,17 +151,17 @@ private:
         QString text;
     };
     // Steps that come faster than the runs are merged: the latest text waits here
-    // for the one run queued (stepCall_).
-    std::optional<PendingStep> pendingStep_;
-    QPointer<QTimer> stepCall_;
-    bool stepping_ = false;  // a step writes its box: the chart stays on screen
+    // for the one run queued (m_stepCall).
+    std::optional<PendingStep> m_pendingStep;
+    QPointer<QTimer> m_stepCall;
+    bool m_stepping = false;  // a step writes its box: the chart stays on screen
     // The run length the student chose: confirmed with Enter, stepped, run, or
     // written by a model option; a step of another box runs for it again. An
     // extinction lowers the box without changing it.
-    QString studentRunLength_ = QString::fromLatin1(startText(ParameterBox::RunLength));
-    bool runLengthFromExtinction_ = false; // the box holds what an extinction wrote
-    int shownPosition_ = 0;  // the cycle position of the chart drawn last
+    QString m_studentRunLength = QString::fromLatin1(startText(ParameterBox::RunLength));
+    bool m_runLengthFromExtinction = false; // the box holds what an extinction wrote
+    int m_shownPosition = 0;  // the cycle position of the chart drawn last
     void showDate();
-    TimedNotice *notice_ = nullptr; // what came of a print or an export, in the date label
-    bool refusalShown_ = false;     // the result fields explain a refused run
+    TimedNotice *m_notice = nullptr; // what came of a print or an export, in the date label
+    bool m_refusalShown = false;     // the result fields explain a refused run
 };

@@ -42,14 +42,14 @@ void Form1::disableRun()
 
 void Form1::Command5_Click()
 {
-    shownPosition_ = cyclePositionOf(Chart::NanddNvsT, Harvest.GrowthModel);
+    m_shownPosition = cyclePositionOf(Chart::NanddNvsT, Harvest.GrowthModel);
     showChart(Chart::NanddNvsT);
 }
 
 void Form1::MSChart1_Click()
 {
     Harvest.GraphIndex = nextCyclePosition(Harvest.GraphIndex);
-    shownPosition_ = Harvest.GraphIndex;
+    m_shownPosition = Harvest.GraphIndex;
     showChart(chartAtCyclePosition(Harvest.GraphIndex, Harvest.GrowthModel),
               MSChart1->clickFromKeyboard() ? FocusAfterChart::Stay : FocusAfterChart::HandOn);
 }

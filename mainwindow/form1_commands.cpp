@@ -23,7 +23,7 @@ void Form1::chooseModel(Growth model)
         box(which)->setText(QString::fromLatin1(text));
     if (!defaults.capacityEnabled)
         Kvalue->setEnabled(false);
-    studentRunLength_ = simut->text();
+    m_studentRunLength = simut->text();
     Command2->setEnabled(true);
 }
 
@@ -32,14 +32,14 @@ void Form1::Option2_Click() { chooseModel(Growth::Logistic); }
 
 void Form1::Command10_Click() { showNotice(printWindow(this)); }
 
-void Form1::showNotice(const QString &text) { notice_->post(text); }
+void Form1::showNotice(const QString &text) { m_notice->post(text); }
 
 void Form1::Timer1_Timer()
 {
     // A notice keeps the label until its seconds are over by the clock.
-    if (notice_->isShowing())
+    if (m_notice->isShowing())
         return;
-    notice_->end();
+    m_notice->end();
     showDate();
 }
 

@@ -25,14 +25,14 @@ void Form1::invalidateResults(ParameterBox changed)
     Text4->setText(QString::fromLatin1(boxRule(changed).placeholder));
     Label12->setResult(QStringLiteral("????"));
     // A step writes its box and runs at once: the chart stays to be drawn again.
-    if (!stepping_)
+    if (!m_stepping)
         MSChart1->setChartVisible(false);
     Command2->setEnabled(false);
     Command5->setEnabled(false);
     // The advice of a refused run goes with it; a run's own caption stays.
-    if (refusalShown_) {
+    if (m_refusalShown) {
         Label4->setText(QStringLiteral("Population size :"));
-        refusalShown_ = false;
+        m_refusalShown = false;
     }
 }
 
@@ -42,7 +42,7 @@ void Form1::Kvalue_Change() { invalidateResults(ParameterBox::Capacity); }
 void Form1::Harvestrate_Change() { invalidateResults(ParameterBox::HarvestRate); }
 void Form1::simut_Change()
 {
-    runLengthFromExtinction_ = false;
+    m_runLengthFromExtinction = false;
     invalidateResults(ParameterBox::RunLength);
 }
 
@@ -55,7 +55,7 @@ void Form1::confirmEntry(ParameterBox which, int keyAscii)
     if (const auto corrected = correctedEntry(which, entry->text().toStdString()))
         entry->setText(QString::fromStdString(*corrected));
     if (which == ParameterBox::RunLength)
-        studentRunLength_ = simut->text();
+        m_studentRunLength = simut->text();
     Command2->setEnabled(true);
     Command2->setFocus();
 }

@@ -159,7 +159,7 @@ void Form1::buildLayout()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
-    notice_ = new TimedNotice(
+    m_notice = new TimedNotice(
         this, [this](const QString &text) { Label6->setText(text); }, [this] { showDate(); });
 }
 

@@ -27,7 +27,7 @@ void Form1::run(RunFrom from)
     // RUN reads the boxes as they stand. A run length that the box's own check
     // would not accept is corrected first, so a run never reaches past the series.
     // The run length RUN reads is the student's own, unless an extinction wrote it.
-    const bool lengthFromExtinction = runLengthFromExtinction_;
+    const bool lengthFromExtinction = m_runLengthFromExtinction;
     checkRunLength();
     const QString runLength = simut->text();
 
@@ -75,10 +75,10 @@ void Form1::run(RunFrom from)
     // whichever step that is: a population that does not survive the first step
     // leaves a run of length 0, and the results show both populations at N(0).
     if (!lengthFromExtinction)
-        studentRunLength_ = runLength;
+        m_studentRunLength = runLength;
     if (outcome.extinct) {
         simut->setText(text(outcome.lastStep));
-        runLengthFromExtinction_ = true;
+        m_runLengthFromExtinction = true;
     }
 
     const auto i = static_cast<std::size_t>(
@@ -89,8 +89,8 @@ void Form1::run(RunFrom from)
     // RUN shows N(t); a step shows again the chart on screen, so the student sees
     // what the step changes there.
     if (from == RunFrom::Button)
-        shownPosition_ = 0;
-    showChart(chartAtCyclePosition(shownPosition_, Harvest.GrowthModel));
+        m_shownPosition = 0;
+    showChart(chartAtCyclePosition(m_shownPosition, Harvest.GrowthModel));
     MSChart1->setChartVisible(true);
     // After RUN the focus goes to the chart, so Enter steps on through the charts;
     // after a step it stays in the box, so the student can go on stepping.
@@ -99,7 +99,7 @@ void Form1::run(RunFrom from)
     Command5->setEnabled(true);
     Command11->setEnabled(true);
     Label4->setText(QStringLiteral("Without harvest, N(") + simut->text() + QStringLiteral(")="));
-    refusalShown_ = false;
+    m_refusalShown = false;
 }
 
 // A run the models cannot compute changes nothing of the last run; the result
@@ -111,7 +111,7 @@ void Form1::refuseRun(const QString &reason, const QString &detail, ParameterBox
     Label12->setResult(reason);
     Label4->setText(QStringLiteral("What to change:"));
     Text4->setText(detail);
-    refusalShown_ = true;
+    m_refusalShown = true;
     MSChart1->setChartVisible(false);
     if (from == RunFrom::Button) {
         TextBox *entry = box(fix);

@@ -14,34 +14,34 @@ void Form1::stepBox(ParameterBox which, int steps)
     TextBox *entry = box(which);
     if (!entry->isEnabled() || entry->isReadOnly())
         return;
-    const bool queued = stepCall_ && stepCall_->isActive();
+    const bool queued = m_stepCall && m_stepCall->isActive();
     if (!queued)
-        pendingStep_.reset(); // a queued step cancelled by leaving the window is gone
+        m_pendingStep.reset(); // a queued step cancelled by leaving the window is gone
     // A step of another box waits for nobody: it runs first.
-    if (pendingStep_ && pendingStep_->box != which)
+    if (m_pendingStep && m_pendingStep->box != which)
         takeStep();
-    const QString from = pendingStep_ ? pendingStep_->text : entry->text();
+    const QString from = m_pendingStep ? m_pendingStep->text : entry->text();
     const std::optional<std::string> next = steppedEntry(which, from.toStdString(), steps);
     if (!next)
         return; // at a limit: nothing changes, nothing runs
-    pendingStep_ = PendingStep{which, QString::fromStdString(*next)};
-    if (!stepCall_ || !stepCall_->isActive())
-        stepCall_ = callLater(0, [this] { takeStep(); });
+    m_pendingStep = PendingStep{which, QString::fromStdString(*next)};
+    if (!m_stepCall || !m_stepCall->isActive())
+        m_stepCall = callLater(0, [this] { takeStep(); });
 }
 
 void Form1::takeStep()
 {
-    if (stepCall_)
-        stepCall_->stop();
-    if (!pendingStep_)
+    if (m_stepCall)
+        m_stepCall->stop();
+    if (!m_pendingStep)
         return;
-    const PendingStep step = *pendingStep_;
-    pendingStep_.reset();
-    stepping_ = true;
+    const PendingStep step = *m_pendingStep;
+    m_pendingStep.reset();
+    m_stepping = true;
     // A step runs for the run length the student chose, not for one that an
     // extinction of an earlier step wrote into the box.
     if (step.box != ParameterBox::RunLength)
-        simut->setText(studentRunLength_);
+        simut->setText(m_studentRunLength);
     // Type the value (the change handler runs), Enter (it checks the box and
     // enables RUN), RUN.
     TextBox *entry = box(step.box);
@@ -50,5 +50,5 @@ void Form1::takeStep()
         entry->setText(QString::fromStdString(*corrected));
     Command2->setEnabled(true);
     run(RunFrom::Step);
-    stepping_ = false;
+    m_stepping = false;
 }

@@ -70,24 +70,24 @@ bool takeStep(HarvestState &s, std::size_t t, double v, double w, ModelOutcome &
 class RunUndo
 {
 public:
-    RunUndo(HarvestState &state, std::size_t entries) : state_(state), entries_(entries)
+    RunUndo(HarvestState &state, std::size_t entries) : m_state(state), m_entries(entries)
     {
         for (std::size_t i = 0; i < SeriesCount; ++i) {
             const Series &series = state.*Members[i];
-            saved_[i].assign(series.begin(), series.begin() + static_cast<long>(entries));
+            m_saved[i].assign(series.begin(), series.begin() + static_cast<long>(entries));
         }
     }
 
     void takeBack()
     {
         for (std::size_t i = 0; i < SeriesCount; ++i)
-            std::copy(saved_[i].begin(), saved_[i].end(), (state_.*Members[i]).begin());
-        state_.RunModel = runModel_;
-        state_.SimuT = simuT_;
-        state_.CurrentT = currentT_;
-        state_.IntrinsicRate = rate_;
-        state_.CarryingCapacity = capacity_;
-        state_.HarvestRate = harvest_;
+            std::copy(m_saved[i].begin(), m_saved[i].end(), (m_state.*Members[i]).begin());
+        m_state.RunModel = m_runModel;
+        m_state.SimuT = m_simuT;
+        m_state.CurrentT = m_currentT;
+        m_state.IntrinsicRate = m_rate;
+        m_state.CarryingCapacity = m_capacity;
+        m_state.HarvestRate = m_harvest;
     }
 
 private:
@@ -96,15 +96,15 @@ private:
         &HarvestState::NOriginal,   &HarvestState::NHarvested,     &HarvestState::dNOriginal,
         &HarvestState::dNHarvested, &HarvestState::dNperNOriginal, &HarvestState::dNperNHarvested};
 
-    HarvestState &state_;
-    std::size_t entries_;
-    std::array<std::vector<double>, SeriesCount> saved_;
-    Growth runModel_ = state_.RunModel;
-    double simuT_ = state_.SimuT;
-    double currentT_ = state_.CurrentT;
-    double rate_ = state_.IntrinsicRate;
-    double capacity_ = state_.CarryingCapacity;
-    double harvest_ = state_.HarvestRate;
+    HarvestState &m_state;
+    std::size_t m_entries;
+    std::array<std::vector<double>, SeriesCount> m_saved;
+    Growth m_runModel = m_state.RunModel;
+    double m_simuT = m_state.SimuT;
+    double m_currentT = m_state.CurrentT;
+    double m_rate = m_state.IntrinsicRate;
+    double m_capacity = m_state.CarryingCapacity;
+    double m_harvest = m_state.HarvestRate;
 };
 
 } // namespace

@@ -9,7 +9,7 @@
 
 GameState HarvestGame;
 
-double TwisterSource::next() { return std::generate_canonical<double, 53>(engine_); }
+double TwisterSource::next() { return std::generate_canonical<double, 53>(m_engine); }
 
 namespace {
 

@@ -17,9 +17,9 @@ public:
 class TwisterSource : public RandomSource
 {
 public:
-    void reseed(int seed) override { engine_.seed(static_cast<std::mt19937::result_type>(seed)); }
+    void reseed(int seed) override { m_engine.seed(static_cast<std::mt19937::result_type>(seed)); }
     double next() override;
 
 private:
-    std::mt19937 engine_{0};
+    std::mt19937 m_engine{0};
 };

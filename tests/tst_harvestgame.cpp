@@ -25,18 +25,18 @@ namespace {
 class FixedSource : public RandomSource
 {
 public:
-    explicit FixedSource(std::deque<double> numbers) : numbers_(std::move(numbers)) {}
+    explicit FixedSource(std::deque<double> numbers) : m_numbers(std::move(numbers)) {}
     void reseed(int seed) override { seeds.push_back(seed); }
     double next() override
     {
-        const double u = numbers_.front();
-        numbers_.pop_front();
+        const double u = m_numbers.front();
+        m_numbers.pop_front();
         return u;
     }
     QList<int> seeds;
 
 private:
-    std::deque<double> numbers_;
+    std::deque<double> m_numbers;
 };
 
 GameInputs inputs(double n0, double K, double r, double E, double A, double H, double P, double L,

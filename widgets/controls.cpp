@@ -31,20 +31,20 @@ ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
-    click_.press(event, rect());
+    m_click.press(event, rect());
     event->accept();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (click_.release(event, rect()))
+    if (m_click.release(event, rect()))
         emit clicked();
 }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    click_.cancel();
+    m_click.cancel();
     event->accept();
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
@@ -54,13 +54,13 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
-    if (pageSteps_ > 0 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (m_pageSteps > 0 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         int steps = 0;
         switch (event->key()) {
         case Qt::Key_Up: steps = 1; break;
         case Qt::Key_Down: steps = -1; break;
-        case Qt::Key_PageUp: steps = pageSteps_; break;
-        case Qt::Key_PageDown: steps = -pageSteps_; break;
+        case Qt::Key_PageUp: steps = m_pageSteps; break;
+        case Qt::Key_PageDown: steps = -m_pageSteps; break;
         default: break;
         }
         if (steps != 0) {
@@ -243,20 +243,20 @@ void ResultLabel::paintEvent(QPaintEvent *event)
 
 void TextBox::wheelEvent(QWheelEvent *event)
 {
-    if (pageSteps_ <= 0)
+    if (m_pageSteps <= 0)
         return QLineEdit::wheelEvent(event);
     event->accept();
     // Turned the other way, what was turned so far does not count.
     int turn = event->angleDelta().y();
     if (event->inverted())
         turn = -turn;
-    if ((turn > 0 && wheelTurn_ < 0) || (turn < 0 && wheelTurn_ > 0))
-        wheelTurn_ = 0;
-    wheelTurn_ += turn;
-    const int notches = wheelTurn_ / QWheelEvent::DefaultDeltasPerStep;
+    if ((turn > 0 && m_wheelTurn < 0) || (turn < 0 && m_wheelTurn > 0))
+        m_wheelTurn = 0;
+    m_wheelTurn += turn;
+    const int notches = m_wheelTurn / QWheelEvent::DefaultDeltasPerStep;
     if (notches == 0)
         return;
-    wheelTurn_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    m_wheelTurn -= notches * QWheelEvent::DefaultDeltasPerStep;
     emit stepRequested(notches);
 }
 
@@ -282,14 +282,14 @@ void LeaveOnInputWindow::keyPressEvent(QKeyEvent *event)
 
 void LeaveOnInputWindow::mousePressEvent(QMouseEvent *event)
 {
-    click_.press(event, rect());
+    m_click.press(event, rect());
     event->accept();
 }
 
 void LeaveOnInputWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (click_.release(event, rect()))
+    if (m_click.release(event, rect()))
         windowClicked();
 }
 

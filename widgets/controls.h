@@ -45,7 +45,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    ClickDetector click_;
+    ClickDetector m_click;
 };
 
 // A text box that reports the character code of every key pressed in it before
@@ -63,7 +63,7 @@ public:
     explicit TextBox(QWidget *parent = nullptr);
 
     // Steps of the value: one for Up and Down, `pageSteps` for Page Up and Page Down.
-    void setSteppable(int pageSteps) { pageSteps_ = pageSteps; }
+    void setSteppable(int pageSteps) { m_pageSteps = pageSteps; }
 
 signals:
     void keyPress(int keyAscii);
@@ -74,8 +74,8 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
-    int pageSteps_ = 0; // 0: the box does not step
-    int wheelTurn_ = 0; // eighths of a degree turned towards the next notch
+    int m_pageSteps = 0; // 0: the box does not step
+    int m_wheelTurn = 0; // eighths of a degree turned towards the next notch
 };
 
 // How a result is shown in a room too narrow for its whole text: smaller, down to
@@ -176,7 +176,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    ClickDetector click_{Qt::AllButtons}; // any button leaves
+    ClickDetector m_click{Qt::AllButtons}; // any button leaves
 };
 
 // Shift, Control and the like press no key of their own.

@@ -18,7 +18,7 @@ void ProgramWindow::showAndActivate()
 
 bool ProgramWindow::hasPendingCalls() const
 {
-    for (const QPointer<QTimer> &timer : pending_)
+    for (const QPointer<QTimer> &timer : m_pending)
         if (timer && timer->isActive())
             return true;
     return false;
@@ -29,33 +29,33 @@ QPointer<QTimer> ProgramWindow::callLater(int milliseconds, std::function<void()
     auto *timer = new QTimer(this);
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, this, [this, timer, call = std::move(call)] {
-        pending_.removeAll(timer);
+        m_pending.removeAll(timer);
         timer->deleteLater();
         call();
     });
-    pending_.append(timer);
+    m_pending.append(timer);
     timer->start(milliseconds);
     return timer;
 }
 
 void ProgramWindow::cancelPendingCalls()
 {
-    for (const QPointer<QTimer> &timer : std::as_const(pending_))
+    for (const QPointer<QTimer> &timer : std::as_const(m_pending))
         delete timer.data();
-    pending_.clear();
+    m_pending.clear();
     for (TimedNotice *notice : findChildren<TimedNotice *>())
         notice->end();
 }
 
 void ProgramWindow::onKey(Qt::Key key, std::function<void()> call)
 {
-    keys_.insert(key, std::move(call));
+    m_keys.insert(key, std::move(call));
 }
 
 void ProgramWindow::keyPressEvent(QKeyEvent *event)
 {
-    const auto call = keys_.constFind(event->key());
-    if (call == keys_.constEnd() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    const auto call = m_keys.constFind(event->key());
+    if (call == m_keys.constEnd() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return QWidget::keyPressEvent(event);
     event->accept();
     (*call)();
@@ -64,7 +64,7 @@ void ProgramWindow::keyPressEvent(QKeyEvent *event)
 void ProgramWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    unloaded_ = true;
+    m_unloaded = true;
     cancelPendingCalls();
     Form_Unload();
     deleteLater();

@@ -40,7 +40,7 @@ public:
 
     // Closed with its close box: the window goes as soon as the event loop lets it,
     // and the next use loads a fresh one even before that.
-    bool isUnloaded() const { return unloaded_; }
+    bool isUnloaded() const { return m_unloaded; }
 
 protected:
     // What the close box does before the window goes.
@@ -56,7 +56,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QList<QPointer<QTimer>> pending_;
-    QHash<int, std::function<void()>> keys_;
-    bool unloaded_ = false;
+    QList<QPointer<QTimer>> m_pending;
+    QHash<int, std::function<void()>> m_keys;
+    bool m_unloaded = false;
 };

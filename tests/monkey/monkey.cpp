@@ -42,7 +42,7 @@ namespace {
 class Monkey
 {
 public:
-    Monkey(unsigned seed, long events) : seed_(seed), events_(events), random_(seed) {}
+    Monkey(unsigned seed, long events) : m_seed(seed), m_events(events), m_random(seed) {}
     int run();
 
 private:
@@ -51,21 +51,21 @@ private:
     QString check();
     QList<ProgramWindow *> shownWindows() const;
     QWidget *pick(const QList<QWidget *> &widgets);
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     QString randomText();
     QPoint somewhere(const QWidget *widget);
-    void note(const QString &event) { log_ << event; }
+    void note(const QString &event) { m_log << event; }
     int fail(long event, const QString &why);
 
-    unsigned seed_;
-    long events_;
-    std::mt19937 random_;
-    QStringList log_;
-    QDateTime clock_ = QDateTime(QDate(2031, 3, 4), QTime(9, 0));
-    bool endAllowed_ = false; // this event is one of the ways out of the program
-    bool ended_ = false;
-    int restarts_ = 0;
-    QTemporaryDir printouts_;
+    unsigned m_seed;
+    long m_events;
+    std::mt19937 m_random;
+    QStringList m_log;
+    QDateTime m_clock = QDateTime(QDate(2031, 3, 4), QTime(9, 0));
+    bool m_endAllowed = false; // this event is one of the ways out of the program
+    bool m_ended = false;
+    int m_restarts = 0;
+    QTemporaryDir m_printouts;
 };
 
 QString describe(const QWidget *widget)
@@ -79,7 +79,7 @@ void Monkey::start()
     WindowRegistry::unloadAll();
     Harvest = HarvestState{};
     HarvestGame = GameState{};
-    ended_ = false;
+    m_ended = false;
     StartUp::begin();
     QCoreApplication::processEvents();
 }
@@ -146,7 +146,7 @@ void Monkey::act()
     QWidget *const farewell = vater ? Controls<Vater>(*vater).Command1 : nullptr;
     if (kind < 40 && !controls.isEmpty()) {
         QWidget *target = pick(controls);
-        endAllowed_ = vater && target == farewell;
+        m_endAllowed = vater && target == farewell;
         if (auto *chart = qobject_cast<QtChartControl *>(target)) {
             note(QStringLiteral("click chart %1").arg(describe(target)));
             QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, somewhere(chart->viewport()));
@@ -157,7 +157,7 @@ void Monkey::act()
         }
     } else if (kind < 45 && !controls.isEmpty()) {
         QWidget *target = pick(controls);
-        endAllowed_ = vater && target == farewell;
+        m_endAllowed = vater && target == farewell;
         note(QStringLiteral("double click %1").arg(describe(target)));
         QTest::mouseDClick(target, Qt::LeftButton, {}, somewhere(target));
     } else if (kind < 65 && !boxes.isEmpty()) {
@@ -178,7 +178,7 @@ void Monkey::act()
                Qt::Key_Escape, Qt::Key_A,     Qt::Key_5,     Qt::Key_Shift};
         const Qt::Key key = keys[below(int(std::size(keys)))];
         QWidget *target = window->focusWidget() ? window->focusWidget() : window;
-        endAllowed_ = vater && (target == farewell || target == vater);
+        m_endAllowed = vater && (target == farewell || target == vater);
         note(QStringLiteral("key %1 on %2").arg(int(key)).arg(describe(target)));
         QTest::keyClick(target, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     } else if (kind < 95) {
@@ -195,10 +195,10 @@ void Monkey::act()
         }
     } else {
         note(QStringLiteral("wait"));
-        clock_ = clock_.addMSecs(600);
+        m_clock = m_clock.addMSecs(600);
         QTest::qWait(450); // pending calls and timers get their turn
     }
-    clock_ = clock_.addSecs(1);
+    m_clock = m_clock.addSecs(1);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
@@ -274,23 +274,23 @@ QString Monkey::check()
 
 int Monkey::fail(long event, const QString &why)
 {
-    const QString path = QStringLiteral("monkey-failure-%1.txt").arg(seed_);
+    const QString path = QStringLiteral("monkey-failure-%1.txt").arg(m_seed);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Text))
-        file.write((log_.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-    std::fprintf(stderr, "monkey: seed %u, event %ld: %s\n", seed_, event, qPrintable(why));
-    for (qsizetype i = std::max<qsizetype>(0, log_.size() - 30); i < log_.size(); ++i)
-        std::fprintf(stderr, "  %lld: %s\n", static_cast<long long>(i + 1), qPrintable(log_[i]));
+        file.write((m_log.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    std::fprintf(stderr, "monkey: seed %u, event %ld: %s\n", m_seed, event, qPrintable(why));
+    for (qsizetype i = std::max<qsizetype>(0, m_log.size() - 30); i < m_log.size(); ++i)
+        std::fprintf(stderr, "  %lld: %s\n", static_cast<long long>(i + 1), qPrintable(m_log[i]));
     std::fprintf(stderr, "all %lld events are in %s; run again with --seed %u --events %ld\n",
-                 static_cast<long long>(log_.size()), qPrintable(path), seed_, event);
+                 static_cast<long long>(m_log.size()), qPrintable(path), m_seed, event);
     return 1;
 }
 
 int Monkey::run()
 {
-    Environment::setNow([this] { return clock_; });
-    Environment::setEndProgram([this] { ended_ = true; });
-    const QString printout = printouts_.filePath(QStringLiteral("window.pdf"));
+    Environment::setNow([this] { return m_clock; });
+    Environment::setEndProgram([this] { m_ended = true; });
+    const QString printout = m_printouts.filePath(QStringLiteral("window.pdf"));
     Environment::setPrinters(
         [printout] {
             auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
@@ -301,22 +301,22 @@ int Monkey::run()
         [](QWidget *) { return std::unique_ptr<QPrinter>(); });
 
     start();
-    for (long event = 1; event <= events_; ++event) {
-        endAllowed_ = false;
+    for (long event = 1; event <= m_events; ++event) {
+        m_endAllowed = false;
         act();
-        if (ended_) {
-            if (!endAllowed_)
+        if (m_ended) {
+            if (!m_endAllowed)
                 return fail(event, QStringLiteral("the program ended outside the ways out"));
             note(QStringLiteral("the program ended: start again"));
-            ++restarts_;
+            ++m_restarts;
             start();
             continue;
         }
         if (const QString why = check(); !why.isEmpty())
             return fail(event, why);
     }
-    std::printf("monkey: seed %u, %ld events, %d ends through the way out, all clean\n", seed_,
-                events_, restarts_);
+    std::printf("monkey: seed %u, %ld events, %d ends through the way out, all clean\n", m_seed,
+                m_events, m_restarts);
     WindowRegistry::unloadAll();
     return 0;
 }
