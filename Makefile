@@ -11,6 +11,8 @@
 #   make package      the Debian package build/tarnwick_<version>_<architecture>.deb
 #   make test-package check that package without installing it: its files, the
 #                     validators, and what the unpacked program answers
+#   make format       put every source file in the house style (.clang-format)
+#   make check-format fail on any source file out of the house style
 
 BUILD := build
 # The build runs make again underneath; its directory lines say nothing here.
@@ -23,7 +25,7 @@ EVENTS ?= 10000
 PREFIX ?= /usr/local
 
 .PHONY: all deps configure build run test screenshots bench test-sanitize fuzz monkey install \
-        package test-package clean
+        package test-package format check-format clean
 
 all: build
 
@@ -75,6 +77,16 @@ package: build
 test-package: configure
 	@scripts/ensure-deps package
 	@cmake --build $(BUILD) --target test-package
+
+SOURCES = $(shell git ls-files '*.h' '*.cpp')
+
+format:
+	@scripts/ensure-deps format
+	@clang-format -i $(SOURCES)
+
+check-format:
+	@scripts/ensure-deps format
+	@clang-format --dry-run --Werror $(SOURCES)
 
 clean:
 	@rm -rf $(BUILD) build-sanitize build-fuzz

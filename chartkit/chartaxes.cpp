@@ -87,9 +87,9 @@ void ChartAxes::fit(const ChartTable &table, const PlottedPoints &plotted, Chart
     double xLength = size.width() * PlotWidthShare - frame.legendWidth();
     double yLength = size.height() - LabelLinesBelowPlot * xLabels.height() - GapBelowPlotPixels;
     if (!table.titleText().isEmpty())
-        yLength -= TitleLines
-                   * QFontMetricsF(chartFont(table.titleFontName(), table.titleFontPoints()))
-                         .height();
+        yLength
+            -= TitleLines
+               * QFontMetricsF(chartFont(table.titleFontName(), table.titleFontPoints())).height();
     if (!marks[0].title.isEmpty())
         yLength -= TitleLines * QFontMetricsF(marks[0].titleFont).height();
     std::array<AxisScale::Scale, 2> scales;

@@ -30,8 +30,7 @@ public:
 
     // Fits both axes to the points plotted, in a chart of `size`, as the frame labels
     // them, and gives the chart the plot area the frame leaves.
-    void fit(const ChartTable &table, const PlottedPoints &plotted, ChartFrame &frame,
-             QSizeF size);
+    void fit(const ChartTable &table, const PlottedPoints &plotted, ChartFrame &frame, QSizeF size);
 
     // The plot area's width and height in pixels, as last fitted.
     const std::array<double, 2> &plotLengths() const { return m_plotLengths; }

@@ -256,17 +256,15 @@ void ChartExport::showMenu(const QPoint &globalPos)
     } else if (chosen == copyText) {
         copyDescription();
     } else if (chosen == savePng) {
-        const QString path
-            = chooseFile(&m_view, QtChartControl::tr("Save picture"),
-                         fileNameStem() + QStringLiteral(".png"),
-                         QtChartControl::tr("PNG picture (*.png);;SVG picture (*.svg)"));
+        const QString path = chooseFile(
+            &m_view, QtChartControl::tr("Save picture"), fileNameStem() + QStringLiteral(".png"),
+            QtChartControl::tr("PNG picture (*.png);;SVG picture (*.svg)"));
         if (!path.isEmpty())
             savePicture(path);
     } else if (chosen == saveCsv) {
-        const QString path
-            = chooseFile(&m_view, QtChartControl::tr("Save data"),
-                         fileNameStem() + QStringLiteral(".csv"),
-                         QtChartControl::tr("Comma-separated values (*.csv)"));
+        const QString path = chooseFile(&m_view, QtChartControl::tr("Save data"),
+                                        fileNameStem() + QStringLiteral(".csv"),
+                                        QtChartControl::tr("Comma-separated values (*.csv)"));
         if (!path.isEmpty())
             saveData(path);
     }

@@ -1,7 +1,7 @@
 #include "chartkit/chartpoints.h"
 
-#include "model/axisscale.h"
 #include "chartkit/linesimplify.h"
+#include "model/axisscale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -22,7 +22,6 @@ constexpr int Ring = 6;
 
 QString number(double value) { return QString::fromStdString(textOfNumber(value)); }
 
-
 } // namespace
 
 QString axisLabel(const QString &title, ChartAxis axis)
@@ -35,15 +34,14 @@ QString axisLabel(const QString &title, ChartAxis axis)
 QString readOut(const QString &seriesName, const QString &xTitle, const QString &yTitle,
                 QPointF value)
 {
-    return seriesName + QLatin1Char('\n') + axisLabel(xTitle, ChartAxis::X)
-           + QStringLiteral(": ") + number(value.x()) + QLatin1Char('\n')
-           + axisLabel(yTitle, ChartAxis::Y) + QStringLiteral(": ") + number(value.y());
+    return seriesName + QLatin1Char('\n') + axisLabel(xTitle, ChartAxis::X) + QStringLiteral(": ")
+           + number(value.x()) + QLatin1Char('\n') + axisLabel(yTitle, ChartAxis::Y)
+           + QStringLiteral(": ") + number(value.y());
 }
 
 ChartReadOut::ChartReadOut(QtChartControl &view)
     : m_view(view), m_callout(new ChartCallout(view.chart()))
-{
-}
+{}
 
 bool ChartReadOut::isShown() const { return m_callout->isVisible(); }
 bool ChartReadOut::calloutVisible() const { return m_callout->isVisible(); }
@@ -162,9 +160,9 @@ void ChartReadOut::show(int series, qsizetype index)
     m_index = index;
     const QPointF value = m_view.plotted().at(series).at(index);
     const ChartTable &table = m_view.table();
-    const QString text = readOut(m_view.seriesNames().value(series),
-                                 table.axisSettings(ChartAxis::X).titleText,
-                                 table.axisSettings(ChartAxis::Y).titleText, value);
+    const QString text
+        = readOut(m_view.seriesNames().value(series), table.axisSettings(ChartAxis::X).titleText,
+                  table.axisSettings(ChartAxis::Y).titleText, value);
     m_callout->showAt(m_view.chart()->mapToPosition(value), text,
                       m_view.frame().marks(1).labelFont);
     // Read aloud as one line, and said at once.

@@ -6,17 +6,17 @@
 #include "widgets/environment.h"
 #include "widgets/timednotice.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QContextMenuEvent>
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QLegend>
-#include <QMetaMethod>
 #include <QLineSeries>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QValueAxis>
@@ -209,17 +209,16 @@ void QtChartControl::paintPoints(double scale, bool everyPoint)
         const QList<QPointF> &points = m_plotted.series.at(i);
         static_cast<QLineSeries *>(shown.at(i))
             ->replace(everyPoint ? points
-                                 : pointsToPaint(points, m_table.seriesSettingsAt(int(i)),
-                                                 xPixels, yPixels));
+                                 : pointsToPaint(points, m_table.seriesSettingsAt(int(i)), xPixels,
+                                                 yPixels));
     }
 }
 
 void QtChartControl::describe()
 {
-    m_description = chartDescription(m_names, m_plotted,
-                                     m_table.axisSettings(ChartAxis::X).titleText,
-                                     m_table.axisSettings(ChartAxis::Y).titleText,
-                                     m_table.chartNotes());
+    m_description
+        = chartDescription(m_names, m_plotted, m_table.axisSettings(ChartAxis::X).titleText,
+                           m_table.axisSettings(ChartAxis::Y).titleText, m_table.chartNotes());
     Environment::describe(this, spokenDescription());
 }
 

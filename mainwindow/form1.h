@@ -154,13 +154,13 @@ private:
     // for the one run queued (m_stepCall).
     std::optional<PendingStep> m_pendingStep;
     QPointer<QTimer> m_stepCall;
-    bool m_stepping = false;  // a step writes its box: the chart stays on screen
+    bool m_stepping = false; // a step writes its box: the chart stays on screen
     // The run length the student chose: confirmed with Enter, stepped, run, or
     // written by a model option; a step of another box runs for it again. An
     // extinction lowers the box without changing it.
     QString m_studentRunLength = QString::fromLatin1(startText(ParameterBox::RunLength));
     bool m_runLengthFromExtinction = false; // the box holds what an extinction wrote
-    int m_shownPosition = 0;  // the cycle position of the chart drawn last
+    int m_shownPosition = 0;                // the cycle position of the chart drawn last
     void showDate();
     TimedNotice *m_notice = nullptr; // what came of a print or an export, in the date label
     bool m_refusalShown = false;     // the result fields explain a refused run

@@ -55,8 +55,7 @@ void Form1::run(RunFrom from)
                          QStringLiteral("Enter r of 0 or more"), ParameterBox::Rate, from);
     case RunRefusal::NegativeHarvest:
         return refuseRun(QStringLiteral("Not run: H is negative"),
-                         QStringLiteral("Enter H of 0 or more"), ParameterBox::HarvestRate,
-                         from);
+                         QStringLiteral("Enter H of 0 or more"), ParameterBox::HarvestRate, from);
     case RunRefusal::NoCapacity:
         return refuseRun(QStringLiteral("Not run: K is not above 0"),
                          QStringLiteral("Enter K greater than 0"), ParameterBox::Capacity, from);
@@ -105,8 +104,7 @@ void Form1::run(RunFrom from)
 // A run the models cannot compute changes nothing of the last run; the result
 // fields say why, the focus goes to the box to change (a step leaves it in the box
 // stepped), and RUN waits for an entry confirmed with Enter.
-void Form1::refuseRun(const QString &reason, const QString &detail, ParameterBox fix,
-                      RunFrom from)
+void Form1::refuseRun(const QString &reason, const QString &detail, ParameterBox fix, RunFrom from)
 {
     Label12->setResult(reason);
     Label4->setText(QStringLiteral("What to change:"));

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -242,8 +242,7 @@ std::optional<double> roundedMagnitude(double magnitude)
         const int k = 14 - leading;
         if (k < 0 || k > MostExactPowerOfTen)
             return std::nullopt;
-        const Wide scaled
-            = static_cast<Wide>(mantissa) * PowersOfFive[static_cast<std::size_t>(k)];
+        const Wide scaled = static_cast<Wide>(mantissa) * PowersOfFive[static_cast<std::size_t>(k)];
         const int shift = -(e + k);
         if (shift <= 0 || shift >= 120)
             return std::nullopt;
@@ -355,15 +354,13 @@ std::optional<std::string> shortenedNumberText(std::string_view text, int digits
 {
     if (digits < 1 || !textReadAsNumber(text))
         return std::nullopt;
-    const std::string trimmed(text.substr(text.find_first_not_of(' '),
-                                          text.find_last_not_of(' ') - text.find_first_not_of(' ')
-                                              + 1));
+    const std::string trimmed(text.substr(
+        text.find_first_not_of(' '), text.find_last_not_of(' ') - text.find_first_not_of(' ') + 1));
     const std::size_t signLength = trimmed[0] == '-' || trimmed[0] == '+' ? 1 : 0;
     const std::string sign = trimmed[0] == '-' ? "-" : "";
     const std::size_t e = trimmed.find_first_of("eE");
-    const std::string mantissa = trimmed.substr(signLength, e == std::string::npos
-                                                                ? std::string::npos
-                                                                : e - signLength);
+    const std::string mantissa
+        = trimmed.substr(signLength, e == std::string::npos ? std::string::npos : e - signLength);
     long long exponent = 0;
     if (e != std::string::npos) {
         std::size_t at = e + 1;
@@ -381,7 +378,8 @@ std::optional<std::string> shortenedNumberText(std::string_view text, int digits
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
     // The significant digits and the exponent of the first of them.
     std::string significant = whole + fraction;
-    const std::size_t leadingZeros = std::min(significant.find_first_not_of('0'), significant.size());
+    const std::size_t leadingZeros
+        = std::min(significant.find_first_not_of('0'), significant.size());
     significant.erase(0, leadingZeros);
     while (!significant.empty() && significant.back() == '0' && e == std::string::npos
            && leadingZeros + significant.size() > whole.size())
@@ -389,13 +387,13 @@ std::optional<std::string> shortenedNumberText(std::string_view text, int digits
     const auto kept = static_cast<std::size_t>(digits);
     if (significant.size() <= kept)
         return std::nullopt;
-    const long long first
-        = exponent + static_cast<long long>(whole.size()) - 1 - static_cast<long long>(leadingZeros);
+    const long long first = exponent + static_cast<long long>(whole.size()) - 1
+                            - static_cast<long long>(leadingZeros);
 
     if (e != std::string::npos || kept <= whole.size())
         return exponentForm(sign, significant, kept, first);
     // The whole part, the zeros after the point and as many digits as are kept.
     const std::size_t zeros = whole.empty() ? leadingZeros : 0;
-    return sign + (whole.empty() ? "0" : whole) + "." + fraction.substr(0, zeros + kept - whole.size())
-           + "\u2026";
+    return sign + (whole.empty() ? "0" : whole) + "."
+           + fraction.substr(0, zeros + kept - whole.size()) + "\u2026";
 }

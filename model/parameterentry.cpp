@@ -11,6 +11,7 @@ constexpr double Unbounded = std::numeric_limits<double>::max();
 
 // N(0), r and H stop at 0, K at its first step above 0, the run length at 1 and at
 // the longest run the box accepts.
+// clang-format off
 constexpr std::array<BoxRule, ParameterBoxCount> BoxRules = {{
     {ParameterBox::N0, "n0", "N(0)", EntryRule::AtLeastZero, "100", "????", {10, 1, 0, Unbounded}},
     {ParameterBox::Rate, "rrate", "r", EntryRule::AtLeastZero, "0.2", "????",
@@ -22,6 +23,7 @@ constexpr std::array<BoxRule, ParameterBoxCount> BoxRules = {{
     {ParameterBox::RunLength, "simut", "the run length", EntryRule::WholeRunLength,
      RunLengthReplacement.data(), "???", {1, 1, 1, MaxRunLengthEntry}},
 }};
+// clang-format on
 
 // A value within this share of a step from a multiple of it is on the grid: the
 // text of 0.3 read back is 30.000000000000004 hundredths.

@@ -247,7 +247,8 @@ void TestChartExport::menuSavesWhereTheStudentChooses()
     QtChartControl chart;
     twoSeries(chart);
     // A title's bracketed caption gives way to the chart's tag.
-    chart.control().setTitleText(QStringLiteral("The change of N(t) with t  [N(0)=100, K=500, r=0.2.]"));
+    chart.control().setTitleText(
+        QStringLiteral("The change of N(t) with t  [N(0)=100, K=500, r=0.2.]"));
     chart.control().setFileNameTag(QStringLiteral("logistic_n0-100_k-500_r-0.2"));
     QTimer::singleShot(0, [] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());

@@ -89,13 +89,13 @@ void TestForm1Run::deathInTheFirstStep_data()
     QTest::addRow("logistic, H above the first growth")
         << false << QStringList{"5", "0.39", "2500", "10"} << 5.0 << "5";
     // 999 + 0.5 * 999 * (1 - 999/333) - 50 = -50: far above K, the population crashes.
-    QTest::addRow("logistic, far above K") << false << QStringList{"999", "0.5", "333", "50"}
-                                            << 999.0 << "999";
+    QTest::addRow("logistic, far above K")
+        << false << QStringList{"999", "0.5", "333", "50"} << 999.0 << "999";
     // 50/0.83 + (7 - 50/0.83) e^0.83 = -61.8.
     QTest::addRow("exponential, H above rN(0)")
         << true << QStringList{"7", "0.83", "", "50"} << 7.0 << "7";
-    QTest::addRow("exponential, N(0) = 0") << true << QStringList{"0", "0.2", "", "15"} << 0.0
-                                           << "0";
+    QTest::addRow("exponential, N(0) = 0")
+        << true << QStringList{"0", "0.2", "", "15"} << 0.0 << "0";
     // The first harvested step, far above K, is beyond a double: a crash all the same.
     QTest::addRow("logistic, N(0) = 1e300")
         << false << QStringList{"1e300", "0.2", "500", "10"} << 1e300 << "1E+300";

@@ -346,7 +346,8 @@ void TestGame::aDebtKeepsItsSignInSight()
     Game &game = open();
     const Controls<Game> ui(game);
     for (const auto &[which, text] : {std::pair{GameBox::CostPerInd, expense},
-                                      {GameBox::GRate, rate}, {GameBox::SimutY, days}}) {
+                                      {GameBox::GRate, rate},
+                                      {GameBox::SimutY, days}}) {
         type(ui.box(which), text);
         pressEnter(ui.box(which));
     }

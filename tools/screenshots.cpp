@@ -225,7 +225,8 @@ int main(int argc, char *argv[])
 
     // A handout: the read-out under the mouse, and the chart saved as a picture.
     hoverShot(form);
-    ui.MSChart1->exporter().savePicture(QDir(outputDir).filePath(QStringLiteral("export-chart.png")));
+    ui.MSChart1->exporter().savePicture(
+        QDir(outputDir).filePath(QStringLiteral("export-chart.png")));
     keyboardShot(form);
     handoutShots(form);
 

@@ -1,12 +1,12 @@
 #include "widgets/controls.h"
 
 #include <QCloseEvent>
-#include <QPainter>
-#include <QStyleOptionFrame>
-#include <QTextOption>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTextOption>
 #include <QWheelEvent>
 
 #include "model/numbertext.h"
@@ -175,12 +175,13 @@ void ResultBox::paintEvent(QPaintEvent *event)
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
                                .marginsRemoved(textMargins())
                                .adjusted(2, 0, -2, 0);
     painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::Text));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
     const Qt::Alignment across = alignment() & Qt::AlignHorizontal_Mask;
     painter.drawText(QRectF(contents), shown, QTextOption(across | Qt::AlignVCenter));
 }

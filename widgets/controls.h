@@ -85,8 +85,8 @@ private:
 struct FittedResult
 {
     QFont font;
-    QString shown;         // what is drawn: the whole text, or a number shortened
-    bool whole = true;     // the whole text is in sight
+    QString shown;     // what is drawn: the whole text, or a number shortened
+    bool whole = true; // the whole text is in sight
 };
 FittedResult fitResult(const QString &text, const QFont &designFont, int room);
 

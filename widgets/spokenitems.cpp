@@ -16,8 +16,7 @@ public:
     SpokenItem(const SpokenItems &items, const QString &name, const QString &description,
                QAccessible::Role role, const QRect &rect)
         : m_items(items), m_name(name), m_description(description), m_role(role), m_rect(rect)
-    {
-    }
+    {}
 
     bool isValid() const override { return m_items.host() != nullptr; }
     QObject *object() const override { return nullptr; }
@@ -91,8 +90,9 @@ void SpokenItems::say(const QString &name, const QString &description, QAccessib
 
 QAccessibleInterface *SpokenItems::item(int index) const
 {
-    return index >= 0 && index < m_items.size() ? QAccessible::accessibleInterface(m_items.at(index))
-                                                : nullptr;
+    return index >= 0 && index < m_items.size()
+               ? QAccessible::accessibleInterface(m_items.at(index))
+               : nullptr;
 }
 
 int SpokenItems::indexOf(const QAccessibleInterface *item) const
@@ -109,8 +109,7 @@ bool SpokenItems::isFocused(const QAccessibleInterface *item) const
 HostAccessible::HostAccessible(QWidget *widget, QAccessible::Role role, SpokenItems &items,
                                WidgetChildren children)
     : QAccessibleWidget(widget, role), m_items(items), m_children(children)
-{
-}
+{}
 
 int HostAccessible::ownChildCount() const
 {
