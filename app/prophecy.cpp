@@ -19,6 +19,11 @@ Prophecy::Prophecy() : LeaveOnInputWindow(Qt::Tool | Qt::FramelessWindowHint)
     Picture1->setPixmap(artwork(QStringLiteral("proverb"), Picture1->size()));
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(
+        QStringLiteral("Only when the last tree has been cut down, the last river poisoned and "
+                       "the last fish caught, will people find that money cannot be eaten."));
+    Picture1->setAccessibleDescription(
+        QStringLiteral("A dancer in a feathered costume beside the proverb, in a green border"));
     Picture1->installEventFilter(this);
 
     connect(Picture1, &ClickLabel::clicked, this, &Prophecy::Picture1_Click);

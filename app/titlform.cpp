@@ -74,6 +74,9 @@ titlform::titlform() : LeaveOnInputWindow(Qt::FramelessWindowHint)
     Label2->setWordWrap(true);
     setColours(Label2, Colours::Yellow, Colours::Red);
     Label2->setCursor(startCursor());
+    // The window opens with the focus on its instruction, so a screen reader reads
+    // it; a key pressed there goes on to the window, which any key leaves.
+    Label2->setFocusPolicy(Qt::StrongFocus);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -122,7 +125,8 @@ void titlform::Label2_DblClick() { StartUp::titleDoubleClicked(); }
 void titlform::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // Under a bare X server a window takes the keyboard only when activated.
+    // Under a bare X server a window takes the keyboard only when activated. The
+    // instruction has the focus, so a screen reader reads it.
     activateWindow();
-    setFocus();
+    Label2->setFocus();
 }

@@ -4,6 +4,7 @@
 #include "widgets/artwork.h"
 #include "widgets/controls.h"
 #include "widgets/layout.h"
+#include "widgets/spokenitems.h"
 #include "widgets/windowregistry.h"
 
 #include <QButtonGroup>
@@ -172,6 +173,9 @@ void Game::setTabOrderAndNames()
     for (const auto &[widget, name] : results)
         widget->setAccessibleName(QString::fromLatin1(name));
     Frame4->setAccessibleName(QStringLiteral("Instructions"));
+    oneTabStopPerGroup({Option1, Option2});
+    oneTabStopPerGroup({EgRich, EgOk, EgLoser, Egbroke, EgJail});
+    m_announcer = new Announcer(this);
 }
 
 void Game::connectHandlers()
@@ -222,6 +226,7 @@ void Game::load()
                       height() * 4 / 7 - picture->height() / 2);
     Makegeld->setVisible(false);
     Label20->setText(instructionText());
+    showPanel();
     Command1->setEnabled(true);
     centreOnScreen(this);
     Command1->setFocus();
@@ -267,14 +272,23 @@ void Game::Command3_Click()
     showPanel();
 }
 
-// The panel lies above the verdict pictures, which share its place.
+// The panel lies above the verdict pictures, which share its place. While it
+// shows, a screen reader reads its text with "Run", where the window opens.
 void Game::showPanel()
 {
     Frame4->setVisible(true);
     Frame4->raise();
+    Command1->setAccessibleDescription(
+        Label20->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
-void Game::Command5_Click() { Frame4->setVisible(false); }
+void Game::hidePanel()
+{
+    Frame4->setVisible(false);
+    Command1->setAccessibleDescription(QString());
+}
+
+void Game::Command5_Click() { hidePanel(); }
 
 void Game::Command4_Click()
 {

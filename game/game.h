@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class Announcer;
 class ResultBox;
 class TextBox;
 
@@ -97,6 +98,11 @@ private:
     void setLocked(bool locked);
     void explain(const QString &text, GameBox fix);
     void showPanel();
+    void hidePanel();
     void showResults(const GameOutcome &outcome);
     std::array<QLabel *, 5> verdicts() const;
+    // The results and the verdict as a screen reader tells them.
+    QString resultsSaid(const QLabel *verdict) const;
+
+    Announcer *m_announcer = nullptr; // what a run or a refusal tells a screen reader
 };

@@ -5,6 +5,7 @@
 #include "model/numbertext.h"
 #include "widgets/controls.h"
 #include "widgets/environment.h"
+#include "widgets/spokenitems.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -71,6 +72,7 @@ void Game::explain(const QString &why, GameBox fix)
     showPanel();
     box(fix)->setFocus();
     box(fix)->selectAll();
+    m_announcer->say(why, Label20);
 }
 
 void Game::Command1_Click()
@@ -81,7 +83,7 @@ void Game::Command1_Click()
     for (int i = 0; i < count; ++i)
         if (box(needs[std::size_t(i)])->text().isEmpty())
             return; // nothing happens until every box holds something
-    Frame4->setVisible(false);
+    hidePanel();
 
     const auto number
         = [this](GameBox which) { return numberOfText(box(which)->text().toStdString()); };
@@ -111,11 +113,26 @@ void Game::Command1_Click()
                        GameBox::CarryingK);
     }
     showResults(outcome);
+    const QLabel *verdict = nullptr;
+    for (const QLabel *picture : verdicts())
+        if (picture->isVisibleTo(this))
+            verdict = picture;
+    m_announcer->say(resultsSaid(verdict), verdict);
     if (outcome.stoppedOutOfRange)
         explain(QStringLiteral("The stock grew too large to count after day %1: the business "
                                "stopped there.")
                     .arg(text(HarvestGame.GameStopT)),
                 GameBox::SimutY);
+}
+
+QString Game::resultsSaid(const QLabel *verdict) const
+{
+    QStringList said;
+    if (verdict)
+        said << verdict->accessibleName();
+    for (const QLineEdit *result : {FinalSimuT, FinalN, FinalCapital, Profit, GNP})
+        said << result->accessibleName() + QLatin1Char(' ') + result->text() + QLatin1Char('.');
+    return said.join(QLatin1Char(' '));
 }
 
 void Game::showResults(const GameOutcome &outcome)

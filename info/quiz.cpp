@@ -21,6 +21,9 @@ Quiz::Quiz() : ProgramWindow(FixedSingleBorder)
     Command1 = makeButton(this, "Command1", QStringLiteral("Back to the mainform"), 3600, 6960,
                           3015, 495, designFont(TimesNewRoman, 12, true));
     connect(Command1, &QPushButton::clicked, this, &Quiz::Command1_Click);
+    // The window opens with the focus on its button: a screen reader reads the
+    // questions there, as a sighted student reads them off the sheet.
+    Command1->setAccessibleDescription(QuizQuestions);
     onKey(Qt::Key_Escape, [this] { Command1->click(); });
 }
 

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class Announcer;
 class QTimer;
 class QtChartControl;
 class ResultBox;
@@ -143,6 +144,7 @@ private:
     };
     void run(RunFrom from);
     void refuseRun(const QString &reason, const QString &detail, ParameterBox fix, RunFrom from);
+    QString resultsSaid() const;
     void stepBox(ParameterBox which, int steps);
     void takeStep();
     struct PendingStep
@@ -162,6 +164,7 @@ private:
     bool m_runLengthFromExtinction = false; // the box holds what an extinction wrote
     int m_shownPosition = 0;                // the cycle position of the chart drawn last
     void showDate();
-    TimedNotice *m_notice = nullptr; // what came of a print or an export, in the date label
-    bool m_refusalShown = false;     // the result fields explain a refused run
+    TimedNotice *m_notice = nullptr;  // what came of a print or an export, in the date label
+    Announcer *m_announcer = nullptr; // what a step or a refusal tells a screen reader
+    bool m_refusalShown = false;      // the result fields explain a refused run
 };

@@ -6,6 +6,7 @@
 #include "widgets/controls.h"
 #include "widgets/design.h"
 #include "widgets/layout.h"
+#include "widgets/spokenitems.h"
 #include "widgets/timednotice.h"
 
 #include <QGroupBox>
@@ -70,6 +71,7 @@ void Form1::buildLayout()
     Option2->setChecked(true);
     for (QRadioButton *option : {Option1, Option2})
         option->setFont(captionFont);
+    oneTabStopPerGroup({Option1, Option2});
     Label10 = makeLabel(Frame1, "Label10", QStringLiteral("r: growth rate, K: carrying capacity"),
                         360, 960, 3375, 255, plainFont);
     Label11 = makeLabel(Frame1, "Label11", QStringLiteral("H: harvest rate per time interval"), 360,
@@ -168,9 +170,14 @@ void Form1::buildLayout()
 // say: a box its label's text, a picture what it means.
 void Form1::setTabOrderAndNames()
 {
-    const QList<QWidget *> order = {
-        Option1, Option2, Command9, Command12, Command13, rrate,    n0,        Kvalue,  Harvestrate,
-        simut,   Text4,   MSChart1, Command2,  Command11, Command5, Command10, Command1};
+    // The harvested result, a label, is a tab stop of its own, so the keyboard and a
+    // screen reader reach the run's result.
+    Label12->setFocusPolicy(Qt::TabFocus);
+    showFocusFrame(Label12);
+    const QList<QWidget *> order
+        = {Option1,  Option2,  Command9,    Command12, Command13, rrate,
+           n0,       Kvalue,   Harvestrate, simut,     Label12,   Text4,
+           MSChart1, Command2, Command11,   Command5,  Command10, Command1};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
@@ -181,6 +188,8 @@ void Form1::setTabOrderAndNames()
         box->setAccessibleName(label->text());
     }
     Text4->setAccessibleName(QStringLiteral("Final population size (without harvest)"));
+    Label12->setCaption(Label13->text());
+    m_announcer = new Announcer(this);
     Command13->setAccessibleName(Command13->toolTip());
     Image1->setAccessibleName(Image1->toolTip());
     Image1->setAccessibleDescription(QStringLiteral("Portrait of the author"));

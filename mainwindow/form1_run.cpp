@@ -7,6 +7,7 @@
 #include "model/harvest.h"
 #include "model/numbertext.h"
 #include "widgets/controls.h"
+#include "widgets/spokenitems.h"
 
 #include <QPushButton>
 
@@ -101,6 +102,15 @@ void Form1::run(RunFrom from)
     m_refusalShown = false;
 }
 
+// The results as a screen reader tells them: the final sizes, or why there are none.
+QString Form1::resultsSaid() const
+{
+    const QString first
+        = m_refusalShown ? Label12->text() + QLatin1Char('.')
+                         : Label13->text() + QLatin1Char(' ') + Label12->text() + QLatin1Char('.');
+    return first + QLatin1Char(' ') + Label4->text() + QLatin1Char(' ') + Text4->text();
+}
+
 // A run the models cannot compute changes nothing of the last run; the result
 // fields say why, the focus goes to the box to change (a step leaves it in the box
 // stepped), and RUN waits for an entry confirmed with Enter.
@@ -117,6 +127,8 @@ void Form1::refuseRun(const QString &reason, const QString &detail, ParameterBox
             entry = rrate;
         entry->setFocus();
         entry->selectAll();
+        // Said once the focus is in the box, so the reason is what is heard last.
+        m_announcer->say(resultsSaid(), Label12);
     }
     disableRun();
     Command5->setEnabled(false);

@@ -5,6 +5,7 @@
 #include "mainwindow/form1.h"
 
 #include "widgets/controls.h"
+#include "widgets/spokenitems.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -51,4 +52,9 @@ void Form1::takeStep()
     Command2->setEnabled(true);
     run(RunFrom::Step);
     m_stepping = false;
+    // A screen reader hears the new value and what came of it.
+    QString quantity = QString::fromLatin1(boxRule(step.box).quantity);
+    quantity[0] = quantity[0].toUpper();
+    m_announcer->say(
+        quantity + QLatin1Char(' ') + entry->text() + QStringLiteral(". ") + resultsSaid(), entry);
 }

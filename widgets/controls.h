@@ -144,6 +144,10 @@ public:
 
     void setResult(const QString &text);
     bool textCut() const { return !m_fit.fitted().whole; }
+    // What the result is, as the caption beside it says: a screen reader says it
+    // after the result.
+    void setCaption(const QString &caption) { m_caption = caption; }
+    const QString &caption() const { return m_caption; }
     QString shownText() const { return m_fit.fitted().shown; }
 
 protected:
@@ -157,6 +161,7 @@ private:
     ResultFit m_fit;
     Qt::Alignment m_fittingAlignment; // as laid out, for a text that is not cut
     bool m_cutShown = false;
+    QString m_caption;
 };
 
 // A window that any key or any click on it leaves: the title and the proverb window.

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 
 void prepareWindow(QWidget *window, const char *name, const QString &caption,
                    const QColor &background)
@@ -102,3 +103,18 @@ private:
 } // namespace
 
 void showFocusFrame(QWidget *widget) { new FocusFrame(widget); }
+
+void oneTabStopPerGroup(const QList<QRadioButton *> &options)
+{
+    const auto update = [options] {
+        QRadioButton *stop = options.value(0);
+        for (QRadioButton *option : options)
+            if (option->isChecked())
+                stop = option;
+        for (QRadioButton *option : options)
+            option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton *option : options)
+        QObject::connect(option, &QRadioButton::toggled, option, update);
+    update();
+}

@@ -7,6 +7,7 @@
 
 class QGroupBox;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 // Building a window as it was laid out: every control placed in twips within its
@@ -54,3 +55,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 // A frame in the highlight colour round a widget while it has the keyboard focus,
 // for widgets whose own frame does not show it.
 void showFocusFrame(QWidget *widget);
+
+// Of a group of options only the chosen one is a tab stop (the first while none
+// is chosen); the arrow keys move among them and choose, as Qt's options do.
+void oneTabStopPerGroup(const QList<QRadioButton *> &options);
