@@ -178,6 +178,15 @@ void Game::Command2_Click()
     clearExamples();
     hideVerdicts();
     box(GameBox::DailyH)->setFocus();
+    // A screen reader hears what was drawn, as a sighted student sees it.
+    QStringList drawn;
+    for (GameBox which : RandomlyDrawn)
+        if (!box(which)->text().isEmpty())
+            drawn << box(which)->accessibleName() + QLatin1Char(' ') + box(which)->text();
+    m_announcer->say(QStringLiteral("Drawn at random: ") + drawn.join(QStringLiteral(", "))
+                         + QStringLiteral(". Now fill in the harvest rate, the loan and how long "
+                                          "in business, and press Enter."),
+                     box(GameBox::DailyH));
 }
 
 void Game::loadExample(GameExample example)

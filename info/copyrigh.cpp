@@ -80,6 +80,7 @@ void copyrigh::load()
     Label5->setText(noticeText(year));
     Label7->setText(citationText(year));
     Label6->setText(downloadText());
+    readWith(Command1, {Label5, Label7, Label6});
     centreOnScreen(this);
     Command1->setFocus();
 }

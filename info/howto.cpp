@@ -40,6 +40,7 @@ QString Howto::instructionLines()
 void Howto::load()
 {
     Label1->setText(instructionLines());
+    readWith(Command1, {Label1});
     centreOnScreen(this);
     Command1->setFocus();
 }

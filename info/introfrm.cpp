@@ -90,6 +90,7 @@ QString Introfrm::introductionText()
 void Introfrm::load()
 {
     Text1->setPlainText(introductionText());
+    Command1->setAccessibleDescription(Label1->text() + QLatin1Char(' ') + introductionText());
     centreOnScreen(this);
     Command1->setFocus();
 }

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 struct Entry
@@ -80,6 +82,13 @@ Referenc::Referenc() : ProgramWindow(FixedSingleBorder)
 
 void Referenc::load()
 {
+    // The references in order of their year, as the window shows them.
+    QList<const QLabel *> entries;
+    for (QLabel *label : findChildren<QLabel *>())
+        entries << label;
+    std::sort(entries.begin(), entries.end(),
+              [](const QLabel *a, const QLabel *b) { return a->y() < b->y(); });
+    readWith(Command1, entries);
     centreOnScreen(this);
     Command1->setFocus();
 }

@@ -17,6 +17,9 @@ Vater::Vater() : ProgramWindow(Qt::Tool | FixedSingleBorder)
     Picture2->setAccessibleDescription(DedicationCaption);
     Command1 = makeButton(this, "Command1", QStringLiteral("God rest his soul"), 1320, 7320, 4575,
                           495, designFont(TimesNewRoman, 14.4, true));
+    // The window opens with the focus on its button: the dedication is read there.
+    Command1->setAccessibleDescription(Picture2->accessibleName() + QStringLiteral(". ")
+                                       + DedicationCaption);
     connect(Command1, &QPushButton::clicked, this, &Vater::Command1_Click);
 }
 

@@ -66,6 +66,7 @@ struct ProgramFixture
         Environment::setPrinters({}, {});
         Environment::setRandom(nullptr);
         Environment::setDescriptionListener({});
+        Environment::setSpeechListener({});
     }
 };
 

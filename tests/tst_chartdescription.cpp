@@ -1,10 +1,21 @@
 // Every chart in words: what a screen reader reads after the chart's name and what
 // a teacher copies as the alternative text of a handout.
 #include "chartkit/chartdescription.h"
+#include "game/game.h"
 #include "largegraph/larggraf.h"
 #include "programfixture.h"
 
 Q_DECLARE_METATYPE(SeriesPoints)
+
+// What a student changes on screen without moving the focus.
+enum class Change {
+    NextChart,
+    PointReadOut,
+    Step,
+    RefusedRun,
+    GameRun,
+};
+Q_DECLARE_METATYPE(Change)
 
 class TestChartDescription : public QObject
 {
@@ -21,6 +32,8 @@ private slots:
     void describesEveryRun_data();
     void describesEveryRun();
     void followsTheChartAndTellsTheScreenReader();
+    void eachChangeIsSaid_data();
+    void eachChangeIsSaid();
 };
 
 void TestChartDescription::describesWhatIsDrawn_data()
@@ -148,6 +161,60 @@ void TestChartDescription::followsTheChartAndTellsTheScreenReader()
         QCOMPARE(events, QList<QWidget *>{chart});
         QVERIFY(chart->accessibleDescription().startsWith(chart->description()));
     }
+}
+
+void TestChartDescription::eachChangeIsSaid_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("said"); // what is said last, from its start
+    QTest::addRow("Enter on the chart") << Change::NextChart << "dN(t) vs. time";
+    QTest::addRow("a point read out") << Change::PointReadOut << "original, Time: 0, N(t): 100";
+    QTest::addRow("a step of H") << Change::Step
+                                 << "H 11. Final population size (harvested): 436.950235471594. "
+                                    "Without harvest, N(65)= 499.995479382058";
+    QTest::addRow("a refused RUN")
+        << Change::RefusedRun << "Not run: r is negative. What to change: Enter r of 0 or more";
+    // 30 days of 1000 sold and 1202 spent: 100000 - 30 * 202 = 93940.
+    QTest::addRow("the game's Run") << Change::GameRun
+                                    << "You are a Loser. Simulation stopped at t = 30. Final "
+                                       "population size N(t): 1000. Final capital (Z): 93940. Net "
+                                       "profit: -6060. Minimum living expense: ";
+}
+
+// What changes on screen without moving the focus is said to a screen reader.
+void TestChartDescription::eachChangeIsSaid()
+{
+    QFETCH(Change, change);
+    QFETCH(QString, said);
+    QStringList heard;
+    Environment::setSpeechListener([&heard](const QString &text) { heard << text; });
+    Form1 &form = program.startAtMainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const Controls<Form1> ui(form);
+    switch (change) {
+    case Change::NextChart:
+    case Change::PointReadOut:
+        click(ui.Command2);
+        ui.MSChart1->setFocus();
+        QTest::keyClick(ui.MSChart1, change == Change::NextChart ? Qt::Key_Return : Qt::Key_Right);
+        break;
+    case Change::Step:
+        click(ui.Command2);
+        ui.Harvestrate->setFocus();
+        QTest::keyClick(ui.Harvestrate, Qt::Key_Up);
+        break;
+    case Change::RefusedRun:
+        type(ui.rrate, QStringLiteral("-1"));
+        pressEnter(ui.n0);
+        click(ui.Command2);
+        break;
+    case Change::GameRun:
+        click(ui.Command12);
+        click(controlsOf<Game>().Command1);
+        break;
+    }
+    QTRY_VERIFY(!heard.isEmpty());
+    QVERIFY2(heard.last().startsWith(said), qPrintable(heard.last()));
 }
 
 QTEST_MAIN(TestChartDescription)

@@ -64,22 +64,39 @@ void TestInfoWindows::openingFromTheMainWindow_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QStringList>("order");
-    QTest::addRow("More ...") << "Command9" << QStringList{"Form1 hidden", "Introfrm shown"};
-    QTest::addRow("portrait") << "Image1" << QStringList{"Form1 hidden", "Howto shown"};
-    QTest::addRow("title") << "Label15" << QStringList{"Form1 hidden", "Howto shown"};
+    // What a screen reader reads with the control the window opens on: the window's
+    // texts that no key reaches.
+    QTest::addColumn<QString>("read");
+    QTest::addRow("More ...") << "Command9" << QStringList{"Form1 hidden", "Introfrm shown"}
+                              << "Verhulst-Pearl logistic growth";
+    QTest::addRow("portrait") << "Image1" << QStringList{"Form1 hidden", "Howto shown"}
+                              << "Click on the graph to change graph.";
+    QTest::addRow("title") << "Label15" << QStringList{"Form1 hidden", "Howto shown"}
+                           << "Click Large graph to see large graph with legends.";
     // The quiz and the citation window come first; then the main window goes.
-    QTest::addRow("quiz") << "Command13" << QStringList{"Quiz shown", "Form1 hidden"};
-    QTest::addRow("Quit") << "Command1" << QStringList{"copyrigh shown", "Form1 hidden"};
+    QTest::addRow("quiz") << "Command13" << QStringList{"Quiz shown", "Form1 hidden"}
+                          << "1. What are the consequences";
+    QTest::addRow("Quit") << "Command1" << QStringList{"copyrigh shown", "Form1 hidden"}
+                          << "please cite the following";
 }
 
 void TestInfoWindows::openingFromTheMainWindow()
 {
     QFETCH(QString, control);
     QFETCH(QStringList, order);
+    QFETCH(QString, read);
     Form1 &form = program.startAtMainWindow();
     ShowHideLog log;
     click(findControl<QWidget>(form, control));
     QCOMPARE(log.events, order);
+    const QString shown = order.filter(QStringLiteral(" shown")).first().section(' ', 0, 0);
+    const QWidget *opened = nullptr;
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == shown)
+            opened = window;
+    QVERIFY(opened);
+    const QString description = opened->focusWidget()->accessibleDescription();
+    QVERIFY2(description.contains(read), qPrintable(description));
     QVERIFY(!form.isVisible());
     QVERIFY(!program.ended);
 }

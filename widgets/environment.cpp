@@ -31,6 +31,12 @@ std::function<std::unique_ptr<QPrinter>(QWidget *)> &choosePrinterFunction()
     return printer;
 }
 
+std::function<void(const QString &)> &speechListener()
+{
+    static std::function<void(const QString &)> listener;
+    return listener;
+}
+
 std::function<void(QWidget *)> &descriptionListener()
 {
     static std::function<void(QWidget *)> listener;
@@ -102,6 +108,17 @@ void describe(QWidget *widget, const QString &description)
 void setDescriptionListener(std::function<void(QWidget *)> listener)
 {
     descriptionListener() = std::move(listener);
+}
+
+void said(const QString &text)
+{
+    if (speechListener())
+        speechListener()(text);
+}
+
+void setSpeechListener(std::function<void(const QString &)> listener)
+{
+    speechListener() = std::move(listener);
 }
 
 RandomSource &random()

@@ -33,6 +33,11 @@ void setPrinters(std::function<std::unique_ptr<QPrinter>()> defaultPrinter,
 void describe(QWidget *widget, const QString &description);
 void setDescriptionListener(std::function<void(QWidget *)> listener);
 
+// What the program says to a screen reader as it happens (SpokenItems), told to a
+// test that listens, also where no screen reader does.
+void said(const QString &text);
+void setSpeechListener(std::function<void(const QString &)> listener);
+
 // The random numbers of the game; a test puts in a source of its own (none: the
 // program's own source again).
 RandomSource &random();

@@ -118,3 +118,12 @@ void oneTabStopPerGroup(const QList<QRadioButton *> &options)
         QObject::connect(option, &QRadioButton::toggled, option, update);
     update();
 }
+
+void readWith(QWidget *focused, const QList<const QLabel *> &labels)
+{
+    QStringList texts;
+    for (const QLabel *label : labels)
+        if (!label->text().isEmpty())
+            texts << label->text().simplified();
+    focused->setAccessibleDescription(texts.join(QLatin1Char(' ')));
+}

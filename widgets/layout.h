@@ -56,6 +56,11 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 // for widgets whose own frame does not show it.
 void showFocusFrame(QWidget *widget);
 
+// What a window shows in texts no key reaches, read by a screen reader with the
+// control the window opens on (its description): the labels' texts in order, each
+// as one line.
+void readWith(QWidget *focused, const QList<const QLabel *> &labels);
+
 // Of a group of options only the chosen one is a tab stop (the first while none
 // is chosen); the arrow keys move among them and choose, as Qt's options do.
 void oneTabStopPerGroup(const QList<QRadioButton *> &options);

@@ -1,5 +1,7 @@
 #include "widgets/spokenitems.h"
 
+#include "widgets/environment.h"
+
 #include <QApplication>
 #include <QWindow>
 
@@ -75,6 +77,7 @@ SpokenItems::~SpokenItems()
 void SpokenItems::say(const QString &name, const QString &description, QAccessible::Role role,
                       const QRect &rect)
 {
+    Environment::said(name);
     if (!QAccessible::isActive())
         return;
     auto *item = new SpokenItem(*this, name, description, role, rect);
