@@ -10,6 +10,7 @@
 
 #include "app/startup.h"
 #include "model/harvest.h"
+#include "model/keptruns.h"
 #include "widgets/design.h"
 #include "widgets/environment.h"
 #include "widgets/windowregistry.h"
@@ -101,10 +102,16 @@ void measureAndReport(const QString &name, const std::function<void()> &prepare,
     report(name + QStringLiteral(", after idle"), medianMs(prepare, measured, true), "ms", budget);
 }
 
+// Four runs kept for comparison, of the same length, with other harvests: every
+// chart then draws five runs.
+bool withKeptRuns = false;
+QString keptSuffix() { return withKeptRuns ? QStringLiteral(" with 4 kept") : QString(); }
+
 Form1 &mainWindow(Growth model, const char *runLength)
 {
     WindowRegistry::unloadAll();
     Harvest = HarvestState{};
+    Kept.forget();
     StartUp::begin();
     Form1 &form = WindowRegistry::get<Form1>();
     QTest::mouseClick(&WindowRegistry::get<titlform>(), Qt::LeftButton);
@@ -116,6 +123,16 @@ Form1 &mainWindow(Growth model, const char *runLength)
         ui.Option1->click();
     ui.simut->setText(QString::fromLatin1(runLength));
     QTest::keyClick(ui.simut, Qt::Key_Return);
+    if (withKeptRuns) {
+        for (const char *harvest : {"5", "8", "12", "14"}) {
+            ui.Harvestrate->setText(QString::fromLatin1(harvest));
+            QTest::keyClick(ui.Harvestrate, Qt::Key_Return);
+            ui.Command2->click();
+            Kept.keep(Harvest);
+        }
+        ui.Harvestrate->setText(QStringLiteral("10"));
+        QTest::keyClick(ui.Harvestrate, Qt::Key_Return);
+    }
     ui.Command2->click();
     settle(&form);
     return form;
@@ -123,8 +140,8 @@ Form1 &mainWindow(Growth model, const char *runLength)
 
 void runFigures(const char *runLength)
 {
-    const QString name
-        = QStringLiteral("run (T=%1) to painted chart").arg(QLatin1String(runLength));
+    const QString name = QStringLiteral("run (T=%1) to painted chart").arg(QLatin1String(runLength))
+                         + keptSuffix();
     if (!wanted(name))
         return;
     const Controls<Form1> ui(mainWindow(Growth::Logistic, runLength));
@@ -153,7 +170,8 @@ void cycleFigures(const QString &window, const char *model, int &index, QtChartC
     for (int position = 1; position <= 9; ++position) {
         const int target = position % 9;
         const QString figure
-            = QStringLiteral("%1 %2 chart %3 click").arg(window, QLatin1String(model)).arg(target);
+            = QStringLiteral("%1 %2 chart %3 click").arg(window, QLatin1String(model)).arg(target)
+              + keptSuffix();
         if (!wanted(figure))
             continue;
         measureAndReport(
@@ -182,7 +200,8 @@ void clickFigures(Growth model)
 // clicks into the cycle; Up and Down take turns, so H stays where it was.
 void stepFigure(const QString &chartName, int clicks)
 {
-    const QString name = QStringLiteral("step (T=2000) to painted %1").arg(chartName);
+    const QString name
+        = QStringLiteral("step (T=2000) to painted %1").arg(chartName) + keptSuffix();
     if (!wanted(name))
         return;
     const Controls<Form1> ui(mainWindow(Growth::Logistic, "2000"));
@@ -390,6 +409,14 @@ int main(int argc, char *argv[])
     heldKeyFigures();
     clickFigures(Growth::Logistic);
     clickFigures(Growth::Exponential);
+    withKeptRuns = true;
+    runFigures("2000");
+    stepFigure(QStringLiteral("N(t)"), 0);
+    stepFigure(QStringLiteral("theory"), 6);
+    clickFigures(Growth::Logistic);
+    clickFigures(Growth::Exponential);
+    withKeptRuns = false;
+    Kept.forget();
     openLargeFigure();
     gameFigure();
     startupFigure(probe);

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <cmath>
+#include <vector>
 
 // The operations the program needs from a chart control. The control keeps a grid
 // of doubles (rows and columns counted from 1); each series takes two adjacent
@@ -20,9 +24,22 @@
 // across changes of the row or column count; a cell never written, or written
 // with the null flag, is not drawn.
 
+// The most columns a chart control holds: 32 series.
+inline constexpr int ChartMostColumns = 64;
+
 enum class ChartAxis {
     X = 0,
     Y = 1
+};
+
+// A note said with one point of a series when it is read out, after its values.
+struct PointNote
+{
+    int series = 1; // the series' x column
+    int row = 1;
+    QString note;
+
+    bool operator==(const PointNote &) const = default;
 };
 
 class ChartControl
@@ -35,6 +52,13 @@ public:
     virtual int columnCount() const = 0;
     virtual int rowCount() const = 0;
     virtual void setDataPoint(int row, int column, double value, bool isNull = false) = 0;
+    // Writes a whole column from row 1 down, a cell a value: NaN an empty cell,
+    // anything else as setDataPoint writes it. The same as a write of each cell.
+    virtual void setDataColumn(int column, const std::vector<double> &values)
+    {
+        for (std::size_t row = 0; row < values.size(); ++row)
+            setDataPoint(int(row) + 1, column, values[row], std::isnan(values[row]));
+    }
 
     virtual void setLegendVisible(bool shown) = 0;
     virtual void setTitleFontSize(double points) = 0;
@@ -70,6 +94,14 @@ public:
     // added to the names proposed for its saved files, so that two runs that share
     // a title never propose the same name.
     virtual void setFileNameTag(const QString &tag) = 0;
+    // The series is a faded copy of series `like` (an x column) of another, earlier
+    // chart of the same kind: drawn behind every series that is not, dashed, in a
+    // tint of the colour of `like` that pales with `age` (1, 2, …). Age 0: an
+    // ordinary series, which every series is unless set.
+    virtual void setSeriesFaded(int series, int like, int age) = 0;
+    // Notes said with single points when they are read out; every chart sets them
+    // afresh (the standard set-up empties them).
+    virtual void setPointNotes(const QList<PointNote> &notes) = 0;
     // The title itself says why the chart may draw nothing, so the chart adds no
     // note of its own to it when it does. Off by default.
     virtual void setTitleExplained(bool explained) = 0;

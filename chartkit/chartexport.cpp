@@ -133,11 +133,13 @@ void ChartExport::renderVector(QPainter &painter)
     painter.setClipRect(c->mapRectToScene(c->plotArea()));
     const auto at = [c](QPointF value) { return c->mapToScene(c->mapToPosition(value)); };
     const SeriesPoints &plotted = m_view.plotted();
-    for (qsizetype i = 0; i < shown.size() && i < plotted.size(); ++i) {
-        const QList<QPointF> &points = plotted.at(i);
+    const QList<int> &drawOrder = m_view.drawOrder();
+    for (qsizetype i = 0; i < shown.size() && i < drawOrder.size(); ++i) {
+        const int index = drawOrder.at(i);
+        const QList<QPointF> &points = plotted.at(index);
         if (points.isEmpty())
             continue;
-        const SeriesSettings &settings = m_view.table().seriesSettingsAt(int(i));
+        const SeriesSettings &settings = m_view.table().seriesSettingsAt(index);
         const auto *series = static_cast<const QLineSeries *>(shown.at(i));
         if (settings.lineShown && points.size() > 1) {
             QPainterPath line(at(points.first()));
@@ -165,7 +167,7 @@ void ChartExport::renderVector(QPainter &painter)
             painter.setPen(outline > 0 ? QPen(settings.outlineColour, outline, Qt::SolidLine,
                                               Qt::SquareCap, Qt::MiterJoin)
                                        : QPen(Qt::NoPen));
-            painter.setBrush(markerFill(settings, defaultSeriesColour(int(i) + 1)));
+            painter.setBrush(markerFill(settings, seriesColour(settings, index)));
             painter.drawPath(marks);
         }
     }
@@ -246,11 +248,25 @@ void ChartExport::showMenu(const QPoint &globalPos)
     m_view.readOut().hide();
     QMenu menu(&m_view);
     menu.setObjectName(QStringLiteral("ExportMenu"));
+    // The window's own commands first.
+    QList<std::pair<QAction *, std::function<void()>>> commands;
+    for (const QtChartControl::Command &command : m_view.commands()) {
+        QAction *action = menu.addAction(command.text);
+        if (command.key != Qt::Key_unknown)
+            action->setShortcut(QKeySequence(command.key));
+        action->setEnabled(!command.enabled || command.enabled());
+        commands.append({action, command.run});
+    }
+    if (!commands.isEmpty())
+        menu.addSeparator();
     QAction *copy = menu.addAction(QtChartControl::tr("Copy picture"));
     QAction *copyText = menu.addAction(QtChartControl::tr("Copy description"));
     QAction *savePng = menu.addAction(QtChartControl::tr("Save picture…"));
     QAction *saveCsv = menu.addAction(QtChartControl::tr("Save data…"));
     QAction *chosen = menu.exec(globalPos);
+    for (const auto &[action, run] : commands)
+        if (chosen == action)
+            return run();
     if (chosen == copy) {
         copyPicture();
     } else if (chosen == copyText) {

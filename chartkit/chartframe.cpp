@@ -254,10 +254,16 @@ void ChartFrame::paintLegend(QPainter *painter, const QRectF &area) const
     if (m_legend.isEmpty())
         return;
     const qreal lineHeight = QFontMetricsF(m_legendFont).height();
-    const qreal spacing = lineHeight * LegendLineSpacing;
+    // A long legend (runs kept for comparison) closes its lines up to fit the chart.
+    const QRectF room = m_chart->rect().adjusted(0, EdgeMargin, 0, -EdgeMargin);
+    qreal spacing = lineHeight * LegendLineSpacing;
+    if (m_legend.size() > 1)
+        spacing = std::clamp((room.height() - lineHeight) / qreal(m_legend.size() - 1), lineHeight,
+                             spacing);
     const qreal height = lineHeight + spacing * qreal(m_legend.size() - 1);
     const qreal left = m_chart->rect().right() - EdgeMargin - legendWidth() + LegendGap;
-    qreal top = area.center().y() - height / 2;
+    qreal top
+        = std::max(room.top(), std::min(area.center().y() - height / 2, room.bottom() - height));
     painter->setFont(m_legendFont);
     for (qsizetype i = 0; i < m_legend.size(); ++i, top += spacing) {
         const LegendEntry &entry = m_legend.at(i);

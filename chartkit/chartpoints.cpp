@@ -41,10 +41,14 @@ PlottedPoints plottedPoints(const ChartTable &table)
     PlottedPoints plotted;
     for (int i = 0; i < table.seriesCount(); ++i) {
         const int xColumn = 2 * i + 1;
+        const std::vector<double> &xs = table.column(xColumn);
+        const std::vector<double> &ys = table.column(xColumn + 1);
+        // Rows past the end of either column are empty.
+        const int rows = int(std::min({size_t(table.rowCount()), xs.size(), ys.size()}));
         QList<QPointF> points;
-        points.reserve(table.rowCount());
-        for (int row = 1; row <= table.rowCount(); ++row) {
-            const QPointF p(table.cell(row, xColumn), table.cell(row, xColumn + 1));
+        points.reserve(rows);
+        for (int row = 1; row <= rows; ++row) {
+            const QPointF p(xs[size_t(row - 1)], ys[size_t(row - 1)]);
             if (std::isnan(p.x()) || std::isnan(p.y()))
                 continue; // an empty cell: no point
             // A point the axes cannot draw is left out, never moved, and the title
@@ -53,6 +57,8 @@ PlottedPoints plottedPoints(const ChartTable &table)
                 plotted.leftOut = true;
                 continue;
             }
+            if (const QString note = table.pointNote(i, row); !note.isEmpty())
+                plotted.notes.insert({i, points.size()}, note);
             points.append(p);
         }
         if (!points.isEmpty() && table.seriesSettingsAt(i).markersDrawn())
@@ -60,6 +66,11 @@ PlottedPoints plottedPoints(const ChartTable &table)
         plotted.series.append(points);
     }
     plotted.extent = extentOf(plotted.series);
+    for (int i = 0; i < table.seriesCount(); ++i)
+        plotted.drawOrder << i;
+    std::stable_sort(plotted.drawOrder.begin(), plotted.drawOrder.end(), [&table](int a, int b) {
+        return table.seriesSettingsAt(a).fadedAge > table.seriesSettingsAt(b).fadedAge;
+    });
     return plotted;
 }
 

@@ -2,6 +2,7 @@
 
 #include "chartkit/charttable.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointF>
 
@@ -17,6 +18,11 @@ struct PlottedPoints
     std::array<double, 4> extent = {0.0, -1.0, 0.0, -1.0};
     bool leftOut = false; // some values too large to draw were left out
     bool markers = false; // some series with points draws markers
+    // The notes of single points, by series and place among its points.
+    QHash<std::pair<qsizetype, qsizetype>, QString> notes;
+    // The order the series are drawn in, behind first: faded series before the
+    // others, the oldest furthest behind.
+    QList<int> drawOrder;
 };
 
 // Smallest and largest x, then y, of all the points; lo > hi when there is none.

@@ -32,11 +32,13 @@ QString axisLabel(const QString &title, ChartAxis axis)
 }
 
 QString readOut(const QString &seriesName, const QString &xTitle, const QString &yTitle,
-                QPointF value)
+                QPointF value, const QString &note)
 {
-    return seriesName + QLatin1Char('\n') + axisLabel(xTitle, ChartAxis::X) + QStringLiteral(": ")
-           + number(value.x()) + QLatin1Char('\n') + axisLabel(yTitle, ChartAxis::Y)
-           + QStringLiteral(": ") + number(value.y());
+    const QString text = seriesName + QLatin1Char('\n') + axisLabel(xTitle, ChartAxis::X)
+                         + QStringLiteral(": ") + number(value.x()) + QLatin1Char('\n')
+                         + axisLabel(yTitle, ChartAxis::Y) + QStringLiteral(": ")
+                         + number(value.y());
+    return note.isEmpty() ? text : text + QLatin1Char('\n') + note;
 }
 
 ChartReadOut::ChartReadOut(QtChartControl &view)
@@ -64,7 +66,8 @@ void ChartReadOut::hover(const QPoint &at)
     m_callout->showAt(toPixels(found->value),
                       readOut(m_view.seriesNames().value(found->series),
                               table.axisSettings(ChartAxis::X).titleText,
-                              table.axisSettings(ChartAxis::Y).titleText, found->value),
+                              table.axisSettings(ChartAxis::Y).titleText, found->value,
+                              m_view.pointNote(found->series, found->index)),
                       m_view.frame().marks(1).labelFont);
 }
 
@@ -160,9 +163,9 @@ void ChartReadOut::show(int series, qsizetype index)
     m_index = index;
     const QPointF value = m_view.plotted().at(series).at(index);
     const ChartTable &table = m_view.table();
-    const QString text
-        = readOut(m_view.seriesNames().value(series), table.axisSettings(ChartAxis::X).titleText,
-                  table.axisSettings(ChartAxis::Y).titleText, value);
+    const QString text = readOut(
+        m_view.seriesNames().value(series), table.axisSettings(ChartAxis::X).titleText,
+        table.axisSettings(ChartAxis::Y).titleText, value, m_view.pointNote(series, index));
     m_callout->showAt(m_view.chart()->mapToPosition(value), text,
                       m_view.frame().marks(1).labelFont);
     // Read aloud as one line, and said at once.

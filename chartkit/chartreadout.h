@@ -17,8 +17,9 @@ class QtChartControl;
 
 struct PointUnderMouse
 {
-    int series = 0; // index of the series, from 0
-    QPointF value;  // the point as plotted
+    int series = 0;      // index of the series, from 0
+    qsizetype index = 0; // place of the point in its series
+    QPointF value;       // the point as plotted
 };
 
 // The plotted point nearest to `mouse` (in pixels), if one lies within `reach`
@@ -30,12 +31,13 @@ std::optional<PointUnderMouse> pointUnderMouse(const SeriesPoints &series, QPoin
     std::optional<PointUnderMouse> nearest;
     double best = reach * reach;
     for (qsizetype s = 0; s < series.size(); ++s) {
-        for (const QPointF &value : series.at(s)) {
-            const QPointF d = toPixels(value) - mouse;
+        const QList<QPointF> &points = series.at(s);
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            const QPointF d = toPixels(points.at(i)) - mouse;
             const double distance = d.x() * d.x() + d.y() * d.y();
             if (distance <= best) {
                 best = distance;
-                nearest = PointUnderMouse{static_cast<int>(s), value};
+                nearest = PointUnderMouse{static_cast<int>(s), i, points.at(i)};
             }
         }
     }
@@ -47,9 +49,10 @@ std::optional<PointUnderMouse> pointUnderMouse(const SeriesPoints &series, QPoin
 QString axisLabel(const QString &title, ChartAxis axis);
 
 // "harvested\nTime: 12\nN(t): 345.6", numbers as the text of a number; "x" and "y"
-// stand in for axis titles that are empty.
+// stand in for axis titles that are empty. A note of the point follows on a line of
+// its own.
 QString readOut(const QString &seriesName, const QString &xTitle, const QString &yTitle,
-                QPointF value);
+                QPointF value, const QString &note = {});
 
 // The read-out of a chart: the point under the mouse, or the point the arrow keys
 // move a mark to, shown beside it in the chart (ChartCallout) and told to a screen

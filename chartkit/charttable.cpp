@@ -33,6 +33,26 @@ void ChartTable::setDataPoint(int row, int column, double value, bool isNull)
     cells[size_t(row - 1)] = isNull ? Empty : std::isnan(value) ? Undrawable : value;
 }
 
+void ChartTable::setDataColumn(int column, const std::vector<double> &values)
+{
+    if (column < 1 || column > m_columns)
+        return;
+    if (m_cells.size() < size_t(column))
+        m_cells.resize(size_t(column));
+    std::vector<double> &cells = m_cells[size_t(column - 1)];
+    const size_t rows = std::min(values.size(), size_t(m_rows));
+    if (cells.size() < rows)
+        cells.resize(rows, Empty);
+    // NaN stays an empty cell; a value that is not finite is kept as it is.
+    std::copy(values.begin(), values.begin() + long(rows), cells.begin());
+}
+
+const std::vector<double> &ChartTable::column(int column) const
+{
+    static const std::vector<double> none;
+    return column >= 1 && size_t(column) <= m_cells.size() ? m_cells[size_t(column - 1)] : none;
+}
+
 double ChartTable::cell(int row, int column) const
 {
     if (column < 1 || size_t(column) > m_cells.size() || row < 1)
@@ -81,6 +101,23 @@ void ChartTable::setSeriesLegendText(int series, const QString &text)
         s->legendText = text;
         s->legendTextSet = true;
     }
+}
+
+void ChartTable::setSeriesFaded(int series, int like, int age)
+{
+    if (SeriesSettings *s = seriesSettings(series)) {
+        const bool faded = age > 0 && like >= 1 && like % 2 == 1;
+        s->fadedLike = faded ? like : 0;
+        s->fadedAge = faded ? age : 0;
+    }
+}
+
+QString ChartTable::pointNote(int index, int row) const
+{
+    for (const PointNote &note : m_pointNotes)
+        if (note.series == 2 * index + 1 && note.row == row)
+            return note.note;
+    return {};
 }
 
 void ChartTable::setPointMarkerVisible(int series, bool visible)

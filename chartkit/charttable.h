@@ -22,6 +22,8 @@ struct SeriesSettings
     int fillRed = -1; // -1: keep the red of the series' own colour
     QString legendText;
     bool legendTextSet = false;
+    int fadedLike = 0; // a faded copy of the series on this x column; 0: not faded
+    int fadedAge = 0;
 
     bool markersDrawn() const { return pointMarkerVisible || (markerAutomatic && markersShown); }
 };
@@ -63,7 +65,7 @@ public:
 
     // Bounds on the grid; larger counts are clamped to them.
     static constexpr int MaxRows = 32767;
-    static constexpr int MaxColumns = 64;
+    static constexpr int MaxColumns = ChartMostColumns;
     static constexpr int MaxSeries = MaxColumns / 2;
 
     void setColumnCount(int columns) override;
@@ -71,6 +73,7 @@ public:
     int columnCount() const override { return m_columns; }
     int rowCount() const override { return m_rows; }
     void setDataPoint(int row, int column, double value, bool isNull = false) override;
+    void setDataColumn(int column, const std::vector<double> &values) override;
 
     void setLegendVisible(bool shown) override { m_legendVisible = shown; }
     void setTitleFontSize(double points) override { m_titleFontPoints = points; }
@@ -96,6 +99,10 @@ public:
     const QStringList &chartNotes() const { return m_notes; }
     void setTitleExplained(bool explained) override { m_titleExplained = explained; }
     void setFileNameTag(const QString &tag) override { m_fileNameTag = tag; }
+    void setSeriesFaded(int series, int like, int age) override;
+    void setPointNotes(const QList<PointNote> &notes) override { m_pointNotes = notes; }
+    // The note of row `row` of the series at `index` (from 0), if any.
+    QString pointNote(int index, int row) const;
     const QString &fileNameTag() const { return m_fileNameTag; }
     bool titleExplained() const { return m_titleExplained; }
 
@@ -106,6 +113,9 @@ public:
     // The cell as written; NaN for a cell never written or written empty, an
     // infinity for a value that is not a number.
     double cell(int row, int column) const;
+    // The cells of a column as written, from row 1 down: NaN for an empty cell, an
+    // infinity for a value that is not a number; rows past its end are empty.
+    const std::vector<double> &column(int column) const;
     // The series the columns hold, at most MaxSeries.
     int seriesCount() const;
     // `index` counts series from 0 (the series on columns 1 and 2).
@@ -140,4 +150,5 @@ private:
     QStringList m_notes;
     bool m_titleExplained = false;
     QString m_fileNameTag;
+    QList<PointNote> m_pointNotes;
 };

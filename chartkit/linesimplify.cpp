@@ -8,16 +8,45 @@
 
 namespace {
 
-// Squared distance in pixels from `p` to the segment from `a` to `b`.
-double distanceSquared(QPointF p, QPointF a, QPointF b)
+// The point of `points[first + 1 .. last - 1]` farthest from the segment from
+// points[first] to points[last], and its squared distance in pixels. The squared
+// length of the segment multiplies every distance in the loop, which then needs
+// no division: the cross product gives the distance to the segment's line where
+// a point lies beside the segment, the distance to an end where it lies beyond.
+std::pair<qsizetype, double> farthestFrom(const std::vector<QPointF> &points, qsizetype first,
+                                          qsizetype last)
 {
-    const QPointF ab = b - a;
-    const QPointF ap = p - a;
-    const double length = ab.x() * ab.x() + ab.y() * ab.y();
-    double along = length > 0 ? (ap.x() * ab.x() + ap.y() * ab.y()) / length : 0;
-    along = std::clamp(along, 0.0, 1.0);
-    const QPointF d = ap - along * ab;
-    return d.x() * d.x() + d.y() * d.y();
+    const QPointF a = points[std::size_t(first)];
+    const QPointF b = points[std::size_t(last)];
+    const double abx = b.x() - a.x();
+    const double aby = b.y() - a.y();
+    const double length = abx * abx + aby * aby;
+    double farthest = 0;
+    qsizetype at = -1;
+    for (qsizetype i = first + 1; i < last; ++i) {
+        const QPointF p = points[std::size_t(i)];
+        const double apx = p.x() - a.x();
+        const double apy = p.y() - a.y();
+        const double along = apx * abx + apy * aby;
+        double scaled = 0; // squared distance times `length`
+        if (length <= 0 || along <= 0) {
+            scaled = apx * apx + apy * apy;
+            if (length > 0)
+                scaled *= length;
+        } else if (along >= length) {
+            const double bpx = p.x() - b.x();
+            const double bpy = p.y() - b.y();
+            scaled = (bpx * bpx + bpy * bpy) * length;
+        } else {
+            const double cross = apx * aby - apy * abx;
+            scaled = cross * cross;
+        }
+        if (scaled > farthest) {
+            farthest = scaled;
+            at = i;
+        }
+    }
+    return {at, length > 0 ? farthest / length : farthest};
 }
 
 } // namespace
@@ -42,16 +71,7 @@ QList<QPointF> simplifiedLine(const QList<QPointF> &points, double xPixels, doub
     while (!spans.empty()) {
         const auto [first, last] = spans.back();
         spans.pop_back();
-        double farthest = 0;
-        qsizetype at = -1;
-        for (qsizetype i = first + 1; i < last; ++i) {
-            const double d = distanceSquared(screen[std::size_t(i)], screen[std::size_t(first)],
-                                             screen[std::size_t(last)]);
-            if (d > farthest) {
-                farthest = d;
-                at = i;
-            }
-        }
+        const auto [at, farthest] = farthestFrom(screen, first, last);
         if (at >= 0 && farthest > limit) {
             kept[static_cast<std::size_t>(at)] = true;
             spans.emplace_back(first, at);

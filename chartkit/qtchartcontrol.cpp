@@ -76,7 +76,7 @@ QtChartControl::QtChartControl(QWidget *parent)
     // would paint the old chart once more with its focus frame.
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(tr("Chart"));
-    setToolTip(chartKeysHint());
+    setToolTip(keysHint());
     setBackgroundBrush(Qt::white);
     setRenderHint(QPainter::Antialiasing, true);
     setOptimizationFlags(QGraphicsView::DontSavePainterState
@@ -119,7 +119,7 @@ void QtChartControl::applyChartSettings()
     if (m_table.legendVisible())
         for (int i = 0; i < m_table.seriesCount(); ++i)
             entries << legendEntry(m_table.seriesSettingsAt(i), m_table.seriesName(i),
-                                   defaultSeriesColour(i + 1));
+                                   seriesColour(m_table.seriesSettingsAt(i), i));
     const AxisSettings &y = m_table.axisSettings(ChartAxis::Y);
     m_frame->setLegend(entries, chartFont(y.titleFontName, y.titleFontPoints - 1));
 }
@@ -173,8 +173,12 @@ void QtChartControl::drawTable()
         c->removeSeries(existing.at(i));
         delete existing.at(i);
     }
-    for (int i = 0; i < seriesCount; ++i) {
+    for (int i = 0; i < seriesCount; ++i)
         m_names << m_table.seriesName(i);
+    // Qt Charts draws its series in the order they were added: the objects stand in
+    // the order of drawing, faded copies behind the rest.
+    for (int i = 0; i < seriesCount; ++i) {
+        const int index = m_plotted.drawOrder.at(i);
         QLineSeries *series
             = i < existing.size() ? static_cast<QLineSeries *>(existing.at(i)) : nullptr;
         if (!series) {
@@ -183,8 +187,9 @@ void QtChartControl::drawTable()
             series->attachAxis(m_axes.x());
             series->attachAxis(m_axes.y());
         }
-        styleSeries(series, m_table.seriesSettingsAt(i), m_names.last(), defaultSeriesColour(i + 1),
-                    m_plotted.series.value(i).size() == 1);
+        const SeriesSettings &settings = m_table.seriesSettingsAt(index);
+        styleSeries(series, settings, m_names.at(index), seriesColour(settings, index),
+                    m_plotted.series.at(index).size() == 1);
     }
     paintPoints(devicePixelRatioF());
     // A screen reader names the chart by what it shows, and reads what it shows.
@@ -205,11 +210,12 @@ void QtChartControl::paintPoints(double scale, bool everyPoint)
 {
     const QList<QAbstractSeries *> shown = chart()->series();
     const auto [xPixels, yPixels] = m_axes.pixelsPerUnit(scale);
-    for (qsizetype i = 0; i < shown.size() && i < m_plotted.series.size(); ++i) {
-        const QList<QPointF> &points = m_plotted.series.at(i);
+    for (qsizetype i = 0; i < shown.size() && i < m_plotted.drawOrder.size(); ++i) {
+        const int index = m_plotted.drawOrder.at(i);
+        const QList<QPointF> &points = m_plotted.series.at(index);
         static_cast<QLineSeries *>(shown.at(i))
             ->replace(everyPoint ? points
-                                 : pointsToPaint(points, m_table.seriesSettingsAt(int(i)), xPixels,
+                                 : pointsToPaint(points, m_table.seriesSettingsAt(index), xPixels,
                                                  yPixels));
     }
 }
@@ -224,7 +230,7 @@ void QtChartControl::describe()
 
 QString QtChartControl::spokenDescription() const
 {
-    return m_description + QLatin1Char(' ') + chartKeysHint();
+    return m_description + QLatin1Char(' ') + keysHint();
 }
 
 // The chart laid out at once rather than when the event loop comes round to it:
@@ -316,6 +322,13 @@ void QtChartControl::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    for (const Command &command : std::as_const(m_commands))
+        if (command.key != Qt::Key_unknown && key == command.key && modifiers == Qt::NoModifier) {
+            event->accept();
+            if (!command.enabled || command.enabled())
+                command.run();
+            return;
+        }
     if (modifiers == Qt::NoModifier && m_readOut.moveByKey(key)) {
         event->accept();
         return;
@@ -381,4 +394,19 @@ void QtChartControl::tell(const QString &text)
         return;
     }
     m_notice->post(text);
+}
+
+void QtChartControl::addCommand(Command command)
+{
+    m_commands.append(std::move(command));
+    setToolTip(keysHint());
+}
+
+QString QtChartControl::keysHint() const
+{
+    QStringList hints{chartKeysHint()};
+    for (const Command &command : m_commands)
+        if (!command.hint.isEmpty())
+            hints << command.hint;
+    return hints.join(QLatin1Char(' '));
 }

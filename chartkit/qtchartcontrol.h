@@ -10,6 +10,7 @@
 #include "widgets/spokenitems.h"
 
 #include <QChartView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -52,6 +53,13 @@ public:
     // the read-out and the exported data use these, while a long line reaches the
     // painter with only the points the screen can tell apart.
     const SeriesPoints &plotted() const { return m_plotted.series; }
+    // The series by their place in the table, in the order they are drawn.
+    const QList<int> &drawOrder() const { return m_plotted.drawOrder; }
+    // The note of a point read out, by series and place among its points, if any.
+    QString pointNote(int series, qsizetype index) const
+    {
+        return m_plotted.notes.value({series, index});
+    }
     // The series' names as the last refresh gave them.
     const QStringList &seriesNames() const { return m_names; }
     // The chart's title, legend, ruling and tick labels, as drawn.
@@ -83,6 +91,23 @@ public:
     // Says what came of an export: through notice(), or where nothing listens, in
     // the chart's title for a few seconds.
     void tell(const QString &text);
+
+    // A command of the window's own in the chart's menu, above the export, and on
+    // a key while the chart has the focus; `hint` says so in the tooltip and to a
+    // screen reader ("K keeps this run for comparison"). It is offered while
+    // `enabled` says so.
+    struct Command
+    {
+        QString text;
+        Qt::Key key = Qt::Key_unknown;
+        QString hint;
+        std::function<void()> run;
+        std::function<bool()> enabled;
+    };
+    void addCommand(Command command);
+    const QList<Command> &commands() const { return m_commands; }
+    // What the keys do on this chart: the read-out, the steps, the menu, the commands.
+    QString keysHint() const;
 
     // Whether the click being delivered came from Space or Enter on the chart
     // rather than from the mouse: a window that hands the focus on after a click
@@ -132,4 +157,5 @@ private:
 
     ClickDetector m_click;
     bool m_clickFromKeyboard = false;
+    QList<Command> m_commands;
 };

@@ -33,6 +33,32 @@ QColor defaultSeriesColour(int seriesNumber)
     return colours[index];
 }
 
+namespace {
+
+// A faded copy's tint: towards white, the newest copy a little under half way, the
+// older ones further.
+QColor tinted(const QColor &colour, int age)
+{
+    if (age <= 0)
+        return colour;
+    const double pale = std::min(0.45 + 0.1 * (age - 1), 0.8);
+    const auto towardsWhite = [pale](int c) { return int(c + (255 - c) * pale + 0.5); };
+    return QColor(towardsWhite(colour.red()), towardsWhite(colour.green()),
+                  towardsWhite(colour.blue()));
+}
+
+QColor ownColour(const SeriesSettings &s, int index)
+{
+    return defaultSeriesColour(s.fadedAge > 0 ? (s.fadedLike + 1) / 2 : index + 1);
+}
+
+} // namespace
+
+QColor seriesColour(const SeriesSettings &s, int index)
+{
+    return tinted(ownColour(s, index), s.fadedAge);
+}
+
 int outlinePixels(const SeriesSettings &s)
 {
     if (s.outlineWidthTwips <= 0)
@@ -42,6 +68,12 @@ int outlinePixels(const SeriesSettings &s)
 
 QColor markerFill(const SeriesSettings &s, const QColor &seriesColour)
 {
+    if (s.fadedAge > 0) {
+        // The copied series' own fill, tinted as its line is.
+        SeriesSettings own = s;
+        own.fadedAge = 0;
+        return tinted(markerFill(own, defaultSeriesColour((s.fadedLike + 1) / 2)), s.fadedAge);
+    }
     QColor fill = seriesColour;
     if (s.fillRed >= 0)
         fill.setRed(s.fillRed);
@@ -58,7 +90,8 @@ QImage markerImage(const SeriesSettings &s, const QColor &seriesColour)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     const int outline = std::min(outlinePixels(s), (side - 1) / 2);
-    painter.fillRect(image.rect(), outline > 0 ? s.outlineColour : fill);
+    const QColor edge = s.fadedAge > 0 ? tinted(s.outlineColour, s.fadedAge) : s.outlineColour;
+    painter.fillRect(image.rect(), outline > 0 ? edge : fill);
     painter.fillRect(image.rect().adjusted(outline, outline, -outline, -outline), fill);
     return image;
 }
@@ -82,6 +115,12 @@ void styleSeries(QLineSeries *series, const SeriesSettings &s, const QString &na
     QPen pen(colour, LinePixels);
     if (!s.lineShown)
         pen.setStyle(Qt::NoPen);
+    else if (s.fadedAge > 0) {
+        // A copy of another run: dashed, so it reads as one. One pixel wide, which
+        // Qt dashes fast; a wider dashed line takes it milliseconds at 2000 points.
+        pen.setWidth(1);
+        pen.setStyle(Qt::DashLine);
+    }
     series->setPen(pen);
     if (s.markersDrawn()) {
         // One image stamped at every point keeps a series a single graphics item,
@@ -101,6 +140,6 @@ void styleSeries(QLineSeries *series, const SeriesSettings &s, const QString &na
 LegendEntry legendEntry(const SeriesSettings &s, const QString &name, const QColor &colour)
 {
     if (!s.lineShown && s.markersDrawn())
-        return {name, markerFill(s, colour), s.outlineColour, outlinePixels(s)};
+        return {name, markerFill(s, colour), tinted(s.outlineColour, s.fadedAge), outlinePixels(s)};
     return {name, colour, colour, 0};
 }

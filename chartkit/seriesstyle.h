@@ -16,6 +16,10 @@ class QLineSeries;
 // columns 1 and 2).
 QColor defaultSeriesColour(int seriesNumber);
 
+// The colour of the series at `index` (from 0): its own, or for a faded copy a tint
+// of the colour of the series it copies, paler the older it is.
+QColor seriesColour(const SeriesSettings &settings, int index);
+
 // A visible outline is at least one pixel, however thin it was asked to be.
 int outlinePixels(const SeriesSettings &settings);
 // The series' colour with the red the set-up gave the marker fill.

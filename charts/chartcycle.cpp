@@ -1,10 +1,14 @@
 #include "charts/chartcycle.h"
 
+#include "chartkit/chartrecorder.h"
 #include "charts/densitycharts.h"
 #include "charts/economicscharts.h"
 #include "charts/populationcharts.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
+#include <vector>
 
 namespace {
 
@@ -85,9 +89,180 @@ int cyclePositionOf(Chart chart, Growth model)
     return 0;
 }
 
+namespace {
+
+void drawOne(Chart chart, ChartControl &control, HarvestState &state, const ChartInputs &inputs,
+             const ChartLook &look)
+{
+    Procedures[static_cast<std::size_t>(chart)](control, state, inputs, look);
+}
+
+// The chart of a kept run at the place of `chart` in the cycle of the kept run's
+// model: the theory and the economics differ between the models.
+Chart underModel(Chart chart, Growth model)
+{
+    for (int position = 0; position < ChartCyclePositions; ++position)
+        for (const Growth from : {Growth::Logistic, Growth::Exponential})
+            if (chartAtCyclePosition(position, from) == chart)
+                return chartAtCyclePosition(position, model);
+    return chart;
+}
+
+// The series of a kept run's chart worth drawing beside this run's: a curve that
+// depends only on what the two runs share would lie under this run's own. The
+// economics depend on r and K (the exponential one's range on N(0)), the growth
+// curve of the theory on the same; everything else on the run as a whole.
+QList<int> seriesWorthDrawing(Chart chart, int columns, const HarvestState &kept,
+                              const HarvestState &current)
+{
+    const bool sameGrowth = kept.RunModel == current.RunModel
+                            && kept.IntrinsicRate == current.IntrinsicRate
+                            && (kept.RunModel == Growth::Exponential
+                                    ? kept.NOriginal[0] == current.NOriginal[0]
+                                    : kept.CarryingCapacity == current.CarryingCapacity);
+    QList<int> series;
+    for (int s = 1; s < columns; s += 2) {
+        switch (chart) {
+        case Chart::CostAndRevenue:
+        case Chart::NetProfit:
+        case Chart::ExponentialCostAndRevenue:
+        case Chart::ExponentialNetProfit:
+            if (sameGrowth)
+                continue;
+            break;
+        case Chart::LogisticTheory:
+        case Chart::ExponentialTheory:
+            if (sameGrowth && s == 1)
+                continue; // the growth curve without harvest
+            break;
+        default: break;
+        }
+        series << s;
+    }
+    return series;
+}
+
+// A kept run's chart, recorded once: kept runs do not change, and a chart is
+// drawn again at every click and every step of the current run.
+const ChartRecorder &recordedChart(Chart chart, const KeptRuns &runs, std::size_t index,
+                                   const ChartInputs &inputs, const ChartLook &look)
+{
+    struct Recorded
+    {
+        std::uint64_t generation;
+        const HarvestState *run;
+        Chart chart;
+        double runLength;
+        double n0;
+        ChartRecorder recorder;
+    };
+    static std::vector<std::unique_ptr<Recorded>> recorded;
+    HarvestState &run = runs.at(index);
+    std::erase_if(recorded, [&runs](const auto &r) { return r->generation != runs.generation(); });
+    for (const auto &r : recorded)
+        if (r->run == &run && r->chart == chart && r->runLength == inputs.runLength
+            && r->n0 == inputs.n0)
+            return r->recorder;
+    auto fresh = std::make_unique<Recorded>(
+        Recorded{runs.generation(), &run, chart, inputs.runLength, inputs.n0, {}});
+    drawOne(chart, fresh->recorder, run, inputs, look);
+    recorded.push_back(std::move(fresh));
+    return recorded.back()->recorder;
+}
+
+// "The harvested population dies out at time 14." said of a kept run:
+// "Kept, H = 20: the harvested population dies out at time 14."
+QString keptNote(const QString &label, QString note)
+{
+    if (!note.isEmpty())
+        note[0] = note[0].toLower();
+    return QStringLiteral("Kept, ") + label + QStringLiteral(": ") + note;
+}
+
+} // namespace
+
 void drawChart(Chart chart, ChartControl &control, HarvestState &state, const ChartInputs &inputs,
-               const ChartLook &look)
+               const ChartLook &look, const KeptDrawing &kept)
 {
     control.setFileNameTag(runFileNameTag(state));
-    Procedures[static_cast<std::size_t>(chart)](control, state, inputs, look);
+    if (!kept.runs || kept.runs->empty())
+        return drawOne(chart, control, state, inputs, look);
+
+    // The current run as its procedure draws it, held back from the screen.
+    DeferredRefresh current(control);
+    drawOne(chart, current, state, inputs, look);
+    const int ownColumns = control.columnCount();
+    const int ownRows = control.rowCount();
+
+    // Each kept run's chart, recorded.
+    const std::size_t count = kept.runs->size();
+    std::vector<const ChartRecorder *> recorded(count);
+    std::vector<QString> labels(count);
+    std::vector<QList<int>> drawn(count);
+    int columns = ownColumns;
+    int rows = ownRows;
+    for (std::size_t k = 0; k < count; ++k) {
+        HarvestState &run = kept.runs->at(k);
+        const Chart same = underModel(chart, run.RunModel);
+        ChartLook keptLook = look;
+        keptLook.legendTexts = seriesNamesOf(same);
+        recorded[k] = &recordedChart(same, *kept.runs, k, kept.inputs(run), keptLook);
+        labels[k] = QString::fromStdString(keptRunLabel(run, state));
+        drawn[k] = seriesWorthDrawing(same, recorded[k]->columnCount(), run, state);
+        columns += 2 * int(drawn[k].size());
+        rows = std::max(rows, recorded[k]->rowCount());
+    }
+    if (columns > ChartMostColumns)
+        return control.refresh(); // no room left: the current run alone
+
+    control.setColumnCount(columns);
+    control.setRowCount(rows);
+    // Rows below the current run's might hold an earlier chart's values.
+    constexpr double Empty = std::numeric_limits<double>::quiet_NaN();
+    for (int column = 1; column <= ownColumns; ++column)
+        for (int row = ownRows + 1; row <= rows; ++row)
+            control.setDataPoint(row, column, Empty, true);
+
+    QStringList notes = current.chartNotes();
+    QList<PointNote> pointNotes = current.pointNotes();
+    int offset = ownColumns;
+    for (std::size_t k = count; k-- > 0;) { // the newest kept run first
+        const ChartRecorder &run = *recorded[k];
+        run.copyInto(control, drawn[k], offset + 1, rows);
+        const QStringList names = seriesNamesOf(underModel(chart, kept.runs->at(k).RunModel));
+        const int age = int(count - k);
+        int at = offset + 1;
+        for (const int series : drawn[k]) {
+            const QString name = names.value(series / 2);
+            control.setSeriesLegendText(at, name + QStringLiteral(", ") + labels[k]);
+            control.setSeriesFaded(at, series, age);
+            at += 2;
+        }
+        // What the current run's notes say already is not said again.
+        for (const QString &note : run.chartNotes())
+            if (!current.chartNotes().contains(note))
+                notes << keptNote(labels[k], note);
+        for (PointNote note : run.pointNotes())
+            if (const qsizetype place = drawn[k].indexOf(note.series); place >= 0) {
+                note.series = offset + 1 + 2 * int(place);
+                pointNotes << note;
+            }
+        offset += 2 * int(drawn[k].size());
+    }
+    control.setChartNotes(notes);
+    control.setPointNotes(pointNotes);
+    control.refresh();
+}
+
+QString keepForComparison(KeptRuns &kept, const HarvestState &run)
+{
+    if (!kept.keep(run))
+        return QStringLiteral("This run is kept already");
+    return QStringLiteral("Run kept to compare (%1 of %2)").arg(kept.size()).arg(MostKeptRuns);
+}
+
+QString forgetKeptRuns(KeptRuns &kept)
+{
+    kept.forget();
+    return QStringLiteral("Kept runs forgotten");
 }

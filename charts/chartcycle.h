@@ -1,6 +1,9 @@
 #pragma once
 
 #include "charts/chartsetup.h"
+#include "model/keptruns.h"
+
+#include <functional>
 
 // Every chart the program draws, the procedure behind each, and the cycle of nine
 // positions that a click on a chart steps through. Both chart windows use this one
@@ -48,6 +51,28 @@ enum class FocusAfterChart {
     Stay,
 };
 
-// Draws a chart: the whole chart is replaced.
+// Runs kept for comparison, drawn behind the current run, and how a window gives a
+// kept run's chart inputs (as it gives the current run's from its boxes).
+struct KeptDrawing
+{
+    KeptRuns *runs = nullptr;
+    std::function<ChartInputs(const HarvestState &)> inputs;
+};
+
+// The commands of a chart window on kept runs, each saying what came of it:
+// "Run kept to compare (2 of 4)", "This run is kept already", "Kept runs forgotten".
+QString keepForComparison(KeptRuns &kept, const HarvestState &run);
+QString forgetKeptRuns(KeptRuns &kept);
+
+// The menu texts, keys and hints of these commands, alike in both windows.
+inline const QString KeepCommandText = QStringLiteral("Keep this run for comparison");
+inline const QString KeepCommandHint = QStringLiteral("K keeps this run for comparison.");
+inline const QString ForgetCommandText = QStringLiteral("Forget kept runs");
+
+// Draws a chart of the run `state`: the whole chart is replaced. Behind it, the
+// same chart of every kept run, computed from its own model and parameters, each
+// series named by the series and what tells the kept run from this one
+// ("harvested, H = 20"), in a paler, dashed form of the series' colour; the
+// description tells of the kept runs after this one.
 void drawChart(Chart chart, ChartControl &control, HarvestState &state, const ChartInputs &inputs,
-               const ChartLook &look);
+               const ChartLook &look, const KeptDrawing &kept = {});

@@ -20,6 +20,7 @@ void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style
     chart.setColumnCount(columns);
     chart.setRowCount(rows);
     chart.setChartNotes({});
+    chart.setPointNotes({});
     chart.setTitleExplained(look.explained);
     chart.setLegendVisible(look.legend);
     chart.setTitleFontSize(look.fontPoints);
@@ -31,6 +32,7 @@ void standardSetUp(ChartControl &chart, int columns, int rows, SeriesStyle style
         // Named even without a legend: the read-out and the exported data use it.
         if (k < look.legendTexts.size())
             chart.setSeriesLegendText(series, look.legendTexts.at(k));
+        chart.setSeriesFaded(series, series, 0);
         if (style == SeriesStyle::Line) {
             chart.setSeriesMarkersShown(series, false);
             chart.setSeriesLineShown(series, true);
@@ -145,4 +147,14 @@ QString runFileNameTag(const HarvestState &state)
 QString curvesNotDrawn(const QString &reason)
 {
     return QStringLiteral("The curves are not drawn: ") + reason + QLatin1Char('.');
+}
+
+QStringList populationNotes(const HarvestState &state)
+{
+    QStringList notes = extinctionNote(state);
+    if (state.RunModel == Growth::Logistic)
+        notes << QStringLiteral("The original population follows the exact solution of the model, "
+                                "the harvested one is computed step by step, so with H = 0 the "
+                                "two differ slightly.");
+    return notes;
 }

@@ -81,6 +81,11 @@ QString curvesNotDrawn(const QString &reason);
 // population died out; nothing otherwise.
 QStringList extinctionNote(const HarvestState &state);
 
+// What a population chart of a run says beyond its points: when the harvested
+// population died out, and under the logistic model that the two populations are
+// computed in two ways.
+QStringList populationNotes(const HarvestState &state);
+
 // The last step the logarithm and N(t) charts draw: one before the end of the run
 // when the harvested population is 0 there (it started at 0), else the end.
 double lastPlottedStep(const HarvestState &state);

@@ -139,7 +139,18 @@ void ShowalldNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &,
         emptyRows(chart, 7, 1, CurveRows);
         emptyRows(chart, 9, 1, CurveRows);
     }
-    chart.setChartNotes({logisticTheoryNote(r, H, missing, equilibria)});
+    QStringList notes{logisticTheoryNote(r, H, missing, equilibria)};
+    if (curvesDefined && r > 0) {
+        // The growth curve peaks at N = K/2: the largest harvest it can sustain.
+        const QString msy = shortNumber(maximumSustainableYield(r, K));
+        notes << QStringLiteral("The largest harvest with an equilibrium, the maximum "
+                                "sustainable yield, is rK/4 = %1, reached at N = K/2 = %2; with "
+                                "H above it there is no equilibrium.")
+                     .arg(msy, shortNumber(K / 2));
+        chart.setPointNotes({{1, CurveIntervals / 2 + 1,
+                              QStringLiteral("the maximum sustainable yield, rK/4 = ") + msy}});
+    }
+    chart.setChartNotes(notes);
     chart.refresh();
 }
 

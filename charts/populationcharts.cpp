@@ -28,7 +28,7 @@ void ShowNvsT(ChartControl &chart, HarvestState &state, const ChartInputs &input
     timeSetUp(chart, 4, rowCountOf(L + 1), look);
     timeSeries(chart, state, 1, state.NOriginal, L);
     timeSeries(chart, state, 3, state.NHarvested, L);
-    chart.setChartNotes(extinctionNote(state));
+    chart.setChartNotes(populationNotes(state));
     chart.refresh();
 }
 
@@ -39,7 +39,7 @@ void ShowdNvsT(ChartControl &chart, HarvestState &state, const ChartInputs &inpu
     timeSetUp(chart, 4, rowCountOf(L), look);
     timeSeries(chart, state, 1, state.dNOriginal, L - 1);
     timeSeries(chart, state, 3, state.dNHarvested, L - 1);
-    chart.setChartNotes(extinctionNote(state));
+    chart.setChartNotes(populationNotes(state));
     chart.refresh();
 }
 
@@ -67,7 +67,7 @@ void ShowlnNvsT(ChartControl &chart, HarvestState &state, const ChartInputs &inp
         // Rows this chart does not write must not show a point of an earlier chart.
         emptyRows(chart, series, static_cast<int>(std::max(last, -1.0)) + 2, rows);
     }
-    chart.setChartNotes(extinctionNote(state));
+    chart.setChartNotes(populationNotes(state));
     chart.refresh();
 }
 
@@ -80,6 +80,6 @@ void ShowNanddNvsT(ChartControl &chart, HarvestState &state, const ChartInputs &
     timeSeries(chart, state, 3, state.dNOriginal, L - 1);
     timeSeries(chart, state, 5, state.NHarvested, L - 1);
     timeSeries(chart, state, 7, state.dNHarvested, L - 1);
-    chart.setChartNotes(extinctionNote(state));
+    chart.setChartNotes(populationNotes(state));
     chart.refresh();
 }

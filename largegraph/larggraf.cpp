@@ -5,6 +5,7 @@
 #include "model/harvest.h"
 #include "widgets/layout.h"
 #include "widgets/printing.h"
+#include "widgets/spokenitems.h"
 #include "widgets/timednotice.h"
 #include "widgets/windowregistry.h"
 
@@ -65,6 +66,15 @@ larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
     connect(Command4, &QPushButton::clicked, this, &larggraf::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
     connect(MSChart1, &QtChartControl::clicked, this, &larggraf::MSChart1_Click);
+    MSChart1->addCommand({KeepCommandText,
+                          Qt::Key_K,
+                          KeepCommandHint,
+                          [this] { compareRuns(keepForComparison(Kept, Harvest)); },
+                          {}});
+    MSChart1->addCommand({ForgetCommandText, Qt::Key_unknown, QString(),
+                          [this] { compareRuns(forgetKeptRuns(Kept)); },
+                          [] { return !Kept.empty(); }});
+    m_announcer = new Announcer(this);
 
     // This window has no label of its own: a short message stands in its caption.
     m_notice = new TimedNotice(
@@ -78,15 +88,15 @@ void larggraf::load() { centreOnScreen(this); }
 // The large window takes the run length from the run itself, never from the
 // main window's box: N(t) and ln N(t) end at the last step with a harvested
 // population, dN(t) one step later than in the main window.
-ChartInputs larggraf::inputsFor(Chart chart) const
+ChartInputs larggraf::inputsFor(Chart chart, const HarvestState &run)
 {
     ChartInputs inputs;
-    inputs.n0 = Harvest.NOriginal[0];
+    inputs.n0 = run.NOriginal[0];
     switch (chart) {
     case Chart::NvsT:
-    case Chart::lnNvsT: inputs.runLength = lastPlottedStep(Harvest); break;
-    case Chart::dNvsT: inputs.runLength = Harvest.SimuT + 1; break;
-    default: inputs.runLength = Harvest.SimuT; break;
+    case Chart::lnNvsT: inputs.runLength = lastPlottedStep(run); break;
+    case Chart::dNvsT: inputs.runLength = run.SimuT + 1; break;
+    default: inputs.runLength = run.SimuT; break;
     }
     return inputs;
 }
@@ -115,20 +125,41 @@ void larggraf::drawOpeningView()
 {
     ChartLook look = largeWindowLook(Chart::NvsT, QString::fromStdString(Harvest.ParameterCaption));
     look.legend = false;
-    ChartInputs inputs;
-    inputs.runLength = Harvest.SimuT;
-    drawChart(Chart::NvsT, MSChart1->control(), Harvest, inputs, look);
+    const auto untilTheEnd = [](const HarvestState &run) {
+        ChartInputs inputs;
+        inputs.runLength = run.SimuT;
+        inputs.n0 = run.NOriginal[0];
+        return inputs;
+    };
+    drawChart(Chart::NvsT, MSChart1->control(), Harvest, untilTheEnd(Harvest), look,
+              KeptDrawing{&Kept, untilTheEnd});
+    m_shownView.reset();
 }
 
 void larggraf::showView(Chart chart, FocusAfterChart focus)
 {
-    const ChartInputs inputs = inputsFor(chart);
+    const ChartInputs inputs = inputsFor(chart, Harvest);
     if (chart == Chart::NvsT)
         Harvest.LastPoint = inputs.runLength;
-    drawChart(chart, MSChart1->control(), Harvest, inputs,
-              largeWindowLook(chart, QString::fromStdString(Harvest.ParameterCaption)));
+    drawChart(
+        chart, MSChart1->control(), Harvest, inputs,
+        largeWindowLook(chart, QString::fromStdString(Harvest.ParameterCaption)),
+        KeptDrawing{&Kept, [chart](const HarvestState &run) { return inputsFor(chart, run); }});
+    m_shownView = chart;
     if (QPushButton *next = focusAfter(chart); next && focus == FocusAfterChart::HandOn)
         next->setFocus();
+}
+
+// Keeping or forgetting runs draws the view on screen again, with the focus where
+// it is, and says what came of it.
+void larggraf::compareRuns(const QString &said)
+{
+    if (m_shownView)
+        showView(*m_shownView, FocusAfterChart::Stay);
+    else
+        drawOpeningView();
+    m_notice->post(said);
+    m_announcer->say(said, MSChart1);
 }
 
 void larggraf::Command1_Click() { showView(Chart::NvsT); }

@@ -3,6 +3,9 @@
 #include "charts/chartcycle.h"
 #include "widgets/programwindow.h"
 
+#include <optional>
+
+class Announcer;
 class QGroupBox;
 class QPushButton;
 class QtChartControl;
@@ -55,7 +58,13 @@ private:
     // it, if any, unless the chart was reached by a key on the chart.
     void showView(Chart chart, FocusAfterChart focus = FocusAfterChart::HandOn);
 
-    ChartInputs inputsFor(Chart chart) const;
+    // The run length and N(0) a view of a run reads: the run's own, never the main
+    // window's boxes.
+    static ChartInputs inputsFor(Chart chart, const HarvestState &run);
     QPushButton *focusAfter(Chart chart) const;
-    TimedNotice *m_notice = nullptr; // what came of a print, in the caption
+    void compareRuns(const QString &said);
+
+    TimedNotice *m_notice = nullptr;  // what came of a print, in the caption
+    Announcer *m_announcer = nullptr; // what keeping runs tells a screen reader
+    std::optional<Chart> m_shownView; // the view on screen; none: the opening view
 };

@@ -107,6 +107,14 @@ void Form1::connectHandlers()
     connect(MSChart1, &QtChartControl::clicked, this, &Form1::MSChart1_Click);
     // What came of an export stands in the date label, as printing's does.
     connect(MSChart1, &QtChartControl::notice, this, &Form1::showNotice);
+    MSChart1->addCommand({KeepCommandText,
+                          Qt::Key_K,
+                          KeepCommandHint,
+                          [this] { compareRuns(keepForComparison(Kept, Harvest)); },
+                          {}});
+    MSChart1->addCommand({ForgetCommandText, Qt::Key_unknown, QString(),
+                          [this] { compareRuns(forgetKeptRuns(Kept)); },
+                          [] { return !Kept.empty(); }});
 
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(Image1, &ClickLabel::clicked, this, &Form1::Image1_Click);

@@ -145,6 +145,7 @@ private:
     void run(RunFrom from);
     void refuseRun(const QString &reason, const QString &detail, ParameterBox fix, RunFrom from);
     QString resultsSaid() const;
+    void compareRuns(const QString &said);
     void stepBox(ParameterBox which, int steps);
     void takeStep();
     struct PendingStep

@@ -7,6 +7,7 @@
 #include "model/harvest.h"
 #include "model/numbertext.h"
 #include "widgets/controls.h"
+#include "widgets/spokenitems.h"
 
 #include <QPushButton>
 
@@ -20,9 +21,14 @@ ChartInputs Form1::chartInputs() const
     return inputs;
 }
 
+// A kept run's charts read its own run length and N(0), as this run's read the
+// boxes, which hold this run's.
 void Form1::showChart(Chart chart, FocusAfterChart focus)
 {
-    drawChart(chart, MSChart1->control(), Harvest, chartInputs(), mainWindowLook(chart));
+    const KeptDrawing kept{&Kept, [](const HarvestState &run) {
+                               return ChartInputs{run.SimuT, run.NOriginal[0]};
+                           }};
+    drawChart(chart, MSChart1->control(), Harvest, chartInputs(), mainWindowLook(chart), kept);
     // The exponential model's theory hands over to the population and change
     // chart of the same run; a key on the chart keeps stepping through the charts.
     if (chart == Chart::ExponentialTheory && focus == FocusAfterChart::HandOn)
@@ -38,6 +44,15 @@ void Form1::disableRun()
     if (Command2->hasFocus())
         MSChart1->setFocus();
     Command2->setEnabled(false);
+}
+
+// Keeping or forgetting runs draws the chart on screen again, with the focus
+// where it is, and says what came of it.
+void Form1::compareRuns(const QString &said)
+{
+    showChart(chartAtCyclePosition(m_shownPosition, Harvest.GrowthModel), FocusAfterChart::Stay);
+    showNotice(said);
+    m_announcer->say(said, MSChart1);
 }
 
 void Form1::Command5_Click()

@@ -84,6 +84,7 @@ public:
             std::copy(m_saved[i].begin(), m_saved[i].end(), (m_state.*Members[i]).begin());
         m_state.RunModel = m_runModel;
         m_state.SimuT = m_simuT;
+        m_state.RunLength = m_runLength;
         m_state.CurrentT = m_currentT;
         m_state.IntrinsicRate = m_rate;
         m_state.CarryingCapacity = m_capacity;
@@ -101,6 +102,7 @@ private:
     std::array<std::vector<double>, SeriesCount> m_saved;
     Growth m_runModel = m_state.RunModel;
     double m_simuT = m_state.SimuT;
+    double m_runLength = m_state.RunLength;
     double m_currentT = m_state.CurrentT;
     double m_rate = m_state.IntrinsicRate;
     double m_capacity = m_state.CarryingCapacity;
@@ -220,6 +222,7 @@ RunOutcome simulate(HarvestState &state, const RunParameters &p)
     RunUndo undo(state, static_cast<std::size_t>(loopBound(p.runLength)) + 1);
     state.RunModel = p.model;
     state.SimuT = p.runLength;
+    state.RunLength = p.runLength;
     state.CarryingCapacity = p.K;
     state.IntrinsicRate = p.r;
     state.HarvestRate = p.H;

@@ -39,6 +39,7 @@ struct HarvestState
     // Model and parameters of the last run.
     Growth RunModel = Growth::Logistic;
     double SimuT = 0;             // run length: the last time step of the run
+    double RunLength = 0;         // the run length asked for, before an extinction lowers SimuT
     double CurrentT = 0;          // time-step counter of the running loop
     double IntrinsicRate = 0;     // r, per time interval
     double CarryingCapacity = 0;  // K, individuals (0 after an exponential run)

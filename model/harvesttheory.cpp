@@ -41,6 +41,8 @@ Equilibria logisticEquilibria(double r, double K, double H)
     return e;
 }
 
+double maximumSustainableYield(double r, double K) { return r * K / 4; }
+
 double logisticYield(double r, double K, double N)
 {
     // rN first, then N/K and 1 - N/K, then the product: the charts' values are

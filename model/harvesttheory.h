@@ -19,6 +19,10 @@ struct Equilibria
 
 Equilibria logisticEquilibria(double r, double K, double H);
 
+// The largest harvest with an equilibrium, the maximum sustainable yield of the
+// logistic model: rK/4, the yield at N = K/2, where the growth curve peaks.
+double maximumSustainableYield(double r, double K);
+
 // Sustainable yield at size N of the logistic model: rN(1 - N/K), evaluated as
 // (rN) * (1 - N/K). Harvesting exactly this keeps the population at N.
 double logisticYield(double r, double K, double N);

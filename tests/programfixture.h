@@ -8,6 +8,7 @@
 #include "app/backform.h"
 #include "app/startup.h"
 #include "model/harvest.h"
+#include "model/keptruns.h"
 #include "widgets/design.h"
 #include "widgets/environment.h"
 #include "widgets/windowregistry.h"
@@ -43,6 +44,7 @@ struct ProgramFixture
     {
         WindowRegistry::unloadAll();
         Harvest = HarvestState{};
+        Kept.forget();
         ended = false;
         Environment::setEndProgram([this] { ended = true; });
         StartUp::begin();

@@ -36,6 +36,8 @@ public:
     QStringList notes;
     bool titleExplained = false;
     QString fileNameTag;
+    QList<PointNote> pointNotes;
+    QMap<int, QPair<int, int>> faded; // series: (like, age)
     bool visible = true;
     int refreshes = 0;
     // Kept out of `calls`, which tests compare whole.
@@ -112,6 +114,8 @@ public:
     void setChartNotes(const QStringList &n) override { notes = n; }
     void setTitleExplained(bool explained) override { titleExplained = explained; }
     void setFileNameTag(const QString &tag) override { fileNameTag = tag; }
+    void setSeriesFaded(int series, int like, int age) override { faded[series] = {like, age}; }
+    void setPointNotes(const QList<PointNote> &n) override { pointNotes = n; }
     void setChartVisible(bool v) override { visible = v; }
     bool isChartVisible() const override { return visible; }
     void refresh() override

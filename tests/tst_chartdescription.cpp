@@ -11,6 +11,7 @@ Q_DECLARE_METATYPE(SeriesPoints)
 enum class Change {
     NextChart,
     PointReadOut,
+    PeakReadOut,
     Step,
     RefusedRun,
     GameRun,
@@ -57,7 +58,10 @@ void TestChartDescription::describesWhatIsDrawn()
     QFETCH(SeriesPoints, series);
     QFETCH(bool, leftOut);
     QFETCH(QString, description);
-    const PlottedPoints plotted{series, extentOf(series), leftOut};
+    PlottedPoints plotted;
+    plotted.series = series;
+    plotted.extent = extentOf(series);
+    plotted.leftOut = leftOut;
     QCOMPARE(chartDescription({"a", "b"}, plotted, "Time", "N(t)", {}), description);
 }
 
@@ -71,13 +75,16 @@ void TestChartDescription::describesEveryRun_data()
                               << "Time 0 to 65; N(t) 100 to 500. The original series runs from 100 "
                                  "at time 0 to 500 at time 65; lowest 100, highest 500. The "
                                  "harvested series runs from 100 at time 0 to 443.6 at time 65; "
-                                 "lowest 100, highest 443.6.";
+                                 "lowest 100, highest 443.6. The original population follows the "
+                                 "exact solution of the model, the harvested one is computed step "
+                                 "by step, so with H = 0 the two differ slightly.";
     QTest::addRow("extinction")
         << false << "40" << 0
         << "Time 0 to 3; N(t) 17.71 to 156.5. The original series runs from 100 at time 0 to "
            "156.5 at time 3; lowest 100, highest 156.5. The harvested series runs from 100 at "
            "time 0 to 17.71 at time 3; lowest 17.71, highest 100. The harvested population dies "
-           "out at time 4.";
+           "out at time 4. The original population follows the exact solution of the model, the "
+           "harvested one is computed step by step, so with H = 0 the two differ slightly.";
     QTest::addRow("theory, equilibria")
         << false << "10" << 6
         << "N 0 to 500; dN -10 to 25. The original series runs from 0 at N 0 to 0 at N 500; "
@@ -85,13 +92,26 @@ void TestChartDescription::describesEveryRun_data()
            "lowest -10, highest 15. The harvest rate series stays at 10 from N 0 to 500. The "
            "unstable series stands at N 56.35, from 0 to 10. The stable series stands at N "
            "443.6, from 0 to 10. Harvest rate 10; unstable equilibrium at N = 56.35, stable at N "
-           "= 443.6.";
+           "= 443.6. The largest harvest with an equilibrium, the maximum sustainable yield, is "
+           "rK/4 = 25, reached at N = K/2 = 250; with H above it there is no equilibrium.";
     QTest::addRow("theory, H > rK/4")
         << false << "40" << 6
         << "N 0 to 500; dN -40 to 40. The original series runs from 0 at N 0 to 0 at N 500; "
            "lowest 0, highest 25. The harvested series runs from -40 at N 0 to -40 at N 500; "
            "lowest -40, highest -15. The harvest rate series stays at 40 from N 0 to 500. Harvest "
-           "rate 40; no equilibrium: H > rK/4, the harvested population dies out.";
+           "rate 40; no equilibrium: H > rK/4, the harvested population dies out. The largest "
+           "harvest with an equilibrium, the maximum sustainable yield, is rK/4 = 25, reached at "
+           "N = K/2 = 250; with H above it there is no equilibrium.";
+    // r = 0.5, K = 800: rK/4 = 100 at N = 400, where the growth curve peaks.
+    QTest::addRow("theory, r = 0.5, K = 800")
+        << false << "10" << 6
+        << "N 0 to 800; dN -10 to 100. The original series runs from 0 at N 0 to 0 at N 800; "
+           "lowest 0, highest 100. The harvested series runs from -10 at N 0 to -10 at N 800; "
+           "lowest -10, highest 90. The harvest rate series stays at 10 from N 0 to 800. The "
+           "unstable series stands at N 20.53, from 0 to 10. The stable series stands at N 779.5, "
+           "from 0 to 10. Harvest rate 10; unstable equilibrium at N = 20.53, stable at N = "
+           "779.5. The largest harvest with an equilibrium, the maximum sustainable yield, is "
+           "rK/4 = 100, reached at N = K/2 = 400; with H above it there is no equilibrium.";
     QTest::addRow("exponential theory")
         << true << "10" << 6
         << "N 0 to 200; dN -10 to 40. The original series runs from 0 at N 0 to 40 at N 200; "
@@ -137,6 +157,10 @@ void TestChartDescription::describesEveryRun()
     if (exponential)
         click(ui.Option1);
     enter(ui.Harvestrate, harvest);
+    if (QString(QTest::currentDataTag()).contains(QLatin1String("r = 0.5"))) {
+        enter(ui.rrate, QStringLiteral("0.5"));
+        enter(ui.Kvalue, QStringLiteral("800"));
+    }
     click(ui.Command2);
     for (int click = 0; click < clicks; ++click)
         clickChart(ui.MSChart1);
@@ -169,6 +193,9 @@ void TestChartDescription::eachChangeIsSaid_data()
     QTest::addColumn<QString>("said"); // what is said last, from its start
     QTest::addRow("Enter on the chart") << Change::NextChart << "dN(t) vs. time";
     QTest::addRow("a point read out") << Change::PointReadOut << "original, Time: 0, N(t): 100";
+    QTest::addRow("the peak of the growth curve")
+        << Change::PeakReadOut
+        << "original, N: 250, dN: 25, the maximum sustainable yield, rK/4 = 25";
     QTest::addRow("a step of H") << Change::Step
                                  << "H 11. Final population size (harvested): 436.950235471594. "
                                     "Without harvest, N(65)= 499.995479382058";
@@ -197,6 +224,16 @@ void TestChartDescription::eachChangeIsSaid()
         click(ui.Command2);
         ui.MSChart1->setFocus();
         QTest::keyClick(ui.MSChart1, change == Change::NextChart ? Qt::Key_Return : Qt::Key_Right);
+        break;
+    case Change::PeakReadOut:
+        click(ui.Command2);
+        ui.MSChart1->setFocus();
+        for (int chart = 0; chart < 6; ++chart) // to the theory
+            QTest::keyClick(ui.MSChart1, Qt::Key_Return);
+        QTRY_COMPARE(Harvest.GraphIndex, 6);
+        for (const Qt::Key key : {Qt::Key_Home, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_Right,
+                                  Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})
+            QTest::keyClick(ui.MSChart1, key);
         break;
     case Change::Step:
         click(ui.Command2);

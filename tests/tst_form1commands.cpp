@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMenu>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -69,6 +71,7 @@ private slots:
     void proposedFileNeverOverwrites();
     void exportSaysSoInTheDateLabel();
     void dateLabelFollowsTheClock();
+    void comparingRuns();
 };
 
 void TestForm1Commands::exponentialOptionSetsItsBoxes()
@@ -407,6 +410,60 @@ void TestForm1Commands::dateLabelFollowsTheClock()
     now = now.addSecs(4);
     QVERIFY(nextTick(ui.Timer1));
     QCOMPARE(ui.Label6->text(), shortDate(QDate(2032, 1, 1)));
+}
+
+// K on the chart keeps the run; the next run is drawn in front of it, the axes
+// take both in, and the handout files carry the kept curves.
+void TestForm1Commands::comparingRuns()
+{
+    QTemporaryDir dir;
+    Form1 &form = program.startAtMainWindow();
+    const Controls<Form1> ui(form);
+    click(ui.Command2);
+    ui.MSChart1->setFocus();
+    QTest::keyClick(ui.MSChart1, Qt::Key_K);
+    QCOMPARE(ui.Label6->text(), QStringLiteral("Run kept to compare (1 of 4)"));
+    QTest::keyClick(ui.MSChart1, Qt::Key_K);
+    QCOMPARE(ui.Label6->text(), QStringLiteral("This run is kept already"));
+    enter(ui.Harvestrate, QStringLiteral("40")); // dies out at time 4
+    click(ui.Command2);
+    QCOMPARE(ui.MSChart1->seriesNames(),
+             QStringList({"original", "harvested", "original, H = 10", "harvested, H = 10"}));
+    QCOMPARE(ui.MSChart1->plotted().at(3).size(), 66);
+    QCOMPARE(ui.MSChart1->drawOrder(), QList<int>({2, 3, 0, 1})); // kept ones behind
+    QCOMPARE(ui.MSChart1->frame().marks(0).labels.last(), QStringLiteral("70"));
+    QVERIFY(ui.MSChart1->description().contains(
+        "The harvested, H = 10 series runs from 100 at time 0 to 443.6 at time 65"));
+
+    QVERIFY(ui.MSChart1->exporter().saveData(dir.filePath(QStringLiteral("n.csv"))));
+    QFile csv(dir.filePath(QStringLiteral("n.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readLine().trimmed(),
+             QByteArray("original: Time,original: N(t),harvested: Time,harvested: N(t),"
+                        "\"original, H = 10: Time\",\"original, H = 10: N(t)\","
+                        "\"harvested, H = 10: Time\",\"harvested, H = 10: N(t)\""));
+    const QString path = dir.filePath(QStringLiteral("n.svg"));
+    QVERIFY(ui.MSChart1->exporter().savePicture(path));
+    QFile svg(path);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QList<qsizetype> pieces;
+    const QRegularExpression pathData(QStringLiteral("<path [^>]*d=\"([^\"]*)\""));
+    for (const QRegularExpressionMatch &m : pathData.globalMatch(QString::fromUtf8(svg.readAll())))
+        pieces << m.captured(1).count('L');
+    QCOMPARE(pieces, QList<qsizetype>({65, 65, 3, 3})); // drawn behind first
+
+    // "Forget kept runs" from the chart's menu.
+    QTimer::singleShot(0, [] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Forget kept runs"));
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QTest::keyClick(ui.MSChart1, Qt::Key_Menu);
+    QVERIFY(Kept.empty());
+    QCOMPARE(ui.MSChart1->seriesNames(), QStringList({"original", "harvested"}));
 }
 
 QTEST_MAIN(TestForm1Commands)
