@@ -35,13 +35,13 @@ QColor defaultSeriesColour(int seriesNumber)
 
 namespace {
 
-// A faded copy's tint: towards white, the newest copy a little under half way, the
+// A faded copy's tint: towards white, the newest copy under a third of the way, the
 // older ones further.
 QColor tinted(const QColor &colour, int age)
 {
     if (age <= 0)
         return colour;
-    const double pale = std::min(0.45 + 0.1 * (age - 1), 0.8);
+    const double pale = std::min(0.3 + 0.12 * (age - 1), 0.7);
     const auto towardsWhite = [pale](int c) { return int(c + (255 - c) * pale + 0.5); };
     return QColor(towardsWhite(colour.red()), towardsWhite(colour.green()),
                   towardsWhite(colour.blue()));
