@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/chartcycle.h"
+#include "model/lesson.h"
 #include "model/parameterentry.h"
 #include "widgets/programwindow.h"
 
@@ -33,6 +34,13 @@ class Form1 : public ProgramWindow
 public:
     Form1();
     void load() override;
+
+    // Starts the window with a lesson's model and parameters, as if the student had
+    // chosen the model and typed each value and pressed Enter in its box. Says what
+    // the Enter rules corrected or left out: "K: 0 became 500".
+    QStringList applyLesson(const Lesson &lesson);
+    // The model and the parameters in the boxes now, as a lesson.
+    Lesson currentLesson() const;
 
     // The texts the load step writes.
     static QString noticeText(int year);
