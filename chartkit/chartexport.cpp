@@ -29,14 +29,6 @@ ChartExport::FileChooser &chooser()
     return choose;
 }
 
-QString chooseFile(QWidget *parent, const QString &caption, const QString &suggested,
-                   const QString &filter)
-{
-    if (chooser())
-        return chooser()(parent, caption, suggested, filter);
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
-}
-
 QString number(double value) { return QString::fromStdString(textOfNumber(value)); }
 
 // A field is quoted when it holds a separator, a quote or a line break.
@@ -53,6 +45,27 @@ QString csvField(const QString &text)
 } // namespace
 
 void ChartExport::setFileChooser(FileChooser choose) { chooser() = std::move(choose); }
+
+QString ChartExport::chooseFile(QWidget *parent, const QString &caption, const QString &suggested,
+                                const QString &filter)
+{
+    if (chooser())
+        return chooser()(parent, caption, suggested, filter);
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+void ChartExport::paintVector(QPainter &painter, const QRectF &target)
+{
+    QSizeF size = m_view.size();
+    if (size.isEmpty())
+        return;
+    size.scale(target.size(), Qt::KeepAspectRatio);
+    painter.save();
+    painter.translate(target.x() + (target.width() - size.width()) / 2, target.y());
+    painter.scale(size.width() / m_view.width(), size.height() / m_view.height());
+    renderVector(painter);
+    painter.restore();
+}
 
 QString pointsAsCsv(const QStringList &seriesNames, const QString &xTitle, const QString &yTitle,
                     const SeriesPoints &series)

@@ -42,11 +42,19 @@ public:
     // The name proposed for a saved file, without its suffix, in the documents folder.
     QString fileNameStem() const;
 
+    // The chart as on the screen but without the read-out and the focus frame, its
+    // series as paths through every point, scaled into `target` of the painter's
+    // device, keeping its proportions: text stays text, lines stay lines.
+    void paintVector(QPainter &painter, const QRectF &target);
+
     // Where the save commands ask for a file: the standard file dialog, unless a
     // test puts in its own. An empty name cancels.
     using FileChooser = std::function<QString(QWidget *parent, const QString &caption,
                                               const QString &suggested, const QString &filter)>;
     static void setFileChooser(FileChooser chooser);
+    // Asks for a file to save, through the chooser.
+    static QString chooseFile(QWidget *parent, const QString &caption, const QString &suggested,
+                              const QString &filter);
 
 private:
     void renderChart(QPainter &painter) const;

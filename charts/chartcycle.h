@@ -68,6 +68,9 @@ QString forgetKeptRuns(KeptRuns &kept);
 inline const QString KeepCommandText = QStringLiteral("Keep this run for comparison");
 inline const QString KeepCommandHint = QStringLiteral("K keeps this run for comparison.");
 inline const QString ForgetCommandText = QStringLiteral("Forget kept runs");
+inline const QString HandoutCommandText = QStringLiteral("Save handout…");
+inline const QString HandoutCommandHint = QStringLiteral("Ctrl+H saves a handout of the run.");
+inline const QString PrintChartCommandText = QStringLiteral("Print chart…");
 
 // Draws a chart of the run `state`: the whole chart is replaced. Behind it, the
 // same chart of every kept run, computed from its own model and parameters, each

@@ -1,6 +1,7 @@
 #include "largegraph/larggraf.h"
 
 #include "chartkit/qtchartcontrol.h"
+#include "largegraph/handout.h"
 #include "largegraph/largelooks.h"
 #include "model/harvest.h"
 #include "widgets/layout.h"
@@ -74,6 +75,15 @@ larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
     MSChart1->addCommand({ForgetCommandText, Qt::Key_unknown, QString(),
                           [this] { compareRuns(forgetKeptRuns(Kept)); },
                           [] { return !Kept.empty(); }});
+    MSChart1->addCommand(
+        {HandoutCommandText, Qt::Key_unknown, HandoutCommandHint, [this] { handOut(); }, {}});
+    MSChart1->addCommand(
+        {PrintChartCommandText,
+         Qt::Key_unknown,
+         QString(),
+         [this] { m_notice->post(printChart(m_shownView.value_or(Chart::NvsT), this)); },
+         {}});
+    onKey(Qt::CTRL | Qt::Key_H, [this] { handOut(); });
     m_announcer = new Announcer(this);
 
     // This window has no label of its own: a short message stands in its caption.
@@ -189,3 +199,9 @@ void larggraf::Command6_Click() { m_notice->post(printWindow(this)); }
 void larggraf::Command4_Click() { WindowRegistry::goHome(*this); }
 void larggraf::Command5_Click() { WindowRegistry::startQuitting(*this); }
 void larggraf::Form_Unload() { WindowRegistry::goHome(*this); }
+
+void larggraf::handOut()
+{
+    if (const QString said = saveHandout(this); !said.isEmpty())
+        m_notice->post(said);
+}

@@ -63,6 +63,7 @@ private:
     static ChartInputs inputsFor(Chart chart, const HarvestState &run);
     QPushButton *focusAfter(Chart chart) const;
     void compareRuns(const QString &said);
+    void handOut();
 
     TimedNotice *m_notice = nullptr;  // what came of a print, in the caption
     Announcer *m_announcer = nullptr; // what keeping runs tells a screen reader

@@ -1,6 +1,7 @@
 #include "mainwindow/form1.h"
 
 #include "chartkit/qtchartcontrol.h"
+#include "largegraph/handout.h"
 #include "model/harvest.h"
 #include "model/numbertext.h"
 #include "widgets/artwork.h"
@@ -115,6 +116,18 @@ void Form1::connectHandlers()
     MSChart1->addCommand({ForgetCommandText, Qt::Key_unknown, QString(),
                           [this] { compareRuns(forgetKeptRuns(Kept)); },
                           [] { return !Kept.empty(); }});
+    MSChart1->addCommand(
+        {HandoutCommandText, Qt::Key_unknown, HandoutCommandHint, [this] { handOut(); }, {}});
+    MSChart1->addCommand(
+        {PrintChartCommandText,
+         Qt::Key_unknown,
+         QString(),
+         [this] {
+             showNotice(
+                 printChart(chartAtCyclePosition(m_shownPosition, Harvest.GrowthModel), this));
+         },
+         {}});
+    onKey(Qt::CTRL | Qt::Key_H, [this] { handOut(); });
 
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(Image1, &ClickLabel::clicked, this, &Form1::Image1_Click);
@@ -125,4 +138,13 @@ void Form1::connectHandlers()
     connect(Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
     // F1 opens the instructions, as a click on the title or the portrait does.
     onKey(Qt::Key_F1, [this] { Label15_Click(); });
+}
+
+// A handout of the last run, once there is one.
+void Form1::handOut()
+{
+    if (!Command11->isEnabled())
+        return showNotice(QStringLiteral("No run yet: nothing to hand out"));
+    if (const QString said = saveHandout(this); !said.isEmpty())
+        showNotice(said);
 }

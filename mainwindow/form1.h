@@ -154,6 +154,7 @@ private:
     void refuseRun(const QString &reason, const QString &detail, ParameterBox fix, RunFrom from);
     QString resultsSaid() const;
     void compareRuns(const QString &said);
+    void handOut();
     void stepBox(ParameterBox which, int steps);
     void takeStep();
     struct PendingStep

@@ -5,6 +5,7 @@
 
 #include "app/backform.h"
 #include "app/startup.h"
+#include "largegraph/handout.h"
 #include "model/harvest.h"
 #include "model/keptruns.h"
 #include "widgets/controls.h"
@@ -19,6 +20,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -222,6 +224,17 @@ void comparisonShots(Form1 &form)
     }
     clickChart(big.MSChart1);
     click(big.Command4);
+    // The handout of this run with its two kept runs, and the theory chart alone
+    // as "Print chart…" puts it on paper.
+    {
+        QFile handout(QDir(outputDir).filePath(QStringLiteral("handout.pdf")));
+        if (!handout.open(QIODevice::WriteOnly) || !writeHandout(handout, QPageSize(QPageSize::A4)))
+            std::fprintf(stderr, "the handout was not written\n");
+        QPdfWriter page(QDir(outputDir).filePath(QStringLiteral("print-chart.pdf")));
+        page.setPageOrientation(QPageLayout::Landscape);
+        QPainter painter(&page);
+        paintLargeChart(painter, painter.viewport(), Chart::LogisticTheory);
+    }
     // Four kept runs, the most: the legend of the theory still fits.
     for (const char *harvest : {"5", "25"}) {
         QTest::keyClick(ui.MSChart1, Qt::Key_K);

@@ -56,15 +56,20 @@ bool printWindowImage(QWidget *window, QPrinter &printer)
     return painter.end();
 }
 
-QString printWindow(QWidget *window)
+QString printWith(QWidget *parent, const std::function<bool(QPrinter &)> &print)
 {
     std::unique_ptr<QPrinter> printer = Environment::defaultPrinter();
     if (!printer) // no printer on this system: the print dialog can still save a PDF file
-        printer = Environment::choosePrinter(window);
+        printer = Environment::choosePrinter(parent);
     if (!printer) // the student cancelled the dialog
         return QStringLiteral("Printing cancelled");
-    return printWindowImage(window, *printer) ? QStringLiteral("Printed")
-                                              : QStringLiteral("Printing failed");
+    return print(*printer) ? QStringLiteral("Printed") : QStringLiteral("Printing failed");
+}
+
+QString printWindow(QWidget *window)
+{
+    return printWith(window,
+                     [window](QPrinter &printer) { return printWindowImage(window, printer); });
 }
 
 QString proposedPdfPath(const QDate &date, const QString &folder)

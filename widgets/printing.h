@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QDate;
 class QPainter;
 class QRect;
@@ -32,10 +34,13 @@ void paintWindow(QWidget *window, QPainter &painter, const QRect &page);
 // printer could not be started.
 bool printWindowImage(QWidget *window, QPrinter &printer);
 
-// Prints the window on the default printer or, where there is none, on the
-// printer or PDF file the student picks in the print dialog. Says in a few words
-// what came of it: "Printed", "Printing failed" or, when the student cancels the
-// dialog, "Printing cancelled".
+// Prints on the default printer or, where there is none, on the printer or PDF file
+// the student picks in the print dialog: `print` draws onto the printer and says
+// whether it could. Says in a few words what came of it: "Printed", "Printing
+// failed" or, when the student cancels the dialog, "Printing cancelled".
+QString printWith(QWidget *parent, const std::function<bool(QPrinter &)> &print);
+
+// Prints the window, as printWindowImage does, through printWith.
 QString printWindow(QWidget *window);
 
 // Where the print dialog proposes to save a PDF file: "tarnwick-<date>.pdf" in

@@ -47,15 +47,16 @@ void ProgramWindow::cancelPendingCalls()
         notice->end();
 }
 
-void ProgramWindow::onKey(Qt::Key key, std::function<void()> call)
+void ProgramWindow::onKey(QKeyCombination key, std::function<void()> call)
 {
-    m_keys.insert(key, std::move(call));
+    m_keys.insert(key.toCombined(), std::move(call));
 }
 
 void ProgramWindow::keyPressEvent(QKeyEvent *event)
 {
-    const auto call = m_keys.constFind(event->key());
-    if (call == m_keys.constEnd() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
+    const auto call = m_keys.constFind(pressed.toCombined());
+    if (call == m_keys.constEnd())
         return QWidget::keyPressEvent(event);
     event->accept();
     (*call)();

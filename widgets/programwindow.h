@@ -35,8 +35,9 @@ public:
     bool hasPendingCalls() const;
 
     // A key that no control of the window takes makes `call`: Escape leaves a
-    // window as its own button does, F1 opens the instructions.
-    void onKey(Qt::Key key, std::function<void()> call);
+    // window as its own button does, F1 opens the instructions, Ctrl+H saves a
+    // handout.
+    void onKey(QKeyCombination key, std::function<void()> call);
 
     // Closed with its close box: the window goes as soon as the event loop lets it,
     // and the next use loads a fresh one even before that.
@@ -57,6 +58,6 @@ protected:
 
 private:
     QList<QPointer<QTimer>> m_pending;
-    QHash<int, std::function<void()>> m_keys;
+    QHash<int, std::function<void()>> m_keys; // by key combination
     bool m_unloaded = false;
 };
