@@ -77,16 +77,6 @@ std::string excerpt(std::string_view text)
     return std::string(text.substr(0, end)) + "…";
 }
 
-std::optional<Growth> modelNamed(std::string_view name)
-{
-    const std::string lower = lowered(name);
-    if (lower == "logistic")
-        return Growth::Logistic;
-    if (lower == "exponential")
-        return Growth::Exponential;
-    return std::nullopt;
-}
-
 // The length of a UTF-8 sequence from its first byte, and the least value it may
 // encode (so that overlong forms are refused); 0 for a byte no sequence starts with.
 struct SequenceStart
@@ -249,7 +239,7 @@ void Reader::entry(int number, std::string_view key, std::string_view value)
     if (name == "model") {
         if (twice(m_modelLine, "model"))
             return;
-        m_lesson.model = modelNamed(value);
+        m_lesson.model = lessonModel(value);
         if (!m_lesson.model)
             fault(number, "model = " + excerpt(value) + " is not logistic or exponential");
         else if (*m_lesson.model == Growth::Exponential
@@ -325,6 +315,16 @@ std::string reason(const std::error_code &error)
 } // namespace
 
 LessonReading readLesson(std::string_view text) { return Reader().read(text); }
+
+std::optional<Growth> lessonModel(std::string_view name)
+{
+    const std::string lower = lowered(name);
+    if (lower == "logistic")
+        return Growth::Logistic;
+    if (lower == "exponential")
+        return Growth::Exponential;
+    return std::nullopt;
+}
 
 std::string writeLesson(const Lesson &lesson)
 {
