@@ -4,7 +4,8 @@
 #   make screenshots  render every window to PNG in build/screenshots/
 #   make bench        build and run the benchmarks
 #   make test-sanitize the suite, a short fuzz and a long random walk under the sanitizers
-#   make fuzz         fuzz the number conversions (FUZZ_SECONDS per target)
+#   make fuzz         fuzz the number conversions and the lesson reader
+#                     (FUZZ_SECONDS per target)
 #   make monkey       a random walk over every window (SEED=..., EVENTS=...)
 #   make install      the program with its desktop entry, metainfo, icons and manual page
 #                     under PREFIX (/usr/local)

@@ -38,6 +38,10 @@ std::string writeLesson(const Lesson &lesson);
 // directory, are refused with their reason; `name` is how the line names the file.
 LessonReading readLessonFile(const std::string &path, const std::string &name);
 
+// The model a lesson names, "logistic" or "exponential" in any case; nothing for
+// any other name.
+std::optional<Growth> lessonModel(std::string_view name);
+
 // The file extension and MIME type of lesson files.
 inline constexpr std::string_view LessonExtension = ".tarnwick";
 inline constexpr std::string_view LessonMimeType = "application/x-tarnwick-lesson";
