@@ -1,9 +1,12 @@
 #include "app/commandline.h"
 
+#include "app/arguments.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -13,7 +16,7 @@
 
 namespace {
 
-constexpr std::string_view Synopsis = "tarnwick [--help | --version]";
+constexpr std::string_view Synopsis = "tarnwick [OPTION...] [LESSON-FILE]";
 
 // The version is the project's, handed in by the build.
 constexpr std::string_view VersionLine = "Tarnwick (Basic) " TARNWICK_VERSION;
@@ -21,9 +24,24 @@ constexpr std::string_view VersionLine = "Tarnwick (Basic) " TARNWICK_VERSION;
 constexpr std::string_view HelpText
     = "Tarnwick (Basic): a teaching program on harvest theory in population ecology.\n"
       "Started without arguments it opens its windows; everything is done there.\n"
+      "A lesson file or the options below start it with a teacher's model and values,\n"
+      "as if a student had typed each into its box in the main window and pressed\n"
+      "Enter; what the boxes correct is said on standard error.\n"
       "\n"
+      "      --model M  the model: logistic or exponential\n"
+      "      --n0 N     the initial population size N(0)\n"
+      "      --r R      the intrinsic rate r\n"
+      "      --k K      the carrying capacity K (logistic model only)\n"
+      "      --h H      the harvest H per time interval\n"
+      "      --t T      the run length\n"
+      "      --seed S   the game's random businesses, the same on every start and\n"
+      "                 every machine (a whole number from 0 to 4294967295)\n"
       "  -h, --help     show this help and exit\n"
       "      --version  show the version and exit\n"
+      "\n"
+      "Each option may also be written --option=value; an option's value wins over\n"
+      "the lesson file's. A lesson file (*.tarnwick) is saved with Save lesson...\n"
+      "(Ctrl+S) in the main window, or written by hand: see man tarnwick.\n"
       "\n"
       "Without a display, run it under a virtual one: xvfb-run tarnwick\n";
 
@@ -127,36 +145,27 @@ void guardedHandler(QtMsgType type, const QMessageLogContext &context, const QSt
 
 namespace CommandLine {
 
-std::optional<int> answerArguments(int argc, char *argv[])
+std::optional<int> answerArguments(int argc, char *argv[], Arguments &start)
 {
-    bool help = false;
-    bool version = false;
-    for (int index = 1; index < argc; ++index) {
-        const std::string_view argument = argv[index];
-        if (argument == "--help" || argument == "-h") {
-            help = true;
-        } else if (argument == "--version") {
-            version = true;
-        } else {
-            print(stderr, "tarnwick: unknown argument '");
-            print(stderr, argument);
-            print(stderr, "'; usage: ");
-            print(stderr, Synopsis);
-            print(stderr, "\n");
-            return 2;
-        }
-    }
-    if (help) {
+    const std::vector<std::string_view> arguments(argv + std::min(argc, 1), argv + argc);
+    start = parseArguments(arguments);
+    if (start.help) {
         print(stdout, "Usage: ");
         print(stdout, Synopsis);
         print(stdout, "\n");
         print(stdout, HelpText);
         return finished();
     }
-    if (version) {
+    if (start.version) {
         print(stdout, VersionLine);
         print(stdout, "\n");
         return finished();
+    }
+    if (!start.refusal.empty()) {
+        print(stderr, "tarnwick: ");
+        print(stderr, start.refusal);
+        print(stderr, "; see tarnwick --help\n");
+        return 2;
     }
     return std::nullopt;
 }

@@ -1,3 +1,4 @@
+#include "app/arguments.h"
 #include "app/commandline.h"
 #include "app/quitonsignal.h"
 #include "app/startup.h"
@@ -8,8 +9,9 @@
 
 int main(int argc, char *argv[])
 {
-    if (const auto status = CommandLine::answerArguments(argc, argv))
-        return *status; // --help, --version or an unknown argument: no window, no display
+    CommandLine::Arguments arguments;
+    if (const auto status = CommandLine::answerArguments(argc, argv, arguments))
+        return *status; // --help, --version or arguments refused: no window, no display
     CommandLine::guardDisplayStart();
     QApplication app(argc, argv);
     CommandLine::displayStarted();
@@ -19,7 +21,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tarnwick"));
     prepareApplication();
 
-    StartUp::begin();
+    StartUp::begin(arguments);
     const int status = QApplication::exec();
     WindowRegistry::unloadAll();
     return status;

@@ -1,22 +1,57 @@
 #include "app/startup.h"
 
+#include "app/arguments.h"
 #include "app/backform.h"
 #include "app/prophecy.h"
 #include "app/titlform.h"
 #include "info/copyrigh.h"
 #include "mainwindow/form1.h"
 #include "widgets/design.h"
+#include "widgets/environment.h"
 #include "widgets/windowregistry.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The teacher's lesson, in the main window's boxes before the student first sees
+// them. What the boxes corrected is said on the command line; a lesson file that
+// cannot be read is said there and in the window, and changes nothing.
+void startLesson(Form1 &form, const CommandLine::Arguments &arguments)
+{
+    if (arguments.seed)
+        Environment::fixRandomSeed(*arguments.seed);
+    Lesson fromFile;
+    if (arguments.file) {
+        const std::string name
+            = QFileInfo(QString::fromStdString(*arguments.file)).fileName().toStdString();
+        const LessonReading reading = readLessonFile(*arguments.file, name);
+        if (reading.lesson) {
+            fromFile = *reading.lesson;
+            form.tellWhenShown(QStringLiteral("Lesson opened: ") + QString::fromStdString(name));
+        } else {
+            const QString why = QString::fromStdString(reading.error);
+            Environment::tellCommandLine(why);
+            form.tellWhenShown(why);
+        }
+    }
+    for (const CommandLine::LessonPart &part : CommandLine::lessonParts(arguments, fromFile))
+        for (const QString &said : form.applyLesson(part.lesson))
+            Environment::tellCommandLine(QString::fromStdString(part.source) + QStringLiteral(": ")
+                                         + said);
+}
+
+} // namespace
 
 namespace StartUp {
 
-void begin()
+void begin(const CommandLine::Arguments &arguments)
 {
     WindowRegistry::setHome([]() -> ProgramWindow & { return WindowRegistry::get<Form1>(); });
     WindowRegistry::setWayOut([]() -> ProgramWindow & { return WindowRegistry::get<copyrigh>(); });
     // The main window is the start-up object: it prepares its texts and the shared
     // record as it loads, then the backdrop and the title come in front of it.
-    WindowRegistry::get<Form1>();
+    startLesson(WindowRegistry::get<Form1>(), arguments);
     WindowRegistry::get<Backform>().showMaximisedBehind();
     titlform &title = WindowRegistry::get<titlform>();
     title.show();

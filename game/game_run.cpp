@@ -159,13 +159,15 @@ void Game::showResults(const GameOutcome &outcome)
     }
     setLocked(false);
     // For comparison only: what the student would have needed to live on.
-    GNP->setText(text(minimumLivingExpense(g.GameSimuT, Environment::random(),
-                                           Environment::now().time().second())));
+    GNP->setText(text(minimumLivingExpense(
+        g.GameSimuT, Environment::random(Environment::RandomDraw::LivingExpense),
+        Environment::now().time().second())));
 }
 
 void Game::Command2_Click()
 {
-    const auto texts = randomBusiness(HarvestGame.GameModel, Environment::random(),
+    const auto texts = randomBusiness(HarvestGame.GameModel,
+                                      Environment::random(Environment::RandomDraw::Business),
                                       Environment::now().time().second());
     for (GameBox which : RandomlyDrawn)
         box(which)->setText(QString::fromStdString(texts[static_cast<std::size_t>(which)]));

@@ -11,6 +11,14 @@ GameState HarvestGame;
 
 double TwisterSource::next() { return std::generate_canonical<double, 53>(m_engine); }
 
+FixedSeedSource::FixedSeedSource(std::uint32_t seed, std::uint32_t stream)
+{
+    std::seed_seq seeds{seed, stream};
+    m_engine.seed(seeds);
+}
+
+double FixedSeedSource::next() { return std::generate_canonical<double, 53>(m_engine); }
+
 namespace {
 
 // One day of the business, after the growth of the stock of the day before is

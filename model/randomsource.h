@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <random>
 
 // A uniform random number in [0, 1) that can be re-seeded. The game draws through
@@ -22,4 +23,18 @@ public:
 
 private:
     std::mt19937 m_engine{0};
+};
+
+// A source that follows one fixed seed instead of the clock: the draws are the
+// same on every machine and every start, one after the other. `stream` keeps two
+// kinds of draw apart, so the one does not shift the other.
+class FixedSeedSource : public RandomSource
+{
+public:
+    FixedSeedSource(std::uint32_t seed, std::uint32_t stream);
+    void reseed(int) override {} // the clock's seconds are not used
+    double next() override;
+
+private:
+    std::mt19937 m_engine;
 };

@@ -39,22 +39,27 @@ struct ProgramFixture
         ::prepareApplication();
     }
 
-    // Starts the program: the main window loads, hidden, behind the backdrop and the title.
-    Form1 &start()
+    // Starts the program: the main window loads, hidden, behind the backdrop and the
+    // title, with the lesson of the command line `arguments`.
+    Form1 &start(const QStringList &arguments = {})
     {
+        std::vector<std::string> texts;
+        for (const QString &argument : arguments)
+            texts.push_back(argument.toStdString());
+        const std::vector<std::string_view> views(texts.begin(), texts.end());
         WindowRegistry::unloadAll();
         Harvest = HarvestState{};
         Kept.forget();
         ended = false;
         Environment::setEndProgram([this] { ended = true; });
-        StartUp::begin();
+        StartUp::begin(CommandLine::parseArguments(views));
         return WindowRegistry::get<Form1>();
     }
 
     // Leaves the title and the proverb window with a click on each, as the student does.
-    Form1 &startAtMainWindow()
+    Form1 &startAtMainWindow(const QStringList &arguments = {})
     {
-        Form1 &form = start();
+        Form1 &form = start(arguments);
         QTest::mouseClick(&WindowRegistry::get<titlform>(), Qt::LeftButton);
         QTest::mouseClick(&WindowRegistry::get<Prophecy>(), Qt::LeftButton);
         return form;
@@ -67,6 +72,8 @@ struct ProgramFixture
         Environment::setNow({});
         Environment::setPrinters({}, {});
         Environment::setRandom(nullptr);
+        Environment::fixRandomSeed(std::nullopt);
+        Environment::setFileToOpenChooser({});
         Environment::setDescriptionListener({});
         Environment::setSpeechListener({});
     }

@@ -6,10 +6,14 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
+
+#include <array>
+#include <cstdio>
 
 namespace {
 
@@ -47,6 +51,19 @@ RandomSource *&randomOverride()
 {
     static RandomSource *source = nullptr;
     return source;
+}
+
+// The sources of a fixed seed, by kind of draw; none while the clock seeds.
+std::array<std::unique_ptr<RandomSource>, 2> &fixedSources()
+{
+    static std::array<std::unique_ptr<RandomSource>, 2> sources;
+    return sources;
+}
+
+std::function<QString(QWidget *, const QString &)> &openChooser()
+{
+    static std::function<QString(QWidget *, const QString &)> chooser;
+    return chooser;
 }
 
 std::function<void()> &endFunction()
@@ -121,13 +138,43 @@ void setSpeechListener(std::function<void(const QString &)> listener)
     speechListener() = std::move(listener);
 }
 
-RandomSource &random()
+RandomSource &random(RandomDraw draw)
 {
     static TwisterSource own;
-    return randomOverride() ? *randomOverride() : own;
+    if (randomOverride())
+        return *randomOverride();
+    const auto &fixed = fixedSources()[static_cast<std::size_t>(draw)];
+    return fixed ? *fixed : own;
 }
 
 void setRandom(RandomSource *source) { randomOverride() = source; }
+
+void fixRandomSeed(std::optional<std::uint32_t> seed)
+{
+    for (std::size_t kind = 0; kind < fixedSources().size(); ++kind)
+        fixedSources()[kind]
+            = seed ? std::make_unique<FixedSeedSource>(*seed, std::uint32_t(kind)) : nullptr;
+}
+
+QString chooseFileToOpen(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter)
+{
+    if (openChooser())
+        return openChooser()(parent, caption);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+void setFileToOpenChooser(std::function<QString(QWidget *, const QString &)> chooser)
+{
+    openChooser() = std::move(chooser);
+}
+
+void tellCommandLine(const QString &line)
+{
+    const QByteArray text = QByteArrayLiteral("tarnwick: ") + line.toUtf8() + '\n';
+    std::fwrite(text.constData(), 1, std::size_t(text.size()), stderr);
+    std::fflush(stderr);
+}
 
 void endProgram()
 {

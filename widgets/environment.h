@@ -2,8 +2,10 @@
 
 #include <QDateTime>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 class QString;
@@ -38,10 +40,28 @@ void setDescriptionListener(std::function<void(QWidget *)> listener);
 void said(const QString &text);
 void setSpeechListener(std::function<void(const QString &)> listener);
 
-// The random numbers of the game; a test puts in a source of its own (none: the
-// program's own source again).
-RandomSource &random();
+// The random numbers of the game, for each kind of draw; a test puts in a source
+// of its own for both (none: the program's own sources again).
+enum class RandomDraw {
+    Business,      // "Random data"
+    LivingExpense, // the minimum living expense after a game
+};
+RandomSource &random(RandomDraw draw);
 void setRandom(RandomSource *source);
+// From now on the draws follow `seed` instead of the clock, each kind of draw its
+// own sequence: the same businesses in the same order on every machine. No seed:
+// the clock again.
+void fixRandomSeed(std::optional<std::uint32_t> seed);
+
+// A file the user picks to open (the standard file dialog), or nothing when the
+// user cancels. A test answers in its place.
+QString chooseFileToOpen(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter);
+void setFileToOpenChooser(std::function<QString(QWidget *parent, const QString &caption)> chooser);
+
+// A line for whoever started the program from a command line, on its standard
+// error, after "tarnwick: ".
+void tellCommandLine(const QString &line);
 
 // Ends the program at once: every window goes and nothing is saved.
 void endProgram();
