@@ -128,6 +128,18 @@ void Form1::connectHandlers()
          },
          {}});
     onKey(Qt::CTRL | Qt::Key_H, [this] { handOut(); });
+    MSChart1->addCommand({QStringLiteral("Save lesson…"),
+                          Qt::Key_unknown,
+                          QStringLiteral("Ctrl+S saves the model and the parameters as a lesson."),
+                          [this] { saveLesson(); },
+                          {}});
+    MSChart1->addCommand({QStringLiteral("Open lesson…"),
+                          Qt::Key_unknown,
+                          QStringLiteral("Ctrl+O opens a lesson."),
+                          [this] { openLesson(); },
+                          {}});
+    onKey(Qt::CTRL | Qt::Key_S, [this] { saveLesson(); });
+    onKey(Qt::CTRL | Qt::Key_O, [this] { openLesson(); });
 
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(Image1, &ClickLabel::clicked, this, &Form1::Image1_Click);

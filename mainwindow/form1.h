@@ -3,9 +3,11 @@
 #include "charts/chartcycle.h"
 #include "model/lesson.h"
 #include "model/parameterentry.h"
+#include "widgets/design.h"
 #include "widgets/programwindow.h"
 
 #include <QDateTime>
+#include <QFont>
 #include <QPointer>
 
 #include <optional>
@@ -41,6 +43,9 @@ public:
     QStringList applyLesson(const Lesson &lesson);
     // The model and the parameters in the boxes now, as a lesson.
     Lesson currentLesson() const;
+    // Says `text` in the date label and to a screen reader: now when the window is
+    // on screen, else as soon as it comes (what came of a lesson at start-up).
+    void tellWhenShown(const QString &text);
 
     // The texts the load step writes.
     static QString noticeText(int year);
@@ -50,6 +55,7 @@ public:
 protected:
     // Closing the main window ends the program.
     void Form_Unload() override;
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     // Parameter entry: a change invalidates the results, Enter checks the box.
@@ -155,6 +161,11 @@ private:
     QString resultsSaid() const;
     void compareRuns(const QString &said);
     void handOut();
+    // "Save lesson…" and "Open lesson…": the model and the boxes to and from a
+    // lesson file the student chooses.
+    void saveLesson();
+    void openLesson();
+    QString m_toldWhenShown; // waits for the window to come on screen
     void stepBox(ParameterBox which, int steps);
     void takeStep();
     struct PendingStep
@@ -174,6 +185,7 @@ private:
     bool m_runLengthFromExtinction = false; // the box holds what an extinction wrote
     int m_shownPosition = 0;                // the cycle position of the chart drawn last
     void showDate();
+    const QFont m_dateFont = designFont(QStringLiteral("Times New Roman"), 12, true);
     TimedNotice *m_notice = nullptr;  // what came of a print or an export, in the date label
     Announcer *m_announcer = nullptr; // what a step or a refusal tells a screen reader
     bool m_refusalShown = false;      // the result fields explain a refused run

@@ -1,16 +1,24 @@
-// The main window's commands: the model options, printing and the date label.
+// The main window's commands: the model options, lessons, printing and the date
+// label.
 #include "mainwindow/form1.h"
 
+#include "chartkit/chartexport.h"
 #include "model/harvest.h"
 #include "widgets/controls.h"
+#include "widgets/documentsfolder.h"
 #include "widgets/environment.h"
+#include "widgets/layout.h"
 #include "widgets/printing.h"
+#include "widgets/spokenitems.h"
 #include "widgets/timednotice.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSaveFile>
 
 // Each model brings its own set of parameters. The K box is enabled before its
 // text is written and disabled after, so a locked box never takes an entry.
@@ -74,6 +82,90 @@ void Form1::Command10_Click() { showNotice(printWindow(this)); }
 
 void Form1::showNotice(const QString &text) { m_notice->post(text); }
 
+void Form1::tellWhenShown(const QString &text)
+{
+    if (!isVisible()) {
+        m_toldWhenShown = text;
+        return;
+    }
+    showNotice(text);
+    m_announcer->say(text, Label6);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    ProgramWindow::showEvent(event);
+    if (!m_toldWhenShown.isEmpty())
+        tellWhenShown(std::exchange(m_toldWhenShown, QString()));
+}
+
+namespace {
+
+// "logistic_n0-100_k-500_r-0.2_h-10_t-65", from the values of a lesson.
+QString lessonFileNameTag(const Lesson &lesson)
+{
+    QStringList parts{lesson.model == Growth::Exponential ? QStringLiteral("exponential")
+                                                          : QStringLiteral("logistic")};
+    constexpr std::array<const char *, ParameterBoxCount> Keys{"n0", "r", "k", "h", "t"};
+    for (const ParameterBox which : {ParameterBox::N0, ParameterBox::Capacity, ParameterBox::Rate,
+                                     ParameterBox::HarvestRate, ParameterBox::RunLength}) {
+        const auto index = static_cast<std::size_t>(which);
+        if (lesson.entries[index])
+            parts << QString::fromLatin1(Keys[index]) + QLatin1Char('-')
+                         + QString::fromStdString(*lesson.entries[index]).trimmed();
+    }
+    // Only what every file system takes in a name.
+    return parts.join(QLatin1Char('_'))
+        .toLower()
+        .remove(QRegularExpression(QStringLiteral("[^a-z0-9._+-]")));
+}
+
+} // namespace
+
+void Form1::saveLesson()
+{
+    const Lesson lesson = currentLesson();
+    // A box may hold text the student has not confirmed yet: a lesson this program
+    // would refuse to open is not written.
+    const std::string text = writeLesson(lesson);
+    if (const LessonReading check = readLesson(text); !check.lesson)
+        return tellWhenShown(QStringLiteral("Lesson not saved: ")
+                             + QString::fromStdString(check.error));
+    const QString suggested
+        = QDir(documentsFolder())
+              .filePath(QStringLiteral("lesson_") + lessonFileNameTag(lesson)
+                        + QString::fromLatin1(LessonExtension.data(), LessonExtension.size()));
+    const QString path = ChartExport::chooseFile(this, QStringLiteral("Save lesson"), suggested,
+                                                 QStringLiteral("Tarnwick lesson (*.tarnwick)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly)
+                       && file.write(text.data(), qint64(text.size())) == qint64(text.size())
+                       && file.commit();
+    tellWhenShown(saved ? QStringLiteral("Lesson saved")
+                        : QStringLiteral("Lesson not saved: %1 cannot be written").arg(path));
+}
+
+void Form1::openLesson()
+{
+    const QString path = Environment::chooseFileToOpen(
+        this, QStringLiteral("Open lesson"), documentsFolder(),
+        QStringLiteral("Tarnwick lesson (*.tarnwick);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    const QString name = QFileInfo(path).fileName();
+    const LessonReading reading = readLessonFile(path.toStdString(), name.toStdString());
+    if (!reading.lesson) {
+        const QString why = QString::fromStdString(reading.error);
+        Environment::tellCommandLine(why);
+        return tellWhenShown(why);
+    }
+    QStringList said{QStringLiteral("Lesson opened: ") + name};
+    said << applyLesson(*reading.lesson);
+    tellWhenShown(said.join(QStringLiteral("; ")));
+}
+
 void Form1::Timer1_Timer()
 {
     // A notice keeps the label until its seconds are over by the clock.
@@ -85,5 +177,7 @@ void Form1::Timer1_Timer()
 
 void Form1::showDate()
 {
-    Label6->setText(QLocale::system().toString(Environment::now().date(), QLocale::ShortFormat));
+    setTextFitted(Label6,
+                  QLocale::system().toString(Environment::now().date(), QLocale::ShortFormat),
+                  m_dateFont);
 }

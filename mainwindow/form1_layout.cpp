@@ -147,8 +147,7 @@ void Form1::buildLayout()
     Label9 = makeLabel(Frame4, "Label9", QString(), 120, 240, 3732, 2172, designFont(Times, 12));
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColours(Label9, Colours::Black, Colours::White);
-    Label6
-        = makeLabel(Frame4, "Label6", QString(), 120, 2400, 3852, 372, designFont(Times, 12, true));
+    Label6 = makeLabel(Frame4, "Label6", QString(), 120, 2400, 3852, 372, m_dateFont);
     Label6->setAlignment(Qt::AlignCenter);
     setColours(Label6, Colours::Black, Colours::Yellow);
     Image1 = new ClickLabel(Frame4);
@@ -162,7 +161,8 @@ void Form1::buildLayout()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
     m_notice = new TimedNotice(
-        this, [this](const QString &text) { Label6->setText(text); }, [this] { showDate(); });
+        this, [this](const QString &text) { setTextFitted(Label6, text, m_dateFont); },
+        [this] { showDate(); });
 }
 
 // The keyboard walks the window as it is read: the model frame, the parameter

@@ -3,7 +3,9 @@
 #include "paintwatch.h"
 #include "programfixture.h"
 
+#include "chartkit/chartexport.h"
 #include "chartkit/chartframe.h"
+#include "model/numbertext.h"
 #include "widgets/documentsfolder.h"
 #include "widgets/printing.h"
 
@@ -72,6 +74,9 @@ private slots:
     void exportSaysSoInTheDateLabel();
     void dateLabelFollowsTheClock();
     void comparingRuns();
+    void lessonAtStart_data();
+    void lessonAtStart();
+    void lessonSavedAndOpened();
 };
 
 void TestForm1Commands::exponentialOptionSetsItsBoxes()
@@ -464,6 +469,102 @@ void TestForm1Commands::comparingRuns()
     QTest::keyClick(ui.MSChart1, Qt::Key_Menu);
     QVERIFY(Kept.empty());
     QCOMPARE(ui.MSChart1->seriesNames(), QStringList({"original", "harvested"}));
+}
+
+namespace {
+
+QStringList parameterBoxes(const Controls<Form1> &ui)
+{
+    return {ui.n0->text(), ui.rrate->text(), ui.Kvalue->text(), ui.Harvestrate->text(),
+            ui.simut->text()};
+}
+
+} // namespace
+
+void TestForm1Commands::lessonAtStart_data()
+{
+    QTest::addColumn<QString>("file"); // the lesson file's text; none when empty
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("boxes"); // N(0), r, K, H, T
+    QTest::addColumn<QString>("notice");    // the date label's, once the window is shown
+
+    QTest::addRow("options") << "" << QStringList{"--model", "exponential", "--n0", "7",
+                                                  "--r",     "0.83",        "--h",  "50"}
+                             << QStringList{"7", "0.83", "", "50", "10"} << "";
+    // The options win over the file; the boxes' rules correct what is out of range.
+    QTest::addRow("file and options")
+        << "# a class on a small stock\n[lesson]\nversion = 1\nmodel = logistic\n"
+           "r = 0.5\nK = 333\nn0 = 999\n"
+        << QStringList{"--k=400", "--t", "3000"} << QStringList{"999", "0.5", "400", "10", "2000"}
+        << "Lesson opened: class.tarnwick";
+    // Choosing the model writes every box: the file's values must come after it.
+    QTest::addRow("model option, file values")
+        << "[lesson]\nversion = 1\nn0 = 5\nH = 2\n"
+        << QStringList{"--model", "exponential"} << QStringList{"5", "0.2", "", "2", "10"}
+        << "Lesson opened: class.tarnwick";
+    QTest::addRow("refused file") << "[lesson]\nversion = 2\nH = 3\n"
+                                  << QStringList{"--h", "12"}
+                                  << QStringList{"100", "0.2", "500", "12", "65"}
+                                  << "class.tarnwick: version 2 is not one this program reads (1)";
+}
+
+void TestForm1Commands::lessonAtStart()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, notice);
+    QTemporaryDir dir;
+    if (!file.isEmpty()) {
+        QFile lesson(dir.filePath(QStringLiteral("class.tarnwick")));
+        QVERIFY(lesson.open(QIODevice::WriteOnly));
+        lesson.write(file.toUtf8());
+        arguments << lesson.fileName();
+    }
+    const Controls<Form1> ui(program.startAtMainWindow(arguments));
+    QCOMPARE(parameterBoxes(ui), boxes);
+    if (!notice.isEmpty())
+        QCOMPARE(ui.Label6->text(), notice);
+    click(ui.Command2);
+    QCOMPARE(QString::fromStdString(textOfNumber(Harvest.HarvestRate)), boxes[3]);
+    QCOMPARE(QString::fromStdString(textOfNumber(Harvest.NOriginal[0])), boxes[0]);
+}
+
+void TestForm1Commands::lessonSavedAndOpened()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("class.tarnwick"));
+    QString proposed;
+    ChartExport::setFileChooser([&](QWidget *, const QString &, const QString &suggested,
+                                    const QString &) { return proposed = suggested, path; });
+    Environment::setFileToOpenChooser([&](QWidget *, const QString &) { return path; });
+    Form1 &form = program.startAtMainWindow({"--model", "exponential", "--n0", "7", "--h", "50"});
+    const Controls<Form1> ui(form);
+    QTest::keyClick(ui.rrate, Qt::Key_S, Qt::ControlModifier);
+    ChartExport::setFileChooser({});
+    QVERIFY(proposed.endsWith(QLatin1String("/lesson_exponential_n0-7_r-0.2_h-50_t-10.tarnwick")));
+    QCOMPARE(ui.Label6->text(), QStringLiteral("Lesson saved"));
+
+    ui.Option2->click();
+    QCOMPARE(parameterBoxes(ui), QStringList({"100", "0.2", "500", "10", "65"}));
+    QTest::keyClick(ui.n0, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(parameterBoxes(ui), QStringList({"7", "0.2", "", "50", "10"}));
+    QVERIFY(ui.Option1->isChecked());
+    QCOMPARE(ui.Label6->text(), QStringLiteral("Lesson opened: class.tarnwick"));
+
+    // A file that is no lesson changes nothing; nor is a box's unconfirmed text saved.
+    QFile broken(path);
+    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("\x89PNG\r\n");
+    broken.close();
+    ui.Harvestrate->setText(QStringLiteral("x"));
+    QTest::keyClick(ui.n0, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(parameterBoxes(ui), QStringList({"7", "0.2", "", "x", "10"}));
+    QVERIFY(ui.Label6->text().startsWith(QLatin1String("class.tarnwick: ")));
+    QTest::keyClick(ui.n0, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(ui.Label6->text().startsWith(QLatin1String("Lesson not saved: ")));
+    QVERIFY(broken.open(QIODevice::ReadOnly));
+    QCOMPARE(broken.readAll(), QByteArray("\x89PNG\r\n"));
 }
 
 QTEST_MAIN(TestForm1Commands)

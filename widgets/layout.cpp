@@ -3,6 +3,7 @@
 #include "widgets/artwork.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QPainter>
 #include <QPushButton>
@@ -103,6 +104,38 @@ private:
 } // namespace
 
 void showFocusFrame(QWidget *widget) { new FocusFrame(widget); }
+
+void setTextFitted(QLabel *label, const QString &text, const QFont &font)
+{
+    const QRectF room = label->contentsRect();
+    // The program's fonts are sized in pixels; 7 points is about 9 pixels on the
+    // screens the layout was made for.
+    const bool pixels = font.pixelSize() > 0;
+    const double size = pixels ? font.pixelSize() : font.pointSizeF();
+    const double smallest = pixels ? 9 : 7;
+    const double stepDown = pixels ? 1 : 0.5;
+    QFont fitted = font;
+    bool fits = QFontMetricsF(font).horizontalAdvance(text) <= room.width();
+    for (double next = size - stepDown; !fits && next >= smallest; next -= stepDown) {
+        if (pixels)
+            fitted.setPixelSize(int(next));
+        else
+            fitted.setPointSizeF(next);
+        fits = QFontMetricsF(fitted)
+                   .boundingRect(room, Qt::TextWordWrap | Qt::AlignCenter, text)
+                   .height()
+               <= room.height();
+    }
+    label->setFont(fitted);
+    label->setWordWrap(fitted != font);
+    label->setToolTip(fits ? QString() : text);
+    if (fits)
+        return label->setText(text);
+    // Two lines of the smallest size, the second cut short.
+    const QFontMetricsF metrics(fitted);
+    label->setText(metrics.elidedText(text, Qt::ElideRight,
+                                      2 * room.width() - metrics.averageCharWidth() * 4));
+}
 
 void oneTabStopPerGroup(const QList<QRadioButton *> &options)
 {

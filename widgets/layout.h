@@ -42,6 +42,12 @@ Label *makeLabel(QWidget *parent, const char *name, const QString &text, int lef
     return label;
 }
 
+// Puts `text` in a label of a fixed size: in `font` where it fits on one line;
+// otherwise wrapped in a smaller size of it, down to a legible 7 points, so the
+// whole text is read; what still does not fit ends in "…", and the label's tooltip
+// holds all of it.
+void setTextFitted(QLabel *label, const QString &text, const QFont &font);
+
 // A classic frame, its border running through the middle of its caption; a frame
 // without a caption is a plain border.
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, int left, int top,
