@@ -1,6 +1,6 @@
 # Installing and packaging: the program with its desktop entry, software-centre
-# metadata, icons at every size of the hicolor theme and manual page
-# (cmake --install), and the Debian package of all that (make package, CPack).
+# metadata, lesson file type, icons at every size of the hicolor theme and manual
+# page (cmake --install), and the Debian package of all that (make package, CPack).
 # The version is the project's, set once by project() in CMakeLists.txt; every file
 # below that names it is configured from it.
 include(GNUInstallDirs)
@@ -33,6 +33,22 @@ add_custom_command(OUTPUT ${icon_pngs}
   DEPENDS tarnwick_rendericon resources/icon.svg
   COMMENT "Rendering the icon at the hicolor sizes")
 
+# Lesson files: their MIME type, and the icon file managers show them with, named
+# after the type as icon themes name them and rendered at the same sizes. The tool
+# writes into apps/; the install rules below put these into mimetypes/.
+set(TARNWICK_LESSON_MIME_TYPE application/x-tarnwick-lesson)
+string(REPLACE "/" "-" TARNWICK_LESSON_ICON ${TARNWICK_LESSON_MIME_TYPE})
+set(lesson_icon_pngs "")
+foreach(side IN LISTS TARNWICK_ICON_SIZES)
+  list(APPEND lesson_icon_pngs
+       ${data_dir}/lesson-icons/${side}x${side}/apps/${TARNWICK_LESSON_ICON}.png)
+endforeach()
+add_custom_command(OUTPUT ${lesson_icon_pngs}
+  COMMAND tarnwick_rendericon ${CMAKE_CURRENT_SOURCE_DIR}/resources/lesson-icon.svg
+          ${data_dir}/lesson-icons ${TARNWICK_LESSON_ICON} ${TARNWICK_ICON_SIZES}
+  DEPENDS tarnwick_rendericon resources/lesson-icon.svg
+  COMMENT "Rendering the lesson file icon at the hicolor sizes")
+
 # The software-centre metadata and the manual page carry the version and its date.
 configure_file(resources/${TARNWICK_ID}.metainfo.xml.in ${data_dir}/${TARNWICK_ID}.metainfo.xml
                @ONLY)
@@ -54,7 +70,8 @@ foreach(text tarnwick.1 changelog)
 endforeach()
 
 add_custom_target(tarnwick_data ALL
-  DEPENDS ${icon_pngs} ${data_dir}/tarnwick.1.gz ${data_dir}/changelog.gz)
+  DEPENDS ${icon_pngs} ${lesson_icon_pngs} ${data_dir}/tarnwick.1.gz
+          ${data_dir}/changelog.gz)
 
 # The install rules: cmake --install (make install PREFIX=...) and the package.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
@@ -75,6 +92,15 @@ install(FILES resources/icon.svg DESTINATION ${icons_dir}/scalable/apps RENAME $
 foreach(side IN LISTS TARNWICK_ICON_SIZES)
   install(FILES ${data_dir}/icons/${side}x${side}/apps/${TARNWICK_ID}.png
           DESTINATION ${icons_dir}/${side}x${side}/apps)
+endforeach()
+# The lesson file type; shared-mime-info's, the icon theme's and the desktop
+# database's triggers rebuild their caches when the package is installed.
+install(FILES resources/${TARNWICK_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES resources/lesson-icon.svg DESTINATION ${icons_dir}/scalable/mimetypes
+        RENAME ${TARNWICK_LESSON_ICON}.svg)
+foreach(side IN LISTS TARNWICK_ICON_SIZES)
+  install(FILES ${data_dir}/lesson-icons/${side}x${side}/apps/${TARNWICK_LESSON_ICON}.png
+          DESTINATION ${icons_dir}/${side}x${side}/mimetypes)
 endforeach()
 install(FILES ${data_dir}/tarnwick.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES cmake/debian/copyright ${data_dir}/changelog.gz
@@ -106,7 +132,11 @@ The program draws the population with and without the harvest, its
 change, the theoretical growth curves with both equilibria, and the
 cost, revenue and net profit of a sustainable harvest. A harvest game
 lets the student run a mass-rearing business day by day. An
-introduction, instructions, references and a quiz come with it.")
+introduction, instructions, references and a quiz come with it.
+
+A teacher can keep the model and the values a class starts with in a
+lesson file, or give them on the command line, and save a handout PDF
+with every chart of a run.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME ${TARNWICK_DEB_FILE})
