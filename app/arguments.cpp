@@ -1,6 +1,9 @@
 #include "app/arguments.h"
 
 #include "model/numbertext.h"
+#include "widgets/translation.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <charconv>
@@ -15,6 +18,7 @@ enum class Option {
     Model,
     Entry,
     Seed,
+    Language,
 };
 
 struct OptionName
@@ -25,7 +29,7 @@ struct OptionName
 };
 
 // clang-format off
-constexpr std::array<OptionName, 7> Options = {{
+constexpr std::array<OptionName, 8> Options = {{
     {"model", Option::Model, ParameterBox::N0},
     {"n0", Option::Entry, ParameterBox::N0},
     {"r", Option::Entry, ParameterBox::Rate},
@@ -33,6 +37,7 @@ constexpr std::array<OptionName, 7> Options = {{
     {"h", Option::Entry, ParameterBox::HarvestRate},
     {"t", Option::Entry, ParameterBox::RunLength},
     {"seed", Option::Seed, ParameterBox::N0},
+    {"lang", Option::Language, ParameterBox::N0},
 }};
 // clang-format on
 
@@ -42,6 +47,15 @@ std::string lowered(std::string_view text)
     std::transform(result.begin(), result.end(), result.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
     return result;
+}
+
+// A refusal in the language the program speaks: `text` with its arguments.
+template <typename... Texts>
+std::string said(const char *text, const Texts &...arguments)
+{
+    QString line = QCoreApplication::translate("CommandLine", text);
+    ((line = line.arg(QString::fromStdString(std::string(arguments)))), ...);
+    return line.toStdString();
 }
 
 std::optional<std::uint32_t> seedOf(std::string_view text)
@@ -88,10 +102,11 @@ Arguments Parser::parse()
         } else if (!optionsEnded && argument.starts_with("--")) {
             option(argument, index);
         } else if (!optionsEnded && argument.size() > 1 && argument.starts_with('-')) {
-            refuse("unknown argument '" + std::string(argument) + "'");
+            refuse(said(QT_TRANSLATE_NOOP("CommandLine", "unknown argument '%1'"), argument));
         } else if (m_result.file) {
-            refuse("two lesson files, '" + *m_result.file + "' and '" + std::string(argument)
-                   + "'; give one");
+            refuse(
+                said(QT_TRANSLATE_NOOP("CommandLine", "two lesson files, '%1' and '%2'; give one"),
+                     *m_result.file, argument));
         } else {
             m_result.file = std::string(argument);
         }
@@ -107,7 +122,7 @@ void Parser::option(std::string_view argument, std::size_t &next)
     const auto known = std::find_if(Options.begin(), Options.end(),
                                     [&](const OptionName &o) { return name == o.name; });
     if (known == Options.end()) {
-        refuse("unknown argument '" + std::string(argument) + "'");
+        refuse(said(QT_TRANSLATE_NOOP("CommandLine", "unknown argument '%1'"), argument));
         return;
     }
     const std::string shown(argument.substr(0, std::min(equals, argument.size())));
@@ -121,7 +136,7 @@ void Parser::option(std::string_view argument, std::size_t &next)
         typed = shown + " " + std::string(value);
     }
     if (value.empty()) {
-        refuse(shown + " needs a value");
+        refuse(said(QT_TRANSLATE_NOOP("CommandLine", "%1 needs a value"), shown));
         return;
     }
     take(*known, value, typed);
@@ -130,31 +145,44 @@ void Parser::option(std::string_view argument, std::size_t &next)
 void Parser::take(const OptionName &known, std::string_view value, const std::string &typed)
 {
     const std::string shown = "--" + std::string(known.name);
+    const std::string twice = said(QT_TRANSLATE_NOOP("CommandLine", "%1 is given twice"), shown);
     switch (known.option) {
     case Option::Model:
         if (!m_result.modelOption.empty())
-            return refuse(shown + " is given twice");
+            return refuse(twice);
         m_result.options.model = lessonModel(value);
         if (!m_result.options.model)
-            return refuse(typed + ": the model is logistic or exponential");
+            return refuse(
+                said(QT_TRANSLATE_NOOP("CommandLine", "%1: the model is logistic or exponential"),
+                     typed));
         m_result.modelOption = typed;
         return;
     case Option::Seed:
         if (m_seedGiven)
-            return refuse(shown + " is given twice");
+            return refuse(twice);
         m_seedGiven = true;
         m_result.seed = seedOf(value);
         if (!m_result.seed)
-            return refuse(typed + ": the seed is a whole number from 0 to "
-                          + std::to_string(std::numeric_limits<std::uint32_t>::max()));
+            return refuse(said(
+                QT_TRANSLATE_NOOP("CommandLine", "%1: the seed is a whole number from 0 to %2"),
+                typed, std::to_string(std::numeric_limits<std::uint32_t>::max())));
+        return;
+    case Option::Language:
+        if (m_result.language)
+            return refuse(twice);
+        if (!Translation::isLanguage(QString::fromStdString(std::string(value))))
+            return refuse(said(QT_TRANSLATE_NOOP("CommandLine", "%1: the languages are %2"), typed,
+                               Translation::languages().join(QStringLiteral(", ")).toStdString()));
+        m_result.language = std::string(value);
         return;
     case Option::Entry: break;
     }
     const auto index = static_cast<std::size_t>(known.box);
     if (m_result.options.entries[index])
-        return refuse(shown + " is given twice");
+        return refuse(twice);
     if (!textReadAsNumber(value))
-        return refuse(typed + ": " + std::string(value) + " is not a number");
+        return refuse(
+            said(QT_TRANSLATE_NOOP("CommandLine", "%1: %2 is not a number"), typed, value));
     m_result.options.entries[index] = std::string(value);
     m_result.entryOptions[index] = typed;
 }

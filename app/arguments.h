@@ -10,7 +10,8 @@
 #include <vector>
 
 // The program's arguments, read without a display and without opening a file:
-//   tarnwick [--model M] [--n0 N] [--r R] [--k K] [--h H] [--t T] [--seed S] [LESSON]
+//   tarnwick [--model M] [--n0 N] [--r R] [--k K] [--h H] [--t T] [--seed S] [--lang L]
+//            [LESSON]
 // each option also as --option=value, in any order, each at most once.
 namespace CommandLine {
 
@@ -23,8 +24,9 @@ struct Arguments
     Lesson options;
     std::string modelOption;
     std::array<std::string, ParameterBoxCount> entryOptions;
-    std::optional<std::string> file;   // a lesson file, as named
-    std::optional<std::uint32_t> seed; // the game's draws, the same on every start
+    std::optional<std::string> file;     // a lesson file, as named
+    std::optional<std::uint32_t> seed;   // the game's draws, the same on every start
+    std::optional<std::string> language; // --lang, one of Translation::languages()
     // Why the arguments cannot be followed, in one line; empty when they can.
     std::string refusal;
 };

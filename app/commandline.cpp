@@ -1,8 +1,10 @@
 #include "app/commandline.h"
 
 #include "app/arguments.h"
+#include "widgets/translation.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -21,29 +23,31 @@ constexpr std::string_view Synopsis = "tarnwick [OPTION...] [LESSON-FILE]";
 // The version is the project's, handed in by the build.
 constexpr std::string_view VersionLine = "Tarnwick (Basic) " TARNWICK_VERSION;
 
-constexpr std::string_view HelpText
-    = "Tarnwick (Basic): a teaching program on harvest theory in population ecology.\n"
-      "Started without arguments it opens its windows; everything is done there.\n"
-      "A lesson file or the options below start it with a teacher's model and values,\n"
-      "as if a student had typed each into its box in the main window and pressed\n"
-      "Enter; what the boxes correct is said on standard error.\n"
-      "\n"
-      "      --model M  the model: logistic or exponential\n"
-      "      --n0 N     the initial population size N(0)\n"
-      "      --r R      the intrinsic rate r\n"
-      "      --k K      the carrying capacity K (logistic model only)\n"
-      "      --h H      the harvest H per time interval\n"
-      "      --t T      the run length\n"
-      "      --seed S   the game's random businesses, the same on every start and\n"
-      "                 every machine (a whole number from 0 to 4294967295)\n"
-      "  -h, --help     show this help and exit\n"
-      "      --version  show the version and exit\n"
-      "\n"
-      "Each option may also be written --option=value; an option's value wins over\n"
-      "the lesson file's. A lesson file (*.tarnwick) is saved with Save lesson...\n"
-      "(Ctrl+S) in the main window, or written by hand: see man tarnwick.\n"
-      "\n"
-      "Without a display, run it under a virtual one: xvfb-run tarnwick\n";
+constexpr const char *HelpText = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "Tarnwick (Basic): a teaching program on harvest theory in population ecology.\n"
+    "Started without arguments it opens its windows; everything is done there.\n"
+    "A lesson file or the options below start it with a teacher's model and values,\n"
+    "as if a student had typed each into its box in the main window and pressed\n"
+    "Enter; what the boxes correct is said on standard error.\n"
+    "\n"
+    "      --model M  the model: logistic or exponential\n"
+    "      --n0 N     the initial population size N(0)\n"
+    "      --r R      the intrinsic rate r\n"
+    "      --k K      the carrying capacity K (logistic model only)\n"
+    "      --h H      the harvest H per time interval\n"
+    "      --t T      the run length\n"
+    "      --seed S   the game's random businesses, the same on every start and\n"
+    "                 every machine (a whole number from 0 to 4294967295)\n"
+    "      --lang L   the language, instead of the desktop's: %1\n"
+    "  -h, --help     show this help and exit\n"
+    "      --version  show the version and exit\n"
+    "\n"
+    "Each option may also be written --option=value; an option's value wins over\n"
+    "the lesson file's. A lesson file (*.tarnwick) is saved with Save lesson...\n"
+    "(Ctrl+S) in the main window, or written by hand: see man tarnwick.\n"
+    "\n"
+    "Without a display, run it under a virtual one: xvfb-run tarnwick\n");
 
 void print(std::FILE *stream, std::string_view text)
 {
@@ -149,25 +153,37 @@ std::optional<int> answerArguments(int argc, char *argv[], Arguments &start)
 {
     const std::vector<std::string_view> arguments(argv + std::min(argc, 1), argv + argc);
     start = parseArguments(arguments);
-    if (start.help) {
-        print(stdout, "Usage: ");
-        print(stdout, Synopsis);
-        print(stdout, "\n");
-        print(stdout, HelpText);
-        return finished();
-    }
-    if (start.version) {
+    if (!start.help && start.version) {
         print(stdout, VersionLine);
         print(stdout, "\n");
         return finished();
     }
-    if (!start.refusal.empty()) {
-        print(stderr, "tarnwick: ");
-        print(stderr, start.refusal);
-        print(stderr, "; see tarnwick --help\n");
-        return 2;
+    if (!start.help && start.refusal.empty())
+        return std::nullopt;
+    // The help and a refusal speak the language the windows would speak.
+    int count = argc;
+    const QCoreApplication core(count, argv);
+    Translation::install(
+        Translation::languageFor(QString::fromStdString(start.language.value_or(std::string()))));
+    start = parseArguments(arguments);
+    if (start.help) {
+        print(stdout, QCoreApplication::translate("CommandLine", "Usage: %1")
+                          .arg(QString::fromUtf8(Synopsis.data(), qsizetype(Synopsis.size())))
+                          .toStdString());
+        print(stdout, "\n");
+        print(stdout, QCoreApplication::translate("CommandLine", HelpText)
+                          .arg(Translation::languages().join(QStringLiteral(", ")))
+                          .toStdString());
+        Translation::install(QStringLiteral("en"));
+        return finished();
     }
-    return std::nullopt;
+    print(stderr, "tarnwick: ");
+    print(stderr, QCoreApplication::translate("CommandLine", "%1; see tarnwick --help")
+                      .arg(QString::fromStdString(start.refusal))
+                      .toStdString());
+    print(stderr, "\n");
+    Translation::install(QStringLiteral("en"));
+    return 2;
 }
 
 void guardDisplayStart()

@@ -3,6 +3,7 @@
 #include "app/quitonsignal.h"
 #include "app/startup.h"
 #include "widgets/design.h"
+#include "widgets/translation.h"
 #include "widgets/windowregistry.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@ int main(int argc, char *argv[])
     // The task bar and the desktop's menus know the program by its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tarnwick"));
     prepareApplication();
+    Translation::install(Translation::languageFor(
+        QString::fromStdString(arguments.language.value_or(std::string()))));
 
     StartUp::begin(arguments);
     const int status = QApplication::exec();

@@ -10,7 +10,8 @@
 
 Prophecy::Prophecy() : LeaveOnInputWindow(Qt::Tool | Qt::FramelessWindowHint)
 {
-    prepareWindow(this, "Prophecy", QStringLiteral("Prophecy"), 9750, 7245, Colours::White);
+    //: the caption of the window with the proverb picture
+    prepareWindow(this, "Prophecy", tr("Prophecy"), 9750, 7245, Colours::White);
     setFocusPolicy(Qt::StrongFocus);
 
     Picture1 = new ClickLabel(this);
@@ -19,11 +20,12 @@ Prophecy::Prophecy() : LeaveOnInputWindow(Qt::Tool | Qt::FramelessWindowHint)
     Picture1->setPixmap(artwork(QStringLiteral("proverb"), Picture1->size()));
     Picture1->setCursor(Qt::PointingHandCursor);
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    //: the proverb the picture shows, read out for those who cannot see it
     Picture1->setAccessibleName(
-        QStringLiteral("Only when the last tree has been cut down, the last river poisoned and "
-                       "the last fish caught, will people find that money cannot be eaten."));
+        tr("Only when the last tree has been cut down, the last river poisoned and the last fish "
+           "caught, will people find that money cannot be eaten."));
     Picture1->setAccessibleDescription(
-        QStringLiteral("A dancer in a feathered costume beside the proverb, in a green border"));
+        tr("A dancer in a feathered costume beside the proverb, in a green border"));
     Picture1->installEventFilter(this);
 
     connect(Picture1, &ClickLabel::clicked, this, &Prophecy::Picture1_Click);

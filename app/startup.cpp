@@ -10,6 +10,7 @@
 #include "widgets/environment.h"
 #include "widgets/windowregistry.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -28,7 +29,8 @@ void startLesson(Form1 &form, const CommandLine::Arguments &arguments)
         const LessonReading reading = readLessonFile(*arguments.file, name);
         if (reading.lesson) {
             fromFile = *reading.lesson;
-            form.tellWhenShown(QStringLiteral("Lesson opened: ") + QString::fromStdString(name));
+            form.tellWhenShown(QCoreApplication::translate("Form1", "Lesson opened: %1")
+                                   .arg(QString::fromStdString(name)));
         } else {
             const QString why = QString::fromStdString(reading.error);
             Environment::tellCommandLine(why);

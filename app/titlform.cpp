@@ -26,8 +26,6 @@ constexpr TitleLabel TitleLabels[8] = {
     {240, 1200, 10215, 1695, 50.4}, {360, 0, 10095, 1695, 60},
 };
 
-const QString Caption = QStringLiteral("Tarnwick (Basic)");
-
 } // namespace
 
 QString symbolFontText(const QString &latin)
@@ -49,7 +47,10 @@ QString symbolFontText(const QString &latin)
 
 titlform::titlform() : LeaveOnInputWindow(Qt::FramelessWindowHint)
 {
-    prepareWindow(this, "titlform", Caption, 10635, 7050, Colours::DarkNavy);
+    //: the program's name, shown large on the title; keep it unless the program is known
+    //: by another name in your language
+    const QString caption = tr("Tarnwick (Basic)");
+    prepareWindow(this, "titlform", caption, 10635, 7050, Colours::DarkNavy);
     setFocusPolicy(Qt::StrongFocus);
 
     for (int i = 0; i < 8; ++i) {
@@ -58,7 +59,7 @@ titlform::titlform() : LeaveOnInputWindow(Qt::FramelessWindowHint)
         label->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         placeTwips(label, t.left, t.top, t.width, t.height);
         label->setFont(designFont(QStringLiteral("Times New Roman"), t.points));
-        label->setText(i == 0 ? symbolFontText(Caption) : Caption);
+        label->setText(i == 0 ? symbolFontText(caption) : caption);
         label->setAlignment(Qt::AlignCenter);
         setColours(label, Colours::Yellow, Colours::Navy);
         label->setVisible(false);
@@ -69,7 +70,7 @@ titlform::titlform() : LeaveOnInputWindow(Qt::FramelessWindowHint)
     Label2->setObjectName(QStringLiteral("Label2"));
     placeTwips(Label2, 1080, 4800, 1695, 1095);
     Label2->setFont(designFont(QStringLiteral("Times New Roman"), 13.8));
-    Label2->setText(QStringLiteral("Press any key or click mouse to start."));
+    Label2->setText(tr("Press any key or click mouse to start."));
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setWordWrap(true);
     setColours(Label2, Colours::Yellow, Colours::Red);

@@ -26,6 +26,11 @@ QString chartDescription(const QStringList &seriesNames, const PlottedPoints &pl
 QString highestPoints(const QString &opening, const QStringList &labels,
                       const SeriesPoints &series);
 
+// Whether the language spoken writes a word that begins a title or a note with a
+// small letter inside a sentence (English "at time 65"; German keeps its nouns'
+// capitals).
+bool lowerCaseInsideSentences();
+
 // Names in a list read aloud: "a", "a and b", "a, b and c".
 QString spokenList(const QStringList &items);
 

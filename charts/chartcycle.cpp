@@ -1,9 +1,12 @@
 #include "charts/chartcycle.h"
 
+#include "chartkit/chartdescription.h"
 #include "chartkit/chartrecorder.h"
 #include "charts/densitycharts.h"
 #include "charts/economicscharts.h"
 #include "charts/populationcharts.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -55,17 +58,29 @@ constexpr std::array<CyclePosition, ChartCyclePositions> Cycle = {{
 
 QStringList seriesNamesOf(Chart chart)
 {
+    const auto name = [](const char *text) { return QCoreApplication::translate("Charts", text); };
+    const QString original = name(QT_TRANSLATE_NOOP("Charts", "original"));
+    const QString harvested = name(QT_TRANSLATE_NOOP("Charts", "harvested"));
+    const QString harvestRate = name(QT_TRANSLATE_NOOP("Charts", "harvest rate"));
     switch (chart) {
-    case Chart::NanddNvsT: return {"N(t)", "dN(t)", "N(t) (harvested)", "dN(t) (harvested)"};
+    case Chart::NanddNvsT:
+        return {QStringLiteral("N(t)"), QStringLiteral("dN(t)"),
+                name(QT_TRANSLATE_NOOP("Charts", "N(t) (harvested)")),
+                name(QT_TRANSLATE_NOOP("Charts", "dN(t) (harvested)"))};
     case Chart::LogisticTheory:
-        return {"original", "harvested", "harvest rate", "unstable", "stable"};
-    case Chart::ExponentialTheory: return {"original", "harvested", "harvest rate"};
+        return {original, harvested, harvestRate, name(QT_TRANSLATE_NOOP("Charts", "unstable")),
+                name(QT_TRANSLATE_NOOP("Charts", "stable"))};
+    case Chart::ExponentialTheory: return {original, harvested, harvestRate};
     case Chart::CostAndRevenue:
     case Chart::ExponentialCostAndRevenue:
-        return {"cost", "R (p/e=50)", "R (p/e=20)", "R (p/e=10)", "R (p/e=5)"};
+        return {name(QT_TRANSLATE_NOOP("Charts", "cost")), QStringLiteral("R (p/e=50)"),
+                QStringLiteral("R (p/e=20)"), QStringLiteral("R (p/e=10)"),
+                QStringLiteral("R (p/e=5)")};
     case Chart::NetProfit:
-    case Chart::ExponentialNetProfit: return {"p/e=50", "p/e=20", "p/e=10", "p/e=5"};
-    default: return {"original", "harvested"};
+    case Chart::ExponentialNetProfit:
+        return {QStringLiteral("p/e=50"), QStringLiteral("p/e=20"), QStringLiteral("p/e=10"),
+                QStringLiteral("p/e=5")};
+    default: return {original, harvested};
     }
 }
 
@@ -174,9 +189,12 @@ const ChartRecorder &recordedChart(Chart chart, const KeptRuns &runs, std::size_
 // "Kept, H = 20: the harvested population dies out at time 14."
 QString keptNote(const QString &label, QString note)
 {
-    if (!note.isEmpty())
+    if (!note.isEmpty() && lowerCaseInsideSentences())
         note[0] = note[0].toLower();
-    return QStringLiteral("Kept, ") + label + QStringLiteral(": ") + note;
+    return QCoreApplication::translate("Charts", "Kept, %1: %2",
+                                       "a note on a kept run: what tells it from this run "
+                                       "(\"H = 20\"), then the note")
+        .arg(label, note);
 }
 
 } // namespace
@@ -234,7 +252,12 @@ void drawChart(Chart chart, ChartControl &control, HarvestState &state, const Ch
         int at = offset + 1;
         for (const int series : drawn[k]) {
             const QString name = names.value(series / 2);
-            control.setSeriesLegendText(at, name + QStringLiteral(", ") + labels[k]);
+            control.setSeriesLegendText(
+                at,
+                QCoreApplication::translate("Charts", "%1, %2",
+                                            "a kept run's curve: the series, then what "
+                                            "tells the run from this one (\"harvested, H = 20\")")
+                    .arg(name, labels[k]));
             control.setSeriesFaded(at, series, age);
             at += 2;
         }
@@ -257,12 +280,30 @@ void drawChart(Chart chart, ChartControl &control, HarvestState &state, const Ch
 QString keepForComparison(KeptRuns &kept, const HarvestState &run)
 {
     if (!kept.keep(run))
-        return QStringLiteral("This run is kept already");
-    return QStringLiteral("Run kept to compare (%1 of %2)").arg(kept.size()).arg(MostKeptRuns);
+        return QCoreApplication::translate("Charts", "This run is kept already");
+    return QCoreApplication::translate("Charts", "Run kept to compare (%1 of %2)")
+        .arg(kept.size())
+        .arg(MostKeptRuns);
 }
 
 QString forgetKeptRuns(KeptRuns &kept)
 {
     kept.forget();
-    return QStringLiteral("Kept runs forgotten");
+    return QCoreApplication::translate("Charts", "Kept runs forgotten");
 }
+
+QString KeepCommandText()
+{
+    return QCoreApplication::translate("Charts", "Keep this run for comparison");
+}
+QString KeepCommandHint()
+{
+    return QCoreApplication::translate("Charts", "K keeps this run for comparison.");
+}
+QString ForgetCommandText() { return QCoreApplication::translate("Charts", "Forget kept runs"); }
+QString HandoutCommandText() { return QCoreApplication::translate("Charts", "Save handout…"); }
+QString HandoutCommandHint()
+{
+    return QCoreApplication::translate("Charts", "Ctrl+H saves a handout of the run.");
+}
+QString PrintChartCommandText() { return QCoreApplication::translate("Charts", "Print chart…"); }

@@ -65,12 +65,12 @@ QString keepForComparison(KeptRuns &kept, const HarvestState &run);
 QString forgetKeptRuns(KeptRuns &kept);
 
 // The menu texts, keys and hints of these commands, alike in both windows.
-inline const QString KeepCommandText = QStringLiteral("Keep this run for comparison");
-inline const QString KeepCommandHint = QStringLiteral("K keeps this run for comparison.");
-inline const QString ForgetCommandText = QStringLiteral("Forget kept runs");
-inline const QString HandoutCommandText = QStringLiteral("Save handout…");
-inline const QString HandoutCommandHint = QStringLiteral("Ctrl+H saves a handout of the run.");
-inline const QString PrintChartCommandText = QStringLiteral("Print chart…");
+QString KeepCommandText();
+QString KeepCommandHint();
+QString ForgetCommandText();
+QString HandoutCommandText();
+QString HandoutCommandHint();
+QString PrintChartCommandText();
 
 // Draws a chart of the run `state`: the whole chart is replaced. Behind it, the
 // same chart of every kept run, computed from its own model and parameters, each

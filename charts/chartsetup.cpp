@@ -3,6 +3,8 @@
 #include "chartkit/chartdescription.h"
 #include "model/numbertext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -74,9 +76,11 @@ ChartLook withReason(const ChartLook &look, const QString &reason)
 QString whyNoLogisticCurves(const HarvestState &state)
 {
     if (state.RunModel == Growth::Exponential)
-        return QStringLiteral("needs a run of the logistic model");
+        return QCoreApplication::translate("Charts", "needs a run of the logistic model",
+                                           "why a chart draws nothing, after its title");
     if (!(state.CarryingCapacity > 0))
-        return QStringLiteral("not defined unless K > 0");
+        return QCoreApplication::translate("Charts", "not defined unless K > 0",
+                                           "why a chart draws nothing, after its title");
     return QString();
 }
 
@@ -117,8 +121,8 @@ QStringList extinctionNote(const HarvestState &state)
         return {};
     if (state.NHarvested[static_cast<std::size_t>(after)] != 0)
         return {};
-    return {QStringLiteral("The harvested population dies out at time ") + shortNumber(after)
-            + QLatin1Char('.')};
+    return {QCoreApplication::translate("Charts", "The harvested population dies out at time %1.")
+                .arg(shortNumber(after))};
 }
 
 double lastPlottedStep(const HarvestState &state)
@@ -146,15 +150,16 @@ QString runFileNameTag(const HarvestState &state)
 
 QString curvesNotDrawn(const QString &reason)
 {
-    return QStringLiteral("The curves are not drawn: ") + reason + QLatin1Char('.');
+    return QCoreApplication::translate("Charts", "The curves are not drawn: %1.").arg(reason);
 }
 
 QStringList populationNotes(const HarvestState &state)
 {
     QStringList notes = extinctionNote(state);
     if (state.RunModel == Growth::Logistic)
-        notes << QStringLiteral("The original population follows the exact solution of the model, "
-                                "the harvested one is computed step by step, so with H = 0 the "
-                                "two differ slightly.");
+        notes << QCoreApplication::translate(
+            "Charts", "The original population follows the exact solution of the model, "
+                      "the harvested one is computed step by step, so with H = 0 the "
+                      "two differ slightly.");
     return notes;
 }

@@ -3,6 +3,8 @@
 #include "chartkit/chartdescription.h"
 #include "model/harvesttheory.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -28,7 +30,11 @@ void curve(ChartControl &chart, HarvestState &state, int series, X x, Y y)
 
 constexpr int CurveRows = CurveIntervals + 1;
 
-QString harvestRate(double H) { return QStringLiteral("Harvest rate ") + shortNumber(H); }
+QString tooLargeToDraw()
+{
+    return QCoreApplication::translate("Charts", "values too large to draw",
+                                       "why a chart draws nothing, after its title");
+}
 
 // The equilibria the chart draws as upright lines, or why there are none.
 QString logisticTheoryNote(double r, double H, const QString &missing, const Equilibria &equilibria)
@@ -36,31 +42,38 @@ QString logisticTheoryNote(double r, double H, const QString &missing, const Equ
     if (!missing.isEmpty())
         return curvesNotDrawn(missing);
     if (equilibria.tooLarge)
-        return curvesNotDrawn(QStringLiteral("values too large to draw"));
+        return curvesNotDrawn(tooLargeToDraw());
     if (r == 0)
-        return harvestRate(H) + QStringLiteral("; no equilibrium, r = 0.");
+        return QCoreApplication::translate("Charts", "Harvest rate %1; no equilibrium, r = 0.")
+            .arg(shortNumber(H));
     if (!equilibria.exist)
-        return harvestRate(H)
-               + QStringLiteral("; no equilibrium: H > rK/4, the harvested population dies out.");
+        return QCoreApplication::translate(
+                   "Charts",
+                   "Harvest rate %1; no equilibrium: H > rK/4, the harvested population dies out.")
+            .arg(shortNumber(H));
     if (shortNumber(equilibria.unstable) == shortNumber(equilibria.stable))
-        return harvestRate(H) + QStringLiteral("; the two equilibria meet at N = ")
-               + shortNumber(equilibria.stable)
-               + QStringLiteral(": a smaller population dies out.");
-    return harvestRate(H) + QStringLiteral("; unstable equilibrium at N = ")
-           + shortNumber(equilibria.unstable) + QStringLiteral(", stable at N = ")
-           + shortNumber(equilibria.stable) + QLatin1Char('.');
+        return QCoreApplication::translate(
+                   "Charts",
+                   "Harvest rate %1; the two equilibria meet at N = %2: a smaller population "
+                   "dies out.")
+            .arg(shortNumber(H), shortNumber(equilibria.stable));
+    return QCoreApplication::translate(
+               "Charts", "Harvest rate %1; unstable equilibrium at N = %2, stable at N = %3.")
+        .arg(shortNumber(H), shortNumber(equilibria.unstable), shortNumber(equilibria.stable));
 }
 
 // Under the exponential model rN - H = 0 at one size only, H / r.
 QString exponentialTheoryNote(double r, double H)
 {
     if (!(r > 0))
-        return harvestRate(H)
-               + QStringLiteral("; no equilibrium, r = 0: the harvested population dies out.");
-    return harvestRate(H) + QStringLiteral("; one equilibrium, unstable, at N = ")
-           + shortNumber(H / r)
-           + QStringLiteral(": a larger population grows, a smaller one "
-                            "dies out.");
+        return QCoreApplication::translate(
+                   "Charts",
+                   "Harvest rate %1; no equilibrium, r = 0: the harvested population dies out.")
+            .arg(shortNumber(H));
+    return QCoreApplication::translate("Charts",
+                                       "Harvest rate %1; one equilibrium, unstable, at N = %2: a "
+                                       "larger population grows, a smaller one dies out.")
+        .arg(shortNumber(H), shortNumber(H / r));
 }
 
 } // namespace
@@ -107,11 +120,15 @@ void ShowalldNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &,
     if (!missing.isEmpty())
         shown = withReason(look, missing);
     else if (equilibria.tooLarge)
-        shown = withReason(look, QStringLiteral("values too large to draw"));
+        shown = withReason(look, tooLargeToDraw());
     else if (r == 0)
-        shown = withReason(look, QStringLiteral("no equilibrium, r = 0"));
+        shown = withReason(look, QCoreApplication::translate("Charts", "no equilibrium, r = 0",
+                                                             "why a chart draws nothing, after "
+                                                             "its title"));
     else if (!equilibria.exist)
-        shown = withReason(look, QStringLiteral("no equilibrium, H > rK/4"));
+        shown = withReason(look, QCoreApplication::translate("Charts", "no equilibrium, H > rK/4",
+                                                             "why a chart draws nothing, after "
+                                                             "its title"));
     standardSetUp(chart, 10, CurveRows, SeriesStyle::Line, shown);
 
     state.XStep = K / CurveIntervals;
@@ -143,12 +160,16 @@ void ShowalldNvsN(ChartControl &chart, HarvestState &state, const ChartInputs &,
     if (curvesDefined && r > 0) {
         // The growth curve peaks at N = K/2: the largest harvest it can sustain.
         const QString msy = shortNumber(maximumSustainableYield(r, K));
-        notes << QStringLiteral("The largest harvest with an equilibrium, the maximum "
-                                "sustainable yield, is rK/4 = %1, reached at N = K/2 = %2; with "
-                                "H above it there is no equilibrium.")
+        notes << QCoreApplication::translate(
+                     "Charts", "The largest harvest with an equilibrium, the maximum "
+                               "sustainable yield, is rK/4 = %1, reached at N = K/2 = %2; with "
+                               "H above it there is no equilibrium.")
                      .arg(msy, shortNumber(K / 2));
-        chart.setPointNotes({{1, CurveIntervals / 2 + 1,
-                              QStringLiteral("the maximum sustainable yield, rK/4 = ") + msy}});
+        chart.setPointNotes(
+            {{1, CurveIntervals / 2 + 1,
+              QCoreApplication::translate("Charts", "the maximum sustainable yield, rK/4 = %1",
+                                          "said of the point at the top of the growth curve")
+                  .arg(msy)}});
     }
     chart.setChartNotes(notes);
     chart.refresh();

@@ -4,6 +4,8 @@
 #include "chartkit/chartpoints.h"
 #include "model/harvesttheory.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int CurveRows = CurveIntervals + 1;
@@ -42,20 +44,24 @@ QStringList logisticCrossings(double r, double K)
     for (const double ratio : PriceExpenseRatios) {
         const double a = ratio * r;
         if (a > 1)
-            crossing << revenueName(ratio) + QStringLiteral(" at N = ")
-                            + shortNumber(K * (1 - 1 / a));
+            crossing << QCoreApplication::translate("Charts", "%1 at N = %2",
+                                                    "a revenue curve and where it crosses the "
+                                                    "cost (\"R (p/e=50) at N = 466.7\")")
+                            .arg(revenueName(ratio), shortNumber(K * (1 - 1 / a)));
         else
             below << revenueName(ratio);
     }
     QStringList notes;
     if (!crossing.isEmpty())
-        notes << QStringLiteral("Revenue crosses the cost: ") + spokenList(crossing)
-                     + QLatin1Char('.');
+        notes << QCoreApplication::translate("Charts", "Revenue crosses the cost: %1.")
+                     .arg(spokenList(crossing));
     if (!below.isEmpty())
-        notes << spokenList(below)
-                     + (below.size() == 1 ? QStringLiteral(" never rises")
-                                          : QStringLiteral(" never rise"))
-                     + QStringLiteral(" above the cost.");
+        notes << (below.size() == 1
+                      ? QCoreApplication::translate("Charts", "%1 never rises above the cost.",
+                                                    "one revenue curve")
+                      : QCoreApplication::translate("Charts", "%1 never rise above the cost.",
+                                                    "a list of revenue curves"))
+                     .arg(spokenList(below));
     return notes;
 }
 
@@ -99,10 +105,11 @@ QStringList fillNetProfit(ChartControl &chart, HarvestState &state, double last,
             if (drawable(QPointF(x, y)))
                 points.append(QPointF(x, y));
         }
-        labels << QStringLiteral("for p/e=") + shortNumber(ratio);
+        labels << QCoreApplication::translate("Charts", "for p/e=%1").arg(shortNumber(ratio));
         series += 2;
     }
-    return {highestPoints(QStringLiteral("Highest net profit"), labels, drawn)};
+    return {
+        highestPoints(QCoreApplication::translate("Charts", "Highest net profit"), labels, drawn)};
 }
 
 void emptySeries(ChartControl &chart, int columns, int rows)

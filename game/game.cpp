@@ -8,6 +8,7 @@
 #include "widgets/windowregistry.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,11 +31,11 @@ QLabel *rowLabel(QWidget *parent, const QString &text, int left, int top, int wi
     return label;
 }
 
-QRadioButton *option(QWidget *parent, const char *name, const char *caption, int left, int top,
+QRadioButton *option(QWidget *parent, const char *name, const QString &caption, int left, int top,
                      int width)
 {
     auto *button = makeControl<QRadioButton>(parent, name, left, top, width, 375);
-    button->setText(QString::fromLatin1(caption));
+    button->setText(caption);
     button->setFont(designFont(TimesNewRoman, 12));
     button->setCursor(handCursor());
     return button;
@@ -44,7 +45,8 @@ QRadioButton *option(QWidget *parent, const char *name, const char *caption, int
 
 Game::Game() : ProgramWindow(FixedSingleBorder)
 {
-    prepareWindow(this, "Game", QStringLiteral("Game"), 10455, 8100, Colours::White);
+    //: the caption of the harvest game's window
+    prepareWindow(this, "Game", tr("Game"), 10455, 8100, Colours::White);
     buildLayout();
     setTabOrderAndNames();
     connectHandlers();
@@ -54,28 +56,34 @@ void Game::buildLayout()
 {
     const QFont font = designFont(TimesNewRoman, 12);
 
-    Label18 = makeLabel(this, "Label18",
-                        QStringLiteral("Can you make profit from a mass rearing program?"), 120,
-                        120, 10095, 615, designFont(TimesNewRoman, 21.6));
+    Label18 = makeLabel(this, "Label18", tr("Can you make profit from a mass rearing program?"),
+                        120, 120, 10095, 615, designFont(TimesNewRoman, 21.6));
     Label18->setAlignment(Qt::AlignCenter);
     Label18->setFrameStyle(QFrame::Box | QFrame::Plain);
     setColours(Label18, Colours::Yellow, Colours::Red);
 
-    Frame1 = makeFrame(this, "Frame1", QStringLiteral("Option"), 120, 840, 4455, 1095);
+    //: the title of the frame where the student chooses the growth model
+    Frame1 = makeFrame(this, "Frame1", tr("Option"), 120, 840, 4455, 1095);
     Frame1->setFont(font);
     // The captions are longer than the layout's widths allow at 12 points: the
     // options take the frame's width and a slightly smaller font.
-    Option1 = option(Frame1, "Option1", "Exponential growth:  dN/dt = r N - H", 240, 240, 4095);
-    Option2
-        = option(Frame1, "Option2", "Logistic growth:  dN/dt = r N (1-N/K) - H", 240, 600, 4095);
+    //: a growth model; the formula is the model's equation (N population, r growth rate,
+    //: H harvest rate)
+    Option1 = option(Frame1, "Option1", tr("Exponential growth:  dN/dt = r N - H"), 240, 240, 4095);
+    //: a growth model; the formula is the model's equation (K carrying capacity)
+    Option2 = option(Frame1, "Option2", tr("Logistic growth:  dN/dt = r N (1-N/K) - H"), 240, 600,
+                     4095);
     for (QRadioButton *model : {Option1, Option2})
         model->setFont(designFont(TimesNewRoman, 11));
     Option1->setChecked(true);
 
-    Frame2 = makeFrame(this, "Frame2", QStringLiteral(" Rearing program"), 120, 2040, 4455, 6015);
+    //: the title of the frame holding the business's figures; the leading space keeps it off
+    //: the frame's corner
+    Frame2 = makeFrame(this, "Frame2", tr(" Rearing program"), 120, 2040, 4455, 6015);
     Frame2->setFont(font);
     for (const GameBoxRule &rule : gameBoxRules()) {
-        QLabel *label = rowLabel(Frame2, QString::fromLatin1(rule.label), 120, rule.top, 2775);
+        QLabel *label = rowLabel(Frame2, QCoreApplication::translate("GameEntry", rule.label), 120,
+                                 rule.top, 2775);
         auto *box = makeControl<TextBox>(Frame2, rule.name, 3000, rule.top, 1335, 405);
         box->setFont(font);
         setColours(box, Colours::Yellow, rule.navy ? Colours::Navy : Green);
@@ -87,28 +95,34 @@ void Game::buildLayout()
         box->setAccessibleName(label->text());
         boxes[static_cast<std::size_t>(rule.box)] = box;
     }
-    Label1 = makeLabel<ClickLabel>(Frame2, "Label1", QStringLiteral("Simulation stopped at t ="),
-                                   240, 4080, 2655, 375, font);
+    //: a result: the day (t) the simulated business stopped; its number follows
+    Label1 = makeLabel<ClickLabel>(Frame2, "Label1", tr("Simulation stopped at t ="), 240, 4080,
+                                   2655, 375, font);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FinalSimuT = resultBox(Frame2, "FinalSimuT", 4080);
-    rowLabel(Frame2, QStringLiteral("Final population size N(t):"), 120, 4440, 2775);
+    rowLabel(Frame2, tr("Final population size N(t):"), 120, 4440, 2775);
     FinalN = resultBox(Frame2, "FinalN", 4440, 435);
-    rowLabel(Frame2, QStringLiteral("Final capital (Z):"), 120, 4800, 2775);
+    //: a result: the money the business has at its end, called Z
+    rowLabel(Frame2, tr("Final capital (Z):"), 120, 4800, 2775);
     FinalCapital = resultBox(Frame2, "FinalCapital", 4800);
-    rowLabel(Frame2, QStringLiteral("Net profit:"), 600, 5160, 2295);
+    rowLabel(Frame2, tr("Net profit:"), 600, 5160, 2295);
     Profit = resultBox(Frame2, "Profit", 5160);
-    rowLabel(Frame2, QStringLiteral("Minimum living expense:"), 120, 5520, 2775);
+    //: a result: what the student would have needed to live on over the same days
+    rowLabel(Frame2, tr("Minimum living expense:"), 120, 5520, 2775);
     GNP = resultBox(Frame2, "GNP", 5520);
 
-    Label15 = makeLabel(this, "Label15", QStringLiteral("Daily cost = N(i) * E + L * I"), 4920, 840,
+    //: how the game counts a day's cost: N(i) the stock on day i, E the expense per
+    //: individual, L the loan, I the interest rate
+    Label15 = makeLabel(this, "Label15", tr("Daily cost = N(i) * E + L * I"), 4920, 840, 4575, 375,
+                        font);
+    Label21 = makeLabel(this, "Label21", tr("(E: rearing expense per individual)"), 4920, 1200,
                         4575, 375, font);
-    Label21 = makeLabel(this, "Label21", QStringLiteral("(E: rearing expense per individual)"),
-                        4920, 1200, 4575, 375, font);
-    Label16 = makeLabel(this, "Label16", QStringLiteral("Daily profit = H * P"), 4920, 1680, 4575,
-                        375, font);
-    Label17 = makeLabel(this, "Label17",
-                        QStringLiteral("Net profit = A-Sum(Daily cost)+Sum(Daily profit)-L"), 4920,
-                        2160, 5295, 375, font);
+    //: how the game counts a day's profit: H the harvest rate, P the price per harvested
+    Label16 = makeLabel(this, "Label16", tr("Daily profit = H * P"), 4920, 1680, 4575, 375, font);
+    //: how the game counts the net profit: A the initial capital, L the loan; "Daily cost" and
+    //: "Daily profit" should read as in the two lines above
+    Label17 = makeLabel(this, "Label17", tr("Net profit = A-Sum(Daily cost)+Sum(Daily profit)-L"),
+                        4920, 2160, 5295, 375, font);
 
     // The verdict pictures share one place; they are placed when the window loads.
     const std::pair<QLabel **, const char *> pictures[] = {{&Makegeld, "Makegeld"},
@@ -116,16 +130,22 @@ void Game::buildLayout()
                                                            {&Jail, "Jail"},
                                                            {&Broke, "Broke"},
                                                            {&Richman, "Richman"}};
-    const std::pair<const char *, const char *> art[]
-        = {{"verdict_money", "You Make Some Money."},
-           {"verdict_loser", "You are a Loser."},
-           {"verdict_jail", "You can't pay your debt, you have to stay in jail."},
-           {"verdict_broke", "You go broke."},
-           {"verdict_rich", "You are rich."}};
+    // Each picture's words, as a screen reader says them.
+    const std::pair<const char *, QString> art[]
+        = {//: a verdict of the game: the business made some profit
+           {"verdict_money", tr("You Make Some Money.")},
+           //: a verdict of the game: the business lost money
+           {"verdict_loser", tr("You are a Loser.")},
+           //: a verdict of the game: the business ends deeper in debt than the student can pay
+           {"verdict_jail", tr("You can't pay your debt, you have to stay in jail.")},
+           //: a verdict of the game: the business lost all its capital
+           {"verdict_broke", tr("You go broke.")},
+           //: a verdict of the game: the business made a large profit
+           {"verdict_rich", tr("You are rich.")}};
     for (std::size_t i = 0; i < std::size(pictures); ++i) {
         QLabel *picture = makeControl<QLabel>(this, pictures[i].second, 0, 0, 3840, 2892);
         picture->setPixmap(artwork(QString::fromLatin1(art[i].first), picture->size()));
-        picture->setAccessibleName(QString::fromLatin1(art[i].second));
+        picture->setAccessibleName(art[i].second);
         picture->setVisible(false);
         *pictures[i].first = picture;
     }
@@ -136,22 +156,32 @@ void Game::buildLayout()
     Label20->setAlignment(Qt::AlignCenter);
     Label20->setWordWrap(true);
     setColours(Label20, Colours::Yellow, Colours::Navy);
-    Command5 = makeButton(Frame4, "Command5", QStringLiteral("OK"), 2160, 3360, 1095, 375, font);
+    //: the button that closes the instruction panel
+    Command5 = makeButton(Frame4, "Command5", tr("OK"), 2160, 3360, 1095, 375, font);
 
-    Frame3 = makeFrame(this, "Frame3", QStringLiteral(" Examples "), 4680, 6600, 5655, 735);
+    //: the title of the frame of example businesses; the spaces keep it off the frame's lines
+    Frame3 = makeFrame(this, "Frame3", tr(" Examples "), 4680, 6600, 5655, 735);
     Frame3->setFont(font);
-    EgRich = option(Frame3, "EgRich", "Richmen", 120, 240, 1335);
-    EgOk = option(Frame3, "EgOk", "OK", 1440, 240, 855);
-    EgLoser = option(Frame3, "EgLoser", "Loser", 2400, 240, 975);
-    Egbroke = option(Frame3, "Egbroke", "Broke", 3480, 240, 975);
-    EgJail = option(Frame3, "EgJail", "Jail", 4560, 240, 855);
+    // The examples are named for the verdict each leads to; their captions are short.
+    //: an example business that makes its owner rich
+    EgRich = option(Frame3, "EgRich", tr("Richmen"), 120, 240, 1335);
+    //: an example business that makes some money (an option button, not a confirmation)
+    EgOk = option(Frame3, "EgOk", tr("OK", "example"), 1440, 240, 855);
+    //: an example business that loses money
+    EgLoser = option(Frame3, "EgLoser", tr("Loser"), 2400, 240, 975);
+    //: an example business that goes broke
+    Egbroke = option(Frame3, "Egbroke", tr("Broke"), 3480, 240, 975);
+    //: an example business whose owner ends in jail for debt
+    EgJail = option(Frame3, "EgJail", tr("Jail"), 4560, 240, 855);
 
-    Command1 = makeButton(this, "Command1", QStringLiteral("Run"), 4680, 7560, 855, 495, font);
-    Command2
-        = makeButton(this, "Command2", QStringLiteral("Random data"), 5640, 7560, 1695, 495, font);
-    Command3 = makeButton(this, "Command3", QStringLiteral("How to"), 7440, 7560, 1455, 495, font);
-    Command4
-        = makeButton(this, "Command4", QStringLiteral("Main form"), 9000, 7560, 1335, 495, font);
+    //: runs the game's simulation with the figures in the boxes
+    Command1 = makeButton(this, "Command1", tr("Run"), 4680, 7560, 855, 495, font);
+    //: fills the boxes of the business with figures drawn at random
+    Command2 = makeButton(this, "Command2", tr("Random data"), 5640, 7560, 1695, 495, font);
+    //: shows the game's instructions again
+    Command3 = makeButton(this, "Command3", tr("How to"), 7440, 7560, 1455, 495, font);
+    //: closes the game and goes back to the program's main window
+    Command4 = makeButton(this, "Command4", tr("Main form"), 9000, 7560, 1335, 495, font);
     Command4->setCursor(Qt::ArrowCursor);
 }
 
@@ -165,14 +195,16 @@ void Game::setTabOrderAndNames()
                               EgJail,     Command1, Command2,     Command3, Command4};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
-    const std::pair<QWidget *, const char *> results[] = {{FinalSimuT, "Simulation stopped at t ="},
-                                                          {FinalN, "Final population size N(t):"},
-                                                          {FinalCapital, "Final capital (Z):"},
-                                                          {Profit, "Net profit:"},
-                                                          {GNP, "Minimum living expense:"}};
+    // The result boxes are named as the labels beside them read.
+    const std::pair<QWidget *, QString> results[] = {{FinalSimuT, tr("Simulation stopped at t =")},
+                                                     {FinalN, tr("Final population size N(t):")},
+                                                     {FinalCapital, tr("Final capital (Z):")},
+                                                     {Profit, tr("Net profit:")},
+                                                     {GNP, tr("Minimum living expense:")}};
     for (const auto &[widget, name] : results)
-        widget->setAccessibleName(QString::fromLatin1(name));
-    Frame4->setAccessibleName(QStringLiteral("Instructions"));
+        widget->setAccessibleName(name);
+    //: the name a screen reader gives the panel with the game's instructions and messages
+    Frame4->setAccessibleName(tr("Instructions"));
     oneTabStopPerGroup({Option1, Option2});
     oneTabStopPerGroup({EgRich, EgOk, EgLoser, Egbroke, EgJail});
     m_announcer = new Announcer(this);
@@ -203,13 +235,12 @@ void Game::connectHandlers()
 
 QString Game::instructionText()
 {
-    return QStringLiteral("Click RUN to try your strategy. If you change any ")
-           + QStringLiteral("default value, press ENTER to confirm change. ") + QLatin1Char('\n')
-           + QStringLiteral("You have to make more money than the minimum living expense ")
-           + QStringLiteral("in order to survive.") + QLatin1Char('\n')
-           + QStringLiteral("If you try RANDOM DATA, you have to fill all data of ")
-           + QStringLiteral("blue boxes, then press ENTER. ") + QLatin1Char('\n')
-           + QStringLiteral("Good luck!");
+    //: the game's instructions, one paragraph per line; RUN and RANDOM DATA are the buttons
+    //: "Run" and "Random data", ENTER the key
+    return tr("Click RUN to try your strategy. If you change any default value, press ENTER to "
+              "confirm change. \nYou have to make more money than the minimum living expense in "
+              "order to survive.\nIf you try RANDOM DATA, you have to fill all data of blue "
+              "boxes, then press ENTER. \nGood luck!");
 }
 
 void Game::load()

@@ -60,7 +60,8 @@ void Game::setLocked(bool locked)
 {
     for (GameBox which : RandomlyDrawn) {
         box(which)->setReadOnly(locked);
-        box(which)->setToolTip(locked ? QStringLiteral("Drawn at random: fixed until the next run")
+        //: the tooltip of a box "Random data" filled; it cannot be edited until "Run"
+        box(which)->setToolTip(locked ? tr("Drawn at random: fixed until the next run")
                                       : QString());
     }
 }
@@ -103,14 +104,15 @@ void Game::Command1_Click()
     switch (outcome.refusal) {
     case GameRefusal::None: break;
     case GameRefusal::RunLength:
-        return explain(QStringLiteral("Not run: how long in business (t) must be from 0 to %1 "
-                                      "days.")
-                           .arg(MaxGameDays),
-                       GameBox::SimutY);
+        //: a refusal of "Run"; %1 is the longest run in days
+        return explain(
+            tr("Not run: how long in business (t) must be from 0 to %1 days.").arg(MaxGameDays),
+            GameBox::SimutY);
     case GameRefusal::NoCapacity:
-        return explain(QStringLiteral("Not run: the logistic model needs a carrying capacity (K) "
-                                      "greater than 0."),
-                       GameBox::CarryingK);
+        //: a refusal of "Run"
+        return explain(
+            tr("Not run: the logistic model needs a carrying capacity (K) greater than 0."),
+            GameBox::CarryingK);
     }
     showResults(outcome);
     const QLabel *verdict = nullptr;
@@ -119,8 +121,8 @@ void Game::Command1_Click()
             verdict = picture;
     m_announcer->say(resultsSaid(verdict), verdict);
     if (outcome.stoppedOutOfRange)
-        explain(QStringLiteral("The stock grew too large to count after day %1: the business "
-                               "stopped there.")
+        //: %1 is the last day the simulation could count
+        explain(tr("The stock grew too large to count after day %1: the business stopped there.")
                     .arg(text(HarvestGame.GameStopT)),
                 GameBox::SimutY);
 }
@@ -131,7 +133,9 @@ QString Game::resultsSaid(const QLabel *verdict) const
     if (verdict)
         said << verdict->accessibleName();
     for (const QLineEdit *result : {FinalSimuT, FinalN, FinalCapital, Profit, GNP})
-        said << result->accessibleName() + QLatin1Char(' ') + result->text() + QLatin1Char('.');
+        //: a result as a screen reader tells it: %1 its name, such as "Net profit:", %2 its
+        //: number
+        said << tr("%1 %2.").arg(result->accessibleName(), result->text());
     return said.join(QLatin1Char(' '));
 }
 
@@ -184,10 +188,14 @@ void Game::Command2_Click()
     QStringList drawn;
     for (GameBox which : RandomlyDrawn)
         if (!box(which)->text().isEmpty())
-            drawn << box(which)->accessibleName() + QLatin1Char(' ') + box(which)->text();
-    m_announcer->say(QStringLiteral("Drawn at random: ") + drawn.join(QStringLiteral(", "))
-                         + QStringLiteral(". Now fill in the harvest rate, the loan and how long "
-                                          "in business, and press Enter."),
+            //: a box "Random data" filled, as a screen reader tells it: %1 the box's name, such
+            //: as "Growth rate (r):", %2 the number drawn
+            drawn << tr("%1 %2").arg(box(which)->accessibleName(), box(which)->text());
+    //: what a screen reader tells after "Random data": %1 lists the boxes drawn and their
+    //: numbers, separated by commas
+    m_announcer->say(tr("Drawn at random: %1. Now fill in the harvest rate, the loan and how long "
+                        "in business, and press Enter.")
+                         .arg(drawn.join(QStringLiteral(", "))),
                      box(GameBox::DailyH));
 }
 

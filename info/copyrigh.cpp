@@ -10,7 +10,8 @@
 
 copyrigh::copyrigh() : ProgramWindow(FixedSingleBorder)
 {
-    prepareWindow(this, "copyrigh", QStringLiteral("Copyright"), 8580, 6972, Colours::Grey);
+    //: the caption of the window with the copyright notice and the citation
+    prepareWindow(this, "copyrigh", tr("Copyright"), 8580, 6972, Colours::Grey);
 
     // The notice stands in the free space above the citation.
     Label5 = makeLabel(this, "Label5", QString(), 360, 240, 7860, 2760,
@@ -36,42 +37,44 @@ copyrigh::copyrigh() : ProgramWindow(FixedSingleBorder)
     Picture1 = makeControl<QLabel>(this, "Picture1", 6600, 3600, 1776, 2292);
     Picture1->setPixmap(artwork(QStringLiteral("portrait")));
     Picture1->setAlignment(Qt::AlignCenter);
-    Picture1->setAccessibleName(QStringLiteral("Portrait of the author"));
+    Picture1->setAccessibleName(tr("Portrait of the author"));
     setColours(Picture1, Colours::Black, Colours::Grey);
 
-    Command1 = makeButton(this, "Command1", QStringLiteral("OK"), 6840, 6000, 1215, 495,
+    //: the button that goes on quitting, to the dedication and the end
+    Command1 = makeButton(this, "Command1", tr("OK"), 6840, 6000, 1215, 495,
                           designFont(TimesNewRoman, 12, true));
-    Command1->setToolTip(QStringLiteral("Click here to end this program"));
+    Command1->setToolTip(tr("Click here to end this program"));
 
     connect(Command1, &QPushButton::clicked, this, &copyrigh::Command1_Click);
 }
 
 QString copyrigh::noticeText(int year)
 {
-    return QStringLiteral("Tarnwick (Basic)\n"
-                          "A teaching program on harvest under exponential and logistic growth\n\n"
-                          "Copyright \u00A9 %1 Tarnwick (Basic) developers\n"
-                          "Free to use and to copy for teaching and learning, as it is and "
-                          "without any warranty.")
+    //: %1 is the year
+    return tr("Tarnwick (Basic)\n"
+              "A teaching program on harvest under exponential and logistic growth\n\n"
+              "Copyright © %1 Tarnwick (Basic) developers\n"
+              "Free to use and to copy for teaching and learning, as it is and "
+              "without any warranty.")
         .arg(year);
 }
 
 QString copyrigh::citationText(int year)
 {
-    return QStringLiteral("If you use this program in your research, please cite the following ")
-           + QStringLiteral(" reference in your paper:") + QStringLiteral("\n\n")
-           + QStringLiteral("Tarnwick (Basic) developers. %1. Tarnwick (Basic): a computer "
-                            "program for harvest under exponential and logistic growth. "
-                            "Tarnwick Teaching Project, Exampletown.")
-                 .arg(year);
+    //: %1 is the year of the reference; the reference itself may stay in English
+    return tr("If you use this program in your research, please cite the following  reference in "
+              "your paper:\n\n"
+              "Tarnwick (Basic) developers. %1. Tarnwick (Basic): a computer program for harvest "
+              "under exponential and logistic growth. Tarnwick Teaching Project, Exampletown.")
+        .arg(year);
 }
 
 QString copyrigh::downloadText()
 {
-    return QStringLiteral("A new version can be obtained at tarnwick.example.org\n"
-                          "(Tarnwick Teaching Project) or\n"
-                          "library.example.org/tarnwick\n"
-                          "(Example University Library).");
+    return tr("A new version can be obtained at tarnwick.example.org\n"
+              "(Tarnwick Teaching Project) or\n"
+              "library.example.org/tarnwick\n"
+              "(Example University Library).");
 }
 
 void copyrigh::load()

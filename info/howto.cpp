@@ -7,13 +7,15 @@
 
 Howto::Howto() : ProgramWindow(FixedSingleBorder)
 {
-    prepareWindow(this, "Howto", QStringLiteral("Howto"), 6570, 4890, Colours::Grey);
+    //: the caption of the window with the instructions: how to use the program
+    prepareWindow(this, "Howto", tr("Howto"), 6570, 4890, Colours::Grey);
     Label1
         = makeLabel(this, "Label1", QString(), 240, 480, 6015, 3615, designFont(TimesNewRoman, 12));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
     setColours(Label1, Colours::Black, Colours::Grey);
-    Command1 = makeButton(this, "Command1", QStringLiteral("OK"), 2640, 4320, 1335, 495,
+    //: the button that closes the instructions
+    Command1 = makeButton(this, "Command1", tr("OK"), 2640, 4320, 1335, 495,
                           designFont(TimesNewRoman, 12, true));
     connect(Command1, &QPushButton::clicked, this, &Howto::Command1_Click);
     onKey(Qt::Key_Escape, [this] { Command1->click(); });
@@ -21,20 +23,18 @@ Howto::Howto() : ProgramWindow(FixedSingleBorder)
 
 QString Howto::instructionLines()
 {
-    return QStringList{
-        QStringLiteral("Click on the graph to change graph."),
-        QStringLiteral("Click on a parameter box to change the default value, ")
-            + QStringLiteral("then press Enter to confirm the change."),
-        QStringLiteral("Click Large graph to see large graph with legends."),
-        QStringLiteral(
-            "Click Game to play harvest game. (It tests your knowledge on harvesting theory.)"),
-        QStringLiteral("Click Print to print the screen. (If your printer is not ")
-            + QStringLiteral("connected to LPT1, you may encounter difficulty.)"),
-        QString(),
-        QStringLiteral("Comments and suggestions are welcome."),
-        QStringLiteral("Please send them by e-mail to tarnwick@example.org."),
-    }
-        .join(QLatin1Char('\n'));
+    //: one instruction a line; Large graph, Game and Print are the main window's buttons,
+    //: to be named as they are translated there
+    return tr("Click on the graph to change graph.\n"
+              "Click on a parameter box to change the default value, then press Enter to confirm "
+              "the change.\n"
+              "Click Large graph to see large graph with legends.\n"
+              "Click Game to play harvest game. (It tests your knowledge on harvesting theory.)\n"
+              "Click Print to print the screen. (If your printer is not connected to LPT1, you "
+              "may encounter difficulty.)\n"
+              "\n"
+              "Comments and suggestions are welcome.\n"
+              "Please send them by e-mail to tarnwick@example.org.");
 }
 
 void Howto::load()

@@ -13,17 +13,19 @@ constexpr int RaisedTwips = 400;
 
 Quiz::Quiz() : ProgramWindow(FixedSingleBorder)
 {
-    prepareWindow(this, "Quiz", QStringLiteral("Quiz"), 9855, 7545, QColor(128, 255, 128));
+    //: the caption of the window with the quiz sheet
+    prepareWindow(this, "Quiz", tr("Quiz"), 9855, 7545, QColor(128, 255, 128));
     Image1 = makeControl<QLabel>(this, "Image1", 0, 0, 6540, 2280);
     Image1->setPixmap(artwork(QStringLiteral("quizsheet"), Image1->size()));
-    Image1->setAccessibleName(QStringLiteral("Quiz: three questions on harvest theory"));
-    Image1->setAccessibleDescription(QuizQuestions);
-    Command1 = makeButton(this, "Command1", QStringLiteral("Back to the mainform"), 3600, 6960,
-                          3015, 495, designFont(TimesNewRoman, 12, true));
+    Image1->setAccessibleName(tr("Quiz: three questions on harvest theory"));
+    Image1->setAccessibleDescription(quizQuestions());
+    //: the button back to the main window
+    Command1 = makeButton(this, "Command1", tr("Back to the mainform"), 3600, 6960, 3015, 495,
+                          designFont(TimesNewRoman, 12, true));
     connect(Command1, &QPushButton::clicked, this, &Quiz::Command1_Click);
     // The window opens with the focus on its button: a screen reader reads the
     // questions there, as a sighted student reads them off the sheet.
-    Command1->setAccessibleDescription(QuizQuestions);
+    Command1->setAccessibleDescription(quizQuestions());
     onKey(Qt::Key_Escape, [this] { Command1->click(); });
 }
 

@@ -4,6 +4,7 @@
 #include "widgets/layout.h"
 #include "widgets/windowregistry.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -23,46 +24,62 @@ struct Entry
 // In order of publication year, each label as tall as its entry needs and 120
 // twips below the one before; most entries take two lines, so the tops run lower
 // than in the original layout, which had shorter entries. The last entry keeps
-// its place.
+// its place. The entries are translated where they are shown (a translator may
+// well keep a reference as it is).
 constexpr Entry Entries[] = {
     {"Label1(2)", 720, 8295, 555,
-     "Lewis, E. G. (1942). On the generation and growth of a population. Sankhy\u0101 6: "
-     "93\u201396."},
+     QT_TRANSLATE_NOOP(
+         "Referenc",
+         "Lewis, E. G. (1942). On the generation and growth of a population. Sankhyā 6: "
+         "93–96.")},
     {"Label1(1)", 1395, 8415, 555,
-     "Leslie, P. H. (1945). On the use of matrices in certain population mathematics. "
-     "Biometrika 33: 183\u2013212."},
+     QT_TRANSLATE_NOOP(
+         "Referenc",
+         "Leslie, P. H. (1945). On the use of matrices in certain population mathematics. "
+         "Biometrika 33: 183–212.")},
     {"Label1(3)", 2070, 8415, 555,
-     "Gordon, H. S. (1954). The economic theory of a common-property resource: the fishery. "
-     "Journal of Political Economy 62: 124\u2013142."},
+     QT_TRANSLATE_NOOP(
+         "Referenc",
+         "Gordon, H. S. (1954). The economic theory of a common-property resource: the fishery. "
+         "Journal of Political Economy 62: 124–142.")},
     {"Label1(4)", 2745, 8415, 840,
-     "Schaefer, M. B. (1954). Some aspects of the dynamics of populations important to the "
-     "management of the commercial marine fisheries. Bulletin of the Inter-American Tropical "
-     "Tuna Commission 1: 27\u201356."},
+     QT_TRANSLATE_NOOP(
+         "Referenc",
+         "Schaefer, M. B. (1954). Some aspects of the dynamics of populations important to the "
+         "management of the commercial marine fisheries. Bulletin of the Inter-American Tropical "
+         "Tuna Commission 1: 27–56.")},
     {"Label1(5)", 3705, 8415, 375,
-     "Hardin, G. (1968). The tragedy of the commons. Science 162: 1243\u20131248."},
+     QT_TRANSLATE_NOOP("Referenc",
+                       "Hardin, G. (1968). The tragedy of the commons. Science 162: 1243–1248.")},
     {"Label1(6)", 4200, 8415, 555,
-     "May, R. M., Beddington, J. R., Clark, C. W., Holt, S. J. & Laws, R. M. (1979). "
-     "Management of multispecies fisheries. Science 205: 267\u2013277."},
+     QT_TRANSLATE_NOOP(
+         "Referenc",
+         "May, R. M., Beddington, J. R., Clark, C. W., Holt, S. J. & Laws, R. M. (1979). "
+         "Management of multispecies fisheries. Science 205: 267–277.")},
     {"Label2", 5160, 8415, 555,
-     "Clark, C. W. (1990). Mathematical Bioeconomics: The Optimal Management of Renewable "
-     "Resources, 2nd edition. Wiley, New York."},
+     QT_TRANSLATE_NOOP(
+         "Referenc",
+         "Clark, C. W. (1990). Mathematical Bioeconomics: The Optimal Management of Renewable "
+         "Resources, 2nd edition. Wiley, New York.")},
 };
 
 } // namespace
 
 Referenc::Referenc() : ProgramWindow(FixedSingleBorder)
 {
-    prepareWindow(this, "Referenc", QStringLiteral("References"), 8685, 6840, Colours::White);
+    //: the caption of the window with the list of references, and the heading of the list
+    prepareWindow(this, "Referenc", tr("References"), 8685, 6840, Colours::White);
     const QFont font = designFont(TimesNewRoman, 12, true);
 
-    Label1[0] = makeLabel<ClickLabel>(this, "Label1(0)", QStringLiteral("References"), 240, 240,
-                                      6735, 255, font);
+    Label1[0]
+        = makeLabel<ClickLabel>(this, "Label1(0)", tr("References"), 240, 240, 6735, 255, font);
     // The array's elements in the order of the entries: 2, 1, 3, 4, 5, 6.
     constexpr int Elements[] = {2, 1, 3, 4, 5, 6};
     for (std::size_t i = 0; i < std::size(Entries); ++i) {
         const Entry &e = Entries[i];
-        auto *label = makeLabel<ClickLabel>(this, e.name, QString::fromUtf8(e.text), 240, e.top,
-                                            e.width, e.height, font);
+        auto *label
+            = makeLabel<ClickLabel>(this, e.name, QCoreApplication::translate("Referenc", e.text),
+                                    240, e.top, e.width, e.height, font);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (i < std::size(Elements))
@@ -70,7 +87,8 @@ Referenc::Referenc() : ProgramWindow(FixedSingleBorder)
         else
             Label2 = label;
     }
-    Command1 = makeButton(this, "Command1", QStringLiteral("OK"), 3960, 6240, 855, 495, font);
+    //: the button that closes the list of references
+    Command1 = makeButton(this, "Command1", tr("OK"), 3960, 6240, 855, 495, font);
 
     connect(Command1, &QPushButton::clicked, this, &Referenc::Command1_Click);
     onKey(Qt::Key_Escape, [this] { Command1->click(); });

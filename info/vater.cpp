@@ -9,17 +9,20 @@
 
 Vater::Vater() : ProgramWindow(Qt::Tool | FixedSingleBorder)
 {
-    prepareWindow(this, "Vater", QStringLiteral("Dedication"), 6960, 7956, Colours::White);
+    //: the caption of the last window, with the dedication
+    prepareWindow(this, "Vater", tr("Dedication"), 6960, 7956, Colours::White);
     Frame1 = makeFrame(this, "Frame1", QString(), 360, 240, 6492, 6972);
     Picture2 = makeControl<QLabel>(Frame1, "Picture2", 0, 0, 6048, 6708);
     Picture2->setPixmap(artwork(QStringLiteral("dedication"), Picture2->size()));
-    Picture2->setAccessibleName(QStringLiteral("Memorial portrait of a teacher"));
-    Picture2->setAccessibleDescription(DedicationCaption);
-    Command1 = makeButton(this, "Command1", QStringLiteral("God rest his soul"), 1320, 7320, 4575,
-                          495, designFont(TimesNewRoman, 14.4, true));
+    Picture2->setAccessibleName(tr("Memorial portrait of a teacher"));
+    Picture2->setAccessibleDescription(dedicationCaption());
+    //: the button of the dedication, a blessing for the late teacher; it ends the program
+    Command1 = makeButton(this, "Command1", tr("God rest his soul"), 1320, 7320, 4575, 495,
+                          designFont(TimesNewRoman, 14.4, true));
     // The window opens with the focus on its button: the dedication is read there.
-    Command1->setAccessibleDescription(Picture2->accessibleName() + QStringLiteral(". ")
-                                       + DedicationCaption);
+    //: read out on the button: %1 is the picture's name, %2 the dedication under it
+    Command1->setAccessibleDescription(
+        tr("%1. %2").arg(Picture2->accessibleName(), dedicationCaption()));
     connect(Command1, &QPushButton::clicked, this, &Vater::Command1_Click);
 }
 

@@ -10,6 +10,7 @@
 #include "widgets/printing.h"
 #include "widgets/units.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QPageLayout>
@@ -128,9 +129,12 @@ bool writeHandout(QIODevice &device, const QPageSize &paper)
     QPdfWriter pdf(&device);
     pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(18, 18, 18, 14),
                                   QPageLayout::Millimeter));
-    pdf.setTitle(QStringLiteral("Tarnwick (Basic): handout of a run")
-                 + QString::fromStdString(Harvest.ParameterCaption));
-    pdf.setCreator(QStringLiteral("Tarnwick (Basic)"));
+    //: the title of the handout's PDF file; %1 is the run's parameters, with a space
+    //: before them: " [N(0)=100, K=500, r=0.2, H=10.]"
+    pdf.setTitle(QCoreApplication::translate("Handout", "Tarnwick (Basic): handout of a run%1")
+                     .arg(QString::fromStdString(Harvest.ParameterCaption)));
+    //: the program's name, as the PDF file names its creator
+    pdf.setCreator(QCoreApplication::translate("Handout", "Tarnwick (Basic)"));
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
@@ -158,21 +162,27 @@ bool writeHandout(QIODevice &device, const QPageSize &paper)
     const auto drawFooter = [&](int number) {
         painter.setFont(paperFont(CaptionPoints));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(page.left(), page.bottom() - footer + line * 0.5, page.width(),
-                                footer - line * 0.5),
-                         Qt::AlignHCenter | Qt::AlignVCenter,
-                         QStringLiteral("Page %1 of %2").arg(number).arg(pages));
+        painter.drawText(
+            QRectF(page.left(), page.bottom() - footer + line * 0.5, page.width(),
+                   footer - line * 0.5),
+            Qt::AlignHCenter | Qt::AlignVCenter,
+            //: the footer of each page of the handout
+            QCoreApplication::translate("Handout", "Page %1 of %2").arg(number).arg(pages));
     };
 
     // The first block: the program, the date, the run.
     painter.setPen(Qt::black);
     qreal top = page.top();
-    top += drawWrapped(painter, QRectF(page.left(), top, page.width(), 3 * line),
-                       QStringLiteral("Tarnwick (Basic): harvest theory, a run"), HeadingPoints,
-                       true);
+    top += drawWrapped(
+        painter, QRectF(page.left(), top, page.width(), 3 * line),
+        //: the heading of the handout's first page
+        QCoreApplication::translate("Handout", "Tarnwick (Basic): harvest theory, a run"),
+        HeadingPoints, true);
     top += line * 0.5;
-    QStringList block{QStringLiteral("Date: ")
-                      + QLocale::system().toString(Environment::now().date(), QLocale::LongFormat)};
+    //: the first line under the handout's heading; %1 is today's date
+    QStringList block{
+        QCoreApplication::translate("Handout", "Date: %1")
+            .arg(QLocale::system().toString(Environment::now().date(), QLocale::LongFormat))};
     block << runSummary(Harvest, Kept);
     top += drawWrapped(painter, QRectF(page.left(), top, page.width(), slot - 2 * line),
                        block.join(QLatin1Char('\n')), TextPoints);
@@ -196,15 +206,21 @@ QString saveHandout(QWidget *parent)
     const QString suggested = QDir(documentsFolder())
                                   .filePath(QStringLiteral("handout_") + runFileNameTag(Harvest)
                                             + QStringLiteral(".pdf"));
-    const QString path = ChartExport::chooseFile(parent, QStringLiteral("Save handout"), suggested,
-                                                 QStringLiteral("PDF document (*.pdf)"));
+    //: the caption of the file dialog that saves the handout
+    const QString title = QCoreApplication::translate("Handout", "Save handout");
+    //: a file type of the file dialog: the pattern in brackets stays as it is
+    const QString pdfFiles = QCoreApplication::translate("Handout", "PDF document (*.pdf)");
+    const QString path = ChartExport::chooseFile(parent, title, suggested, pdfFiles);
     if (path.isEmpty())
         return {};
     QSaveFile file(path);
     const bool saved
         = file.open(QIODevice::WriteOnly) && writeHandout(file, handoutPaper()) && file.commit();
-    return saved ? QStringLiteral("Handout saved")
-                 : QStringLiteral("Handout not saved: %1 cannot be written").arg(path);
+    if (saved)
+        return QCoreApplication::translate("Handout", "Handout saved");
+    //: %1 is the path of the file
+    return QCoreApplication::translate("Handout", "Handout not saved: %1 cannot be written")
+        .arg(path);
 }
 
 QString printChart(Chart chart, QWidget *parent)

@@ -10,19 +10,21 @@
 #include "widgets/timednotice.h"
 #include "widgets/windowregistry.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QShowEvent>
 
 namespace {
 
-const QString Caption = QStringLiteral("Large graph");
+//: the large graph window's caption
+QString caption() { return QCoreApplication::translate("larggraf", "Large graph"); }
 
 struct ButtonSpec
 {
     QPushButton *larggraf::*member;
     const char *name;
-    const char *caption;
+    const char *caption; // translated where the button is made
     int left;
     int width;
 };
@@ -31,27 +33,41 @@ struct ButtonSpec
 
 larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
 {
-    prepareWindow(this, "larggraf", Caption, 10308, 7440, Colours::White);
-    Frame2 = makeFrame(this, "Frame2", QStringLiteral("Graph"), 120, 120, 10095, 7215);
+    prepareWindow(this, "larggraf", caption(), 10308, 7440, Colours::White);
+    //: the caption of the frame round the chart
+    Frame2 = makeFrame(this, "Frame2", tr("Graph"), 120, 120, 10095, 7215);
     MSChart1 = makeControl<QtChartControl>(Frame2, "MSChart1", 96, 192, 9900, 6444);
 
     // The row under the chart, left to right.
+    // clang-format off
     static constexpr ButtonSpec Buttons[] = {
-        {&larggraf::Command1, "Command1", "N vs. t", 120, 855},
-        {&larggraf::Command3, "Command3", "dN vs. t", 1080, 975},
-        {&larggraf::Command8, "Command8", "N, dN vs. t", 2160, 1095},
-        {&larggraf::Command2, "Command2", "dN vs. N", 3360, 975},
-        {&larggraf::Command9, "Command9", "lnN vs. t", 4440, 1095},
-        {&larggraf::Command7, "Command7", "dN/N vs. N", 5640, 1215},
-        {&larggraf::Command6, "Command6", "Print", 6960, 975},
-        {&larggraf::Command4, "Command4", "Main form", 8040, 1095},
-        {&larggraf::Command5, "Command5", "Quit", 9240, 735},
+        //: a button: the chart of the population size N against time t
+        {&larggraf::Command1, "Command1", QT_TRANSLATE_NOOP("larggraf", "N vs. t"), 120, 855},
+        //: a button: the chart of the change dN against time t
+        {&larggraf::Command3, "Command3", QT_TRANSLATE_NOOP("larggraf", "dN vs. t"), 1080, 975},
+        //: a button: the chart of N and dN against time t
+        {&larggraf::Command8, "Command8", QT_TRANSLATE_NOOP("larggraf", "N, dN vs. t"), 2160, 1095},
+        //: a button: the chart of the change dN against the population size N
+        {&larggraf::Command2, "Command2", QT_TRANSLATE_NOOP("larggraf", "dN vs. N"), 3360, 975},
+        //: a button: the chart of the logarithm of N against time t
+        {&larggraf::Command9, "Command9", QT_TRANSLATE_NOOP("larggraf", "lnN vs. t"), 4440, 1095},
+        //: the chart of the change dN per individual against the population size N: a
+        //: chart title, and a button's caption
+        {&larggraf::Command7, "Command7", QT_TRANSLATE_NOOP("larggraf", "dN/N vs. N"), 5640, 1215},
+        //: a button: prints the window
+        {&larggraf::Command6, "Command6", QT_TRANSLATE_NOOP("larggraf", "Print"), 6960, 975},
+        //: a button: back to the main window
+        {&larggraf::Command4, "Command4", QT_TRANSLATE_NOOP("larggraf", "Main form"), 8040, 1095},
+        //: a button: ends the program
+        {&larggraf::Command5, "Command5", QT_TRANSLATE_NOOP("larggraf", "Quit"), 9240, 735},
     };
+    // clang-format on
     QWidget *previous = MSChart1;
     const QFont font = designFont(TimesNewRoman, 9.6, true);
     for (const ButtonSpec &b : Buttons) {
-        QPushButton *button = makeButton(Frame2, b.name, QString::fromLatin1(b.caption), b.left,
-                                         6720, b.width, 375, font);
+        QPushButton *button
+            = makeButton(Frame2, b.name, QCoreApplication::translate("larggraf", b.caption), b.left,
+                         6720, b.width, 375, font);
         this->*b.member = button;
         setTabOrder(previous, button);
         previous = button;
@@ -67,18 +83,18 @@ larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
     connect(Command4, &QPushButton::clicked, this, &larggraf::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
     connect(MSChart1, &QtChartControl::clicked, this, &larggraf::MSChart1_Click);
-    MSChart1->addCommand({KeepCommandText,
+    MSChart1->addCommand({KeepCommandText(),
                           Qt::Key_K,
-                          KeepCommandHint,
+                          KeepCommandHint(),
                           [this] { compareRuns(keepForComparison(Kept, Harvest)); },
                           {}});
-    MSChart1->addCommand({ForgetCommandText, Qt::Key_unknown, QString(),
+    MSChart1->addCommand({ForgetCommandText(), Qt::Key_unknown, QString(),
                           [this] { compareRuns(forgetKeptRuns(Kept)); },
                           [] { return !Kept.empty(); }});
     MSChart1->addCommand(
-        {HandoutCommandText, Qt::Key_unknown, HandoutCommandHint, [this] { handOut(); }, {}});
+        {HandoutCommandText(), Qt::Key_unknown, HandoutCommandHint(), [this] { handOut(); }, {}});
     MSChart1->addCommand(
-        {PrintChartCommandText,
+        {PrintChartCommandText(),
          Qt::Key_unknown,
          QString(),
          [this] { m_notice->post(printChart(m_shownView.value_or(Chart::NvsT), this)); },
@@ -89,8 +105,11 @@ larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
     // This window has no label of its own: a short message stands in its caption.
     m_notice = new TimedNotice(
         this,
-        [this](const QString &text) { setWindowTitle(Caption + QStringLiteral(": ") + text); },
-        [this] { setWindowTitle(Caption); });
+        [this](const QString &text) {
+            //: the large graph window's caption while it shows a short message (%1)
+            setWindowTitle(tr("Large graph: %1").arg(text));
+        },
+        [this] { setWindowTitle(caption()); });
 }
 
 void larggraf::load() { centreOnScreen(this); }

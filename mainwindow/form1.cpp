@@ -22,8 +22,8 @@ constexpr int Frame4Height = 2895;
 
 Form1::Form1() : ProgramWindow(FixedSingleBorder)
 {
-    prepareWindow(this, "Form1", QStringLiteral("Basic Tarnwick Theory"), 10200, 7416,
-                  Colours::White);
+    //: the main window's caption
+    prepareWindow(this, "Form1", tr("Basic Tarnwick Theory"), 10200, 7416, Colours::White);
     buildLayout();
     setTabOrderAndNames();
     connectHandlers();
@@ -31,26 +31,31 @@ Form1::Form1() : ProgramWindow(FixedSingleBorder)
 
 QString Form1::noticeText(int year)
 {
-    return QStringLiteral("Copyright \u00A9 %1 Tarnwick Teaching Project").arg(year);
+    //: the notice under the title; %1 is the current year
+    return tr("Copyright © %1 Tarnwick Teaching Project").arg(year);
 }
 
 QString Form1::contactBlock()
 {
-    return QStringLiteral("Prof. Rowan Tarnwick\n"
-                          "rowan.tarnwick@example.org\n"
-                          "Institute of Population Ecology\n"
-                          "Example University\n"
-                          "1 Harvest Lane\n"
-                          "Tarnwick TW1 2AB\n"
-                          "Exampleland");
+    //: the author's name and postal address, one line each; the name, the e-mail
+    //: address, the street and the postcode stay as they are
+    return tr("Prof. Rowan Tarnwick\n"
+              "rowan.tarnwick@example.org\n"
+              "Institute of Population Ecology\n"
+              "Example University\n"
+              "1 Harvest Lane\n"
+              "Tarnwick TW1 2AB\n"
+              "Exampleland");
 }
 
 QString Form1::instructionText()
 {
-    return QStringLiteral("Press Enter or click RUN to begin the simulation.  \n"
-                          "Click on the graph to change graph.\n"
-                          "If you change the default values, press Enter to confirm the change.  \n"
-                          "Comments and suggestions are welcome (e-mail to tarnwick@example.org).");
+    //: the instructions over the chart before the first run; RUN is the caption of
+    //: the button that runs the model
+    return tr("Press Enter or click RUN to begin the simulation.  \n"
+              "Click on the graph to change graph.\n"
+              "If you change the default values, press Enter to confirm the change.  \n"
+              "Comments and suggestions are welcome (e-mail to tarnwick@example.org).");
 }
 
 void Form1::load()
@@ -108,18 +113,18 @@ void Form1::connectHandlers()
     connect(MSChart1, &QtChartControl::clicked, this, &Form1::MSChart1_Click);
     // What came of an export stands in the date label, as printing's does.
     connect(MSChart1, &QtChartControl::notice, this, &Form1::showNotice);
-    MSChart1->addCommand({KeepCommandText,
+    MSChart1->addCommand({KeepCommandText(),
                           Qt::Key_K,
-                          KeepCommandHint,
+                          KeepCommandHint(),
                           [this] { compareRuns(keepForComparison(Kept, Harvest)); },
                           {}});
-    MSChart1->addCommand({ForgetCommandText, Qt::Key_unknown, QString(),
+    MSChart1->addCommand({ForgetCommandText(), Qt::Key_unknown, QString(),
                           [this] { compareRuns(forgetKeptRuns(Kept)); },
                           [] { return !Kept.empty(); }});
     MSChart1->addCommand(
-        {HandoutCommandText, Qt::Key_unknown, HandoutCommandHint, [this] { handOut(); }, {}});
+        {HandoutCommandText(), Qt::Key_unknown, HandoutCommandHint(), [this] { handOut(); }, {}});
     MSChart1->addCommand(
-        {PrintChartCommandText,
+        {PrintChartCommandText(),
          Qt::Key_unknown,
          QString(),
          [this] {
@@ -128,14 +133,17 @@ void Form1::connectHandlers()
          },
          {}});
     onKey(Qt::CTRL | Qt::Key_H, [this] { handOut(); });
-    MSChart1->addCommand({QStringLiteral("Save lesson…"),
+    MSChart1->addCommand({//: a command of the chart's menu: saves the model and the
+                          //: parameters to a lesson file
+                          tr("Save lesson…"),
                           Qt::Key_unknown,
-                          QStringLiteral("Ctrl+S saves the model and the parameters as a lesson."),
+                          tr("Ctrl+S saves the model and the parameters as a lesson."),
                           [this] { saveLesson(); },
                           {}});
-    MSChart1->addCommand({QStringLiteral("Open lesson…"),
+    MSChart1->addCommand({//: a command of the chart's menu: opens a lesson file
+                          tr("Open lesson…"),
                           Qt::Key_unknown,
-                          QStringLiteral("Ctrl+O opens a lesson."),
+                          tr("Ctrl+O opens a lesson."),
                           [this] { openLesson(); },
                           {}});
     onKey(Qt::CTRL | Qt::Key_S, [this] { saveLesson(); });
@@ -156,7 +164,7 @@ void Form1::connectHandlers()
 void Form1::handOut()
 {
     if (!Command11->isEnabled())
-        return showNotice(QStringLiteral("No run yet: nothing to hand out"));
+        return showNotice(tr("No run yet: nothing to hand out"));
     if (const QString said = saveHandout(this); !said.isEmpty())
         showNotice(said);
 }

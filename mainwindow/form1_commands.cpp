@@ -12,6 +12,7 @@
 #include "widgets/spokenitems.h"
 #include "widgets/timednotice.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
@@ -48,17 +49,22 @@ QStringList Form1::applyLesson(const Lesson &lesson)
         const std::optional<std::string> &entry = lesson.entries[std::size_t(i)];
         if (!entry)
             continue;
-        const QString quantity = QString::fromLatin1(boxRule(which).quantity);
+        const QString quantity
+            = QCoreApplication::translate("ParameterEntry", boxRule(which).quantity);
         const QString typed = QString::fromStdString(*entry);
         TextBox *target = box(which);
         if (!target->isEnabled()) {
-            said << QStringLiteral("%1: left out, the exponential model has none").arg(quantity);
+            //: a lesson's value for a box the exponential model locks; %1 names the
+            //: box's quantity ("K")
+            said << tr("%1: left out, the exponential model has none").arg(quantity);
             continue;
         }
         target->setText(typed);
         confirmEntry(which, EnterKeyAscii);
         if (target->text() != typed)
-            said << QStringLiteral("%1: %2 became %3").arg(quantity, typed, target->text());
+            //: a lesson's value that Enter corrected: "K: 0 became 500"; %1 names the
+            //: box's quantity, %2 is the lesson's value, %3 the value in the box now
+            said << tr("%1: %2 became %3").arg(quantity, typed, target->text());
     }
     return said;
 }
@@ -129,29 +135,37 @@ void Form1::saveLesson()
     // would refuse to open is not written.
     const std::string text = writeLesson(lesson);
     if (const LessonReading check = readLesson(text); !check.lesson)
-        return tellWhenShown(QStringLiteral("Lesson not saved: ")
-                             + QString::fromStdString(check.error));
+        //: %1 says why the lesson could not be saved
+        return tellWhenShown(tr("Lesson not saved: %1").arg(QString::fromStdString(check.error)));
     const QString suggested
         = QDir(documentsFolder())
               .filePath(QStringLiteral("lesson_") + lessonFileNameTag(lesson)
                         + QString::fromLatin1(LessonExtension.data(), LessonExtension.size()));
-    const QString path = ChartExport::chooseFile(this, QStringLiteral("Save lesson"), suggested,
-                                                 QStringLiteral("Tarnwick lesson (*.tarnwick)"));
+    //: a file type of the file dialogs: the pattern in brackets stays as it is
+    const QString lessons = tr("Tarnwick lesson (*.tarnwick)");
+    //: the caption of the file dialog that saves a lesson
+    const QString path = ChartExport::chooseFile(this, tr("Save lesson"), suggested, lessons);
     if (path.isEmpty())
         return;
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly)
                        && file.write(text.data(), qint64(text.size())) == qint64(text.size())
                        && file.commit();
-    tellWhenShown(saved ? QStringLiteral("Lesson saved")
-                        : QStringLiteral("Lesson not saved: %1 cannot be written").arg(path));
+    if (saved)
+        return tellWhenShown(tr("Lesson saved"));
+    //: %1 is the path of the file
+    tellWhenShown(tr("Lesson not saved: %1 cannot be written").arg(path));
 }
 
 void Form1::openLesson()
 {
-    const QString path = Environment::chooseFileToOpen(
-        this, QStringLiteral("Open lesson"), documentsFolder(),
-        QStringLiteral("Tarnwick lesson (*.tarnwick);;All files (*)"));
+    //: a file type of the file dialogs: the pattern in brackets stays as it is
+    const QString lessons = tr("Tarnwick lesson (*.tarnwick)");
+    //: a file type of the file dialogs: the pattern in brackets stays as it is
+    const QString allFiles = tr("All files (*)");
+    //: the caption of the file dialog that opens a lesson
+    const QString path = Environment::chooseFileToOpen(this, tr("Open lesson"), documentsFolder(),
+                                                       lessons + QStringLiteral(";;") + allFiles);
     if (path.isEmpty())
         return;
     const QString name = QFileInfo(path).fileName();
@@ -161,7 +175,8 @@ void Form1::openLesson()
         Environment::tellCommandLine(why);
         return tellWhenShown(why);
     }
-    QStringList said{QStringLiteral("Lesson opened: ") + name};
+    //: %1 is the name of the lesson file
+    QStringList said{tr("Lesson opened: %1").arg(name)};
     said << applyLesson(*reading.lesson);
     tellWhenShown(said.join(QStringLiteral("; ")));
 }

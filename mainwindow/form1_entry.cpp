@@ -31,7 +31,9 @@ void Form1::invalidateResults(ParameterBox changed)
     Command5->setEnabled(false);
     // The advice of a refused run goes with it; a run's own caption stays.
     if (m_refusalShown) {
-        Label4->setText(QStringLiteral("Population size :"));
+        //: the caption of the result field before a run: the final population size
+        //: without harvest
+        Label4->setText(tr("Population size :"));
         m_refusalShown = false;
     }
 }

@@ -2,6 +2,7 @@
 #include "mainwindow/form1.h"
 
 #include "chartkit/qtchartcontrol.h"
+#include "model/numbertext.h"
 #include "widgets/artwork.h"
 #include "widgets/controls.h"
 #include "widgets/design.h"
@@ -9,6 +10,7 @@
 #include "widgets/spokenitems.h"
 #include "widgets/timednotice.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,14 +20,26 @@ namespace {
 
 const QString &Times = TimesNewRoman;
 
-QPushButton *button(QWidget *parent, const char *name, const char *caption, const char *tip,
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &tip,
                     int left, int top, int width, int height)
 {
-    auto *b = makeButton(parent, name, QString::fromLatin1(caption), left, top, width, height,
-                         designFont(Times, 9.6, true));
-    if (tip)
-        b->setToolTip(QString::fromLatin1(tip));
+    auto *b
+        = makeButton(parent, name, caption, left, top, width, height, designFont(Times, 9.6, true));
+    if (!tip.isEmpty())
+        b->setToolTip(tip);
     return b;
+}
+
+// What the keys do in a box: "Up and Down change H by 1, Page Up and Page Down by 10".
+QString stepHintText(ParameterBox which)
+{
+    const auto [one, page] = stepSizes(which);
+    //: the tooltip of a parameter box; %1 is what the box holds ("H", "the run
+    //: length"), %2 one step, %3 ten steps
+    return QCoreApplication::translate("Form1",
+                                       "Up and Down change %1 by %2, Page Up and Page Down by %3")
+        .arg(QCoreApplication::translate("ParameterEntry", boxRule(which).quantity),
+             QString::fromStdString(textOfNumber(one)), QString::fromStdString(textOfNumber(page)));
 }
 
 // A parameter box with its start text, named after its rule.
@@ -37,7 +51,7 @@ TextBox *parameterBox(QWidget *parent, ParameterBox which, int top, const QColor
     setColours(box, colour, Colours::White);
     // The arrow keys and the mouse wheel step its value; the tooltip says how.
     box->setSteppable(PageSteps);
-    const QString hint = QString::fromStdString(stepHint(which));
+    const QString hint = stepHintText(which);
     box->setToolTip(hint);
     box->setAccessibleDescription(hint);
     // A locked box (K under the exponential model) reads as locked.
@@ -54,8 +68,10 @@ void Form1::buildLayout()
     const QFont captionFont = designFont(Times, 9.6, true);
     const QFont plainFont = designFont(Times, 9.6);
 
-    Label15 = makeLabel<ClickLabel>(this, "Label15", QStringLiteral("Tarnwick (Basic)"), 120, 120,
-                                    3975, 615, designFont(Times, 20.4, true));
+    Label15 = makeLabel<ClickLabel>(this, "Label15",
+                                    //: the program's name, the title of the main window
+                                    tr("Tarnwick (Basic)"), 120, 120, 3975, 615,
+                                    designFont(Times, 20.4, true));
     Label15->setAlignment(Qt::AlignCenter);
     setColours(Label15, Colours::Yellow, Colours::Red);
     Label7 = makeLabel(this, "Label7", QString(), 120, 840, 3975, 375, plainFont);
@@ -63,55 +79,67 @@ void Form1::buildLayout()
     setColours(Label7, Colours::Black, Colours::White);
 
     // Model choice.
-    Frame1 = makeFrame(this, "Frame1", QStringLiteral("Basis"), 120, 1080, 3975, 1935);
+    //: the caption of the frame where the student chooses the model
+    Frame1 = makeFrame(this, "Frame1", tr("Basis"), 120, 1080, 3975, 1935);
     Option1 = makeControl<QRadioButton>(Frame1, "Option1", 120, 240, 3735, 375);
-    Option1->setText(QStringLiteral("Exponential growth: dN/dt=rN-H"));
+    //: a model option; the formula may stay as it is
+    Option1->setText(tr("Exponential growth: dN/dt=rN-H"));
     Option2 = makeControl<QRadioButton>(Frame1, "Option2", 120, 600, 3735, 375);
-    Option2->setText(QStringLiteral("Logistic growth: dN/dt=rN(1-N/K)-H"));
+    //: a model option; the formula may stay as it is
+    Option2->setText(tr("Logistic growth: dN/dt=rN(1-N/K)-H"));
     Option2->setChecked(true);
     for (QRadioButton *option : {Option1, Option2})
         option->setFont(captionFont);
     oneTabStopPerGroup({Option1, Option2});
-    Label10 = makeLabel(Frame1, "Label10", QStringLiteral("r: growth rate, K: carrying capacity"),
-                        360, 960, 3375, 255, plainFont);
-    Label11 = makeLabel(Frame1, "Label11", QStringLiteral("H: harvest rate per time interval"), 360,
-                        1200, 3375, 255, plainFont);
-    Command9 = button(Frame1, "Command9", "More ...", "Introduction", 360, 1440, 975, 375);
+    //: the symbols of the model options: r and K stay as they are
+    Label10 = makeLabel(Frame1, "Label10", tr("r: growth rate, K: carrying capacity"), 360, 960,
+                        3375, 255, plainFont);
+    //: the symbol of the model options: H stays as it is
+    Label11 = makeLabel(Frame1, "Label11", tr("H: harvest rate per time interval"), 360, 1200, 3375,
+                        255, plainFont);
+    //: the button that opens the introduction to the theory
+    Command9 = button(Frame1, "Command9", tr("More ..."), tr("Introduction"), 360, 1440, 975, 375);
     Command9->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.6));
-    Command12 = button(Frame1, "Command12", "Game", "Play game", 1680, 1440, 975, 375);
+    //: the button that opens the harvest game
+    Command12 = button(Frame1, "Command12", tr("Game"), tr("Play game"), 1680, 1440, 975, 375);
     Command12->setFont(designFont(QStringLiteral("MS Serif"), 9.6));
     Command13 = makeControl<QPushButton>(Frame1, "Command13", 3240, 1200, 615, 615);
-    Command13->setToolTip(QStringLiteral("Quiz"));
+    //: the tooltip of the picture button that opens the quiz
+    Command13->setToolTip(tr("Quiz"));
     Command13->setIcon(quizIcon());
     Command13->setIconSize(QSize(40, 40));
     Command13->setAutoDefault(true);
 
     // Parameters and results.
-    Frame2
-        = makeFrame(this, "Frame2", QStringLiteral("Parameters and data"), 120, 3120, 3975, 4215);
-    Label1 = makeLabel(Frame2, "Label1", QStringLiteral("Intrinsic rate (r):"), 120, 360, 2460, 375,
-                       captionFont);
+    Frame2 = makeFrame(this, "Frame2", tr("Parameters and data"), 120, 3120, 3975, 4215);
+    //: the label of the box of the growth rate r
+    Label1
+        = makeLabel(Frame2, "Label1", tr("Intrinsic rate (r):"), 120, 360, 2460, 375, captionFont);
     rrate = parameterBox(Frame2, ParameterBox::Rate, 240, Colours::Blue);
-    Label2 = makeLabel(Frame2, "Label2", QStringLiteral("Initial population size N(0):"), 120, 720,
-                       2460, 375, captionFont);
+    Label2 = makeLabel(Frame2, "Label2", tr("Initial population size N(0):"), 120, 720, 2460, 375,
+                       captionFont);
     n0 = parameterBox(Frame2, ParameterBox::N0, 720, Colours::Blue);
-    Label8 = makeLabel(Frame2, "Label8", QStringLiteral("Carrying capacity (K):"), 120, 1200, 2460,
-                       375, captionFont);
+    Label8 = makeLabel(Frame2, "Label8", tr("Carrying capacity (K):"), 120, 1200, 2460, 375,
+                       captionFont);
     Kvalue = parameterBox(Frame2, ParameterBox::Capacity, 1200, Colours::Blue);
-    Label5 = makeLabel(Frame2, "Label5", QStringLiteral("Harvest rate/time interval:"), 120, 1680,
-                       2460, 375, captionFont);
+    //: the label of the box of the harvest rate H
+    Label5 = makeLabel(Frame2, "Label5", tr("Harvest rate/time interval:"), 120, 1680, 2460, 375,
+                       captionFont);
     Harvestrate = parameterBox(Frame2, ParameterBox::HarvestRate, 1680, Colours::Red);
-    Label3 = makeLabel(Frame2, "Label3", QStringLiteral("Run for t = 1 to t ="), 120, 2160, 2460,
-                       375, captionFont);
+    //: the label of the box of the run length: the last time step t the model runs to
+    Label3 = makeLabel(Frame2, "Label3", tr("Run for t = 1 to t ="), 120, 2160, 2460, 375,
+                       captionFont);
     simut = parameterBox(Frame2, ParameterBox::RunLength, 2160, Colours::Blue);
-    Label13 = makeLabel(Frame2, "Label13", QStringLiteral("Final population size (harvested):"),
-                        120, 2640, 3735, 375, captionFont);
+    Label13 = makeLabel(Frame2, "Label13", tr("Final population size (harvested):"), 120, 2640,
+                        3735, 375, captionFont);
     Label12 = makeLabel<ResultLabel>(Frame2, "Label12", QStringLiteral("????"), 120, 3000, 3735,
                                      375, designFont(Times, 12, true));
     Label12->setAlignment(Qt::AlignCenter);
     setColours(Label12, Colours::Red, Colours::White);
-    Label4 = makeLabel(Frame2, "Label4", QStringLiteral("Population size :"), 120, 3360, 3735, 375,
-                       captionFont);
+    //: the caption of the result field before a run: the final population size
+    //: without harvest
+    Label4
+        = makeLabel(Frame2, "Label4", tr("Population size :"), 120, 3360, 3735, 375, captionFont);
     Text4 = makeControl<ResultBox>(Frame2, "Text4", 120, 3720, 3735, 405);
     Text4->setText(QStringLiteral("????"));
     Text4->setAlignment(Qt::AlignCenter);
@@ -121,10 +149,13 @@ void Form1::buildLayout()
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Chart and commands.
-    Frame3 = makeFrame(this, "Frame3", QStringLiteral("Graph"), 4200, 120, 5895, 4215);
+    //: the caption of the frame round the chart
+    Frame3 = makeFrame(this, "Frame3", tr("Graph"), 4200, 120, 5895, 4215);
     MSChart1 = makeControl<QtChartControl>(Frame3, "MSChart1", 120, 240, 5676, 3468);
     MSChart1->setChartVisible(false);
-    Label16 = makeLabel(Frame3, "Label16", QStringLiteral("Bonjour!"), 120, 240, 5655, 735,
+    //: the greeting over the chart before the first run, in French in the English
+    //: program: keep it or greet in your language
+    Label16 = makeLabel(Frame3, "Label16", tr("Bonjour!"), 120, 240, 5655, 735,
                         designFont(Times, 24, true));
     Label16->setAlignment(Qt::AlignCenter);
     setColours(Label16, Colours::Yellow, Colours::Red);
@@ -133,17 +164,25 @@ void Form1::buildLayout()
     Label17->setAlignment(Qt::AlignCenter);
     Label17->setWordWrap(true);
     setColours(Label17, Colours::Yellow, Colours::Blue);
-    Command2 = button(Frame3, "Command2", "RUN", "Run simulation", 120, 3720, 1095, 375);
-    Command11 = button(Frame3, "Command11", "Large graph", "Show more detail in large graph", 1320,
-                       3720, 1455, 375);
+    //: the button that runs the model (the instructions call it RUN too)
+    Command2 = button(Frame3, "Command2", tr("RUN"), tr("Run simulation"), 120, 3720, 1095, 375);
+    //: the button that opens the large graph window
+    Command11 = button(Frame3, "Command11", tr("Large graph"),
+                       tr("Show more detail in large graph"), 1320, 3720, 1455, 375);
     Command11->setEnabled(false);
-    Command5 = button(Frame3, "Command5", "N, dN vs. t", nullptr, 2880, 3720, 1215, 375);
+    //: the button that shows the chart of N and dN against time t
+    Command5 = button(Frame3, "Command5", tr("N, dN vs. t"), QString(), 2880, 3720, 1215, 375);
     Command5->setEnabled(false);
-    Command10 = button(Frame3, "Command10", " Print", "Print this form", 4200, 3720, 735, 375);
-    Command1 = button(Frame3, "Command1", "Quit", "Quit this program", 5040, 3720, 735, 375);
+    //: the button that prints the window (the space before it belongs to the caption)
+    Command10
+        = button(Frame3, "Command10", tr(" Print"), tr("Print this form"), 4200, 3720, 735, 375);
+    //: the button that ends the program
+    Command1
+        = button(Frame3, "Command1", tr("Quit"), tr("Quit this program"), 5040, 3720, 735, 375);
 
     // Author.
-    Frame4 = makeFrame(this, "Frame4", QStringLiteral("Author"), 4200, 4440, 5895, 2895);
+    //: the caption of the frame round the author's portrait and address
+    Frame4 = makeFrame(this, "Frame4", tr("Author"), 4200, 4440, 5895, 2895);
     Label9 = makeLabel(Frame4, "Label9", QString(), 120, 240, 3732, 2172, designFont(Times, 12));
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColours(Label9, Colours::Black, Colours::White);
@@ -154,7 +193,8 @@ void Form1::buildLayout()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(artwork(QStringLiteral("portrait")));
     Image1->resize(Image1->pixmap().deviceIndependentSize().toSize());
-    Image1->setToolTip(QStringLiteral("How to"));
+    //: the tooltip of the portrait, which opens the instructions: how to use the program
+    Image1->setToolTip(tr("How to"));
     Image1->setCursor(handCursor());
 
     Timer1 = new QTimer(this);
@@ -187,10 +227,10 @@ void Form1::setTabOrderAndNames()
         label->setBuddy(box);
         box->setAccessibleName(label->text());
     }
-    Text4->setAccessibleName(QStringLiteral("Final population size (without harvest)"));
+    Text4->setAccessibleName(tr("Final population size (without harvest)"));
     Label12->setCaption(Label13->text());
     m_announcer = new Announcer(this);
     Command13->setAccessibleName(Command13->toolTip());
     Image1->setAccessibleName(Image1->toolTip());
-    Image1->setAccessibleDescription(QStringLiteral("Portrait of the author"));
+    Image1->setAccessibleDescription(tr("Portrait of the author"));
 }

@@ -44,29 +44,39 @@ void Form1::run(RunFrom from)
     switch (outcome.refusal) {
     case RunRefusal::None: break;
     case RunRefusal::RunLength:
-        return refuseRun(
-            QStringLiteral("Not run: t is not a whole number from 1 to %1").arg(MaxRunLengthEntry),
-            QStringLiteral("Enter a run length from 1 to %1").arg(MaxRunLengthEntry),
-            ParameterBox::RunLength, from);
+        //: why RUN did not run; t is the run length, %1 the longest run
+        return refuseRun(tr("Not run: t is not a whole number from 1 to %1").arg(MaxRunLengthEntry),
+                         //: what to change so that RUN runs; %1 is the longest run
+                         tr("Enter a run length from 1 to %1").arg(MaxRunLengthEntry),
+                         ParameterBox::RunLength, from);
     case RunRefusal::NegativeN0:
-        return refuseRun(QStringLiteral("Not run: N(0) is negative"),
-                         QStringLiteral("Enter N(0) of 0 or more"), ParameterBox::N0, from);
+        //: why RUN did not run: the initial population size N(0) is below 0
+        return refuseRun(tr("Not run: N(0) is negative"), tr("Enter N(0) of 0 or more"),
+                         ParameterBox::N0, from);
     case RunRefusal::NegativeRate:
-        return refuseRun(QStringLiteral("Not run: r is negative"),
-                         QStringLiteral("Enter r of 0 or more"), ParameterBox::Rate, from);
+        //: why RUN did not run: the growth rate r is below 0
+        return refuseRun(tr("Not run: r is negative"), tr("Enter r of 0 or more"),
+                         ParameterBox::Rate, from);
     case RunRefusal::NegativeHarvest:
-        return refuseRun(QStringLiteral("Not run: H is negative"),
-                         QStringLiteral("Enter H of 0 or more"), ParameterBox::HarvestRate, from);
+        //: why RUN did not run: the harvest rate H is below 0
+        return refuseRun(tr("Not run: H is negative"), tr("Enter H of 0 or more"),
+                         ParameterBox::HarvestRate, from);
     case RunRefusal::NoCapacity:
-        return refuseRun(QStringLiteral("Not run: K is not above 0"),
-                         QStringLiteral("Enter K greater than 0"), ParameterBox::Capacity, from);
+        //: why RUN did not run: the carrying capacity K is 0 or below
+        return refuseRun(tr("Not run: K is not above 0"), tr("Enter K greater than 0"),
+                         ParameterBox::Capacity, from);
     case RunRefusal::OutOfRange:
-        return refuseRun(
-            QStringLiteral("Not run: N(t) grows too large"),
-            outcome.longestRunLength >= 1
-                ? QStringLiteral("Run for t = 1 to %1 at most").arg(outcome.longestRunLength)
-                : QStringLiteral("Use a smaller N(0) or r"),
-            outcome.longestRunLength >= 1 ? ParameterBox::RunLength : ParameterBox::Rate, from);
+        if (outcome.longestRunLength >= 1)
+            //: why RUN did not run: the population N(t) grows past what can be computed
+            return refuseRun(tr("Not run: N(t) grows too large"),
+                             //: what to change so that RUN runs; %1 is the longest run
+                             //: that can be computed
+                             tr("Run for t = 1 to %1 at most").arg(outcome.longestRunLength),
+                             ParameterBox::RunLength, from);
+        return refuseRun(tr("Not run: N(t) grows too large"),
+                         //: what to change so that RUN runs: the initial population size
+                         //: N(0) or the growth rate r
+                         tr("Use a smaller N(0) or r"), ParameterBox::Rate, from);
     }
 
     Label16->setVisible(false);
@@ -98,17 +108,23 @@ void Form1::run(RunFrom from)
         MSChart1->setFocus();
     Command5->setEnabled(true);
     Command11->setEnabled(true);
-    Label4->setText(QStringLiteral("Without harvest, N(") + simut->text() + QStringLiteral(")="));
+    //: the caption of the final population size without harvest; %1 is the last
+    //: time step t: "Without harvest, N(65)="
+    Label4->setText(tr("Without harvest, N(%1)=").arg(simut->text()));
     m_refusalShown = false;
 }
 
 // The results as a screen reader tells them: the final sizes, or why there are none.
 QString Form1::resultsSaid() const
 {
-    const QString first
-        = m_refusalShown ? Label12->text() + QLatin1Char('.')
-                         : Label13->text() + QLatin1Char(' ') + Label12->text() + QLatin1Char('.');
-    return first + QLatin1Char(' ') + Label4->text() + QLatin1Char(' ') + Text4->text();
+    if (m_refusalShown)
+        //: what a screen reader says of a refused run: %1 why it was refused, %2 the
+        //: caption "What to change:", %3 what to change
+        return tr("%1. %2 %3").arg(Label12->text(), Label4->text(), Text4->text());
+    //: what a screen reader says of a run's results: %1 the caption of the harvested
+    //: population's final size, %2 that size, %3 the caption of the size without
+    //: harvest ("Without harvest, N(65)="), %4 that size
+    return tr("%1 %2. %3 %4").arg(Label13->text(), Label12->text(), Label4->text(), Text4->text());
 }
 
 // A run the models cannot compute changes nothing of the last run; the result
@@ -117,7 +133,8 @@ QString Form1::resultsSaid() const
 void Form1::refuseRun(const QString &reason, const QString &detail, ParameterBox fix, RunFrom from)
 {
     Label12->setResult(reason);
-    Label4->setText(QStringLiteral("What to change:"));
+    //: the caption of the field that says what to change after a refused run
+    Label4->setText(tr("What to change:"));
     Text4->setText(detail);
     m_refusalShown = true;
     MSChart1->setChartVisible(false);

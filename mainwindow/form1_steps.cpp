@@ -7,6 +7,7 @@
 #include "widgets/controls.h"
 #include "widgets/spokenitems.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -53,8 +54,9 @@ void Form1::takeStep()
     run(RunFrom::Step);
     m_stepping = false;
     // A screen reader hears the new value and what came of it.
-    QString quantity = QString::fromLatin1(boxRule(step.box).quantity);
+    QString quantity = QCoreApplication::translate("ParameterEntry", boxRule(step.box).quantity);
     quantity[0] = quantity[0].toUpper();
-    m_announcer->say(
-        quantity + QLatin1Char(' ') + entry->text() + QStringLiteral(". ") + resultsSaid(), entry);
+    //: what a screen reader says after a step of a box: %1 names the box's quantity
+    //: ("H", "The run length"), %2 is its new value, %3 the results of the run
+    m_announcer->say(tr("%1 %2. %3").arg(quantity, entry->text(), resultsSaid()), entry);
 }

@@ -1,6 +1,7 @@
 #include "model/parameterentry.h"
 
 #include "model/numbertext.h"
+#include "model/translatable.h"
 
 #include <cmath>
 #include <limits>
@@ -13,14 +14,14 @@ constexpr double Unbounded = std::numeric_limits<double>::max();
 // the longest run the box accepts.
 // clang-format off
 constexpr std::array<BoxRule, ParameterBoxCount> BoxRules = {{
-    {ParameterBox::N0, "n0", "N(0)", EntryRule::AtLeastZero, "100", "????", {10, 1, 0, Unbounded}},
-    {ParameterBox::Rate, "rrate", "r", EntryRule::AtLeastZero, "0.2", "????",
+    {ParameterBox::N0, "n0", QT_TRANSLATE_NOOP("ParameterEntry", "N(0)"), EntryRule::AtLeastZero, "100", "????", {10, 1, 0, Unbounded}},
+    {ParameterBox::Rate, "rrate", QT_TRANSLATE_NOOP("ParameterEntry", "r"), EntryRule::AtLeastZero, "0.2", "????",
      {1, 100, 0, Unbounded}},
-    {ParameterBox::Capacity, "Kvalue", "K", EntryRule::AboveZero, "500", "????",
+    {ParameterBox::Capacity, "Kvalue", QT_TRANSLATE_NOOP("ParameterEntry", "K"), EntryRule::AboveZero, "500", "????",
      {10, 1, 10, Unbounded}},
-    {ParameterBox::HarvestRate, "Harvestrate", "H", EntryRule::AtLeastZero, "10", "????",
+    {ParameterBox::HarvestRate, "Harvestrate", QT_TRANSLATE_NOOP("ParameterEntry", "H"), EntryRule::AtLeastZero, "10", "????",
      {1, 1, 0, Unbounded}},
-    {ParameterBox::RunLength, "simut", "the run length", EntryRule::WholeRunLength,
+    {ParameterBox::RunLength, "simut", QT_TRANSLATE_NOOP("ParameterEntry", "the run length"), EntryRule::WholeRunLength,
      RunLengthReplacement.data(), "???", {1, 1, 1, MaxRunLengthEntry}},
 }};
 // clang-format on
@@ -119,11 +120,9 @@ std::optional<std::string> steppedEntry(ParameterBox box, std::string_view text,
     return textOfNumber(next);
 }
 
-std::string stepHint(ParameterBox box)
+StepSizes stepSizes(ParameterBox box)
 {
     const BoxRule &rule = boxRule(box);
-    const double one = static_cast<double>(rule.step.units) / rule.step.scale;
-    const double page = static_cast<double>(PageSteps * rule.step.units) / rule.step.scale;
-    return std::string("Up and Down change ") + rule.quantity + " by " + textOfNumber(one)
-           + ", Page Up and Page Down by " + textOfNumber(page);
+    return {static_cast<double>(rule.step.units) / rule.step.scale,
+            static_cast<double>(PageSteps * rule.step.units) / rule.step.scale};
 }

@@ -91,6 +91,11 @@ std::optional<std::string> correctedEntry(ParameterBox box, std::string_view tex
 // no longer change the value.
 std::optional<std::string> steppedEntry(ParameterBox box, std::string_view text, int steps);
 
-// What the keys do in a box, for its tooltip: "Up and Down change H by 1, Page Up
-// and Page Down by 10".
-std::string stepHint(ParameterBox box);
+// What Up and Down (one step) and Page Up and Page Down (ten steps) change a box
+// by, for its tooltip: H by 1 and 10.
+struct StepSizes
+{
+    double one;
+    double page;
+};
+StepSizes stepSizes(ParameterBox box);

@@ -156,10 +156,10 @@ void TestParameterEntry::stepsKeepToTheGrid()
 
 void TestParameterEntry::hintsNameTheSteps()
 {
-    QCOMPARE(QString::fromStdString(stepHint(ParameterBox::HarvestRate)),
-             QStringLiteral("Up and Down change H by 1, Page Up and Page Down by 10"));
-    QCOMPARE(QString::fromStdString(stepHint(ParameterBox::Rate)),
-             QStringLiteral("Up and Down change r by 0.01, Page Up and Page Down by 0.1"));
+    QCOMPARE(stepSizes(ParameterBox::HarvestRate).one, 1.0);
+    QCOMPARE(stepSizes(ParameterBox::HarvestRate).page, 10.0);
+    QCOMPARE(stepSizes(ParameterBox::Rate).one, 0.01);
+    QCOMPARE(stepSizes(ParameterBox::Rate).page, 0.1);
 }
 
 QTEST_GUILESS_MAIN(TestParameterEntry)

@@ -10,6 +10,7 @@
 #include "model/keptruns.h"
 #include "widgets/controls.h"
 #include "widgets/design.h"
+#include "widgets/translation.h"
 #include "widgets/environment.h"
 #include "widgets/printing.h"
 #include "widgets/windowregistry.h"
@@ -257,6 +258,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     prepareApplication();
+    // The language of the desktop (LANGUAGE=de make screenshots), as the program does.
+    Translation::install(Translation::languageFor());
     outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outputDir);
     Environment::setEndProgram([] {});

@@ -9,12 +9,14 @@
 
 // The picture `name` (for example "proverb") rendered at `size` pixels of the
 // layout (at its own size when `size` is empty), with as many device pixels as
-// the screen has.
+// the screen has. The words a picture carries (the proverb, the dedication, the
+// quiz sheet, the verdicts) are drawn in the language the program speaks.
 QPixmap artwork(const QString &name, QSize size = QSize());
 
-// What the quiz sheet and the dedication picture say, for those who cannot see them.
-extern const QString QuizQuestions;
-extern const QString DedicationCaption;
+// What the quiz sheet and the dedication picture say, for those who cannot see
+// them, in the language the program speaks.
+QString quizQuestions();
+QString dedicationCaption();
 
 // The program's icon, for every window's title bar and the task bar. (Not named
 // windowIcon: inside a widget that name is the widget's own, empty icon.)

@@ -99,7 +99,7 @@ std::unique_ptr<QPrinter> choosePrinter(QWidget *parent)
     // not a folder, so Enter saves straight away.
     printer->setOutputFileName(proposedPdfPath(now().date(), documentsFolder()));
     QPrintDialog dialog(printer.get(), parent);
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(QCoreApplication::translate("Printing", "Print"));
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return printer;

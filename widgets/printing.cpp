@@ -2,6 +2,7 @@
 
 #include "widgets/environment.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -62,8 +63,9 @@ QString printWith(QWidget *parent, const std::function<bool(QPrinter &)> &print)
     if (!printer) // no printer on this system: the print dialog can still save a PDF file
         printer = Environment::choosePrinter(parent);
     if (!printer) // the student cancelled the dialog
-        return QStringLiteral("Printing cancelled");
-    return print(*printer) ? QStringLiteral("Printed") : QStringLiteral("Printing failed");
+        return QCoreApplication::translate("Printing", "Printing cancelled");
+    return print(*printer) ? QCoreApplication::translate("Printing", "Printed")
+                           : QCoreApplication::translate("Printing", "Printing failed");
 }
 
 QString printWindow(QWidget *window)
