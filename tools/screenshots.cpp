@@ -10,9 +10,9 @@
 #include "model/keptruns.h"
 #include "widgets/controls.h"
 #include "widgets/design.h"
-#include "widgets/translation.h"
 #include "widgets/environment.h"
 #include "widgets/printing.h"
+#include "widgets/translation.h"
 #include "widgets/windowregistry.h"
 
 #include <QApplication>
