@@ -8,6 +8,7 @@
 #include "mainwindow/form1.h"
 #include "widgets/design.h"
 #include "widgets/environment.h"
+#include "widgets/translation.h"
 #include "widgets/windowregistry.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,7 @@ void startLesson(Form1 &form, const CommandLine::Arguments &arguments)
             form.tellWhenShown(QCoreApplication::translate("Form1", "Lesson opened: %1")
                                    .arg(QString::fromStdString(name)));
         } else {
-            const QString why = QString::fromStdString(reading.error);
+            const QString why = Translation::said(reading.error, "Lesson");
             Environment::tellCommandLine(why);
             form.tellWhenShown(why);
         }

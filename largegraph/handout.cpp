@@ -8,6 +8,7 @@
 #include "widgets/documentsfolder.h"
 #include "widgets/environment.h"
 #include "widgets/printing.h"
+#include "widgets/translation.h"
 #include "widgets/units.h"
 
 #include <QCoreApplication>
@@ -180,9 +181,9 @@ bool writeHandout(QIODevice &device, const QPageSize &paper)
         HeadingPoints, true);
     top += line * 0.5;
     //: the first line under the handout's heading; %1 is today's date
-    QStringList block{
-        QCoreApplication::translate("Handout", "Date: %1")
-            .arg(QLocale::system().toString(Environment::now().date(), QLocale::LongFormat))};
+    QStringList block{QCoreApplication::translate("Handout", "Date: %1")
+                          .arg(Translation::dateLocale().toString(Environment::now().date(),
+                                                                  QLocale::LongFormat))};
     block << runSummary(Harvest, Kept);
     top += drawWrapped(painter, QRectF(page.left(), top, page.width(), slot - 2 * line),
                        block.join(QLatin1Char('\n')), TextPoints);

@@ -11,6 +11,7 @@
 #include "widgets/printing.h"
 #include "widgets/spokenitems.h"
 #include "widgets/timednotice.h"
+#include "widgets/translation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -136,7 +137,8 @@ void Form1::saveLesson()
     const std::string text = writeLesson(lesson);
     if (const LessonReading check = readLesson(text); !check.lesson)
         //: %1 says why the lesson could not be saved
-        return tellWhenShown(tr("Lesson not saved: %1").arg(QString::fromStdString(check.error)));
+        return tellWhenShown(
+            tr("Lesson not saved: %1").arg(Translation::said(check.error, "Lesson")));
     const QString suggested
         = QDir(documentsFolder())
               .filePath(QStringLiteral("lesson_") + lessonFileNameTag(lesson)
@@ -171,7 +173,7 @@ void Form1::openLesson()
     const QString name = QFileInfo(path).fileName();
     const LessonReading reading = readLessonFile(path.toStdString(), name.toStdString());
     if (!reading.lesson) {
-        const QString why = QString::fromStdString(reading.error);
+        const QString why = Translation::said(reading.error, "Lesson");
         Environment::tellCommandLine(why);
         return tellWhenShown(why);
     }
@@ -192,7 +194,7 @@ void Form1::Timer1_Timer()
 
 void Form1::showDate()
 {
-    setTextFitted(Label6,
-                  QLocale::system().toString(Environment::now().date(), QLocale::ShortFormat),
-                  m_dateFont);
+    setTextFitted(
+        Label6, Translation::dateLocale().toString(Environment::now().date(), QLocale::ShortFormat),
+        m_dateFont);
 }

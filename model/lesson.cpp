@@ -1,6 +1,7 @@
 #include "model/lesson.h"
 
 #include "model/numbertext.h"
+#include "model/translatable.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -97,16 +98,24 @@ SequenceStart sequenceStart(unsigned char byte)
     return {0, 0, 0};
 }
 
+Message said(const char *pattern, std::vector<std::string> arguments = {},
+             std::vector<Message> inner = {})
+{
+    return {pattern, std::move(arguments), std::move(inner)};
+}
+
 // Whether a line is text: UTF-8, without control characters other than the tab.
 // Says what is wrong otherwise.
-std::optional<std::string> notText(std::string_view line)
+std::optional<Message> notText(std::string_view line)
 {
-    const std::string notUtf8 = "is not UTF-8 text; save the file as UTF-8";
+    const Message notUtf8
+        = said(QT_TRANSLATE_NOOP("Lesson", "is not UTF-8 text; save the file as UTF-8"));
     std::size_t i = 0;
     while (i < line.size()) {
         const auto byte = static_cast<unsigned char>(line[i]);
         if ((byte < 0x20 && byte != '\t') || byte == 0x7F)
-            return "holds control characters; a lesson file is plain text";
+            return said(QT_TRANSLATE_NOOP("Lesson",
+                                          "holds control characters; a lesson file is plain text"));
         if (byte < 0x80) {
             ++i;
             continue;
@@ -129,19 +138,23 @@ std::optional<std::string> notText(std::string_view line)
     return std::nullopt;
 }
 
-// Why a value cannot stand in its box as it is, or nothing when it can.
-std::optional<std::string> refusedValue(ParameterBox box, std::string_view value)
+// Why a value cannot stand in its box as it is, or nothing when it can; `shown` is
+// the line as the message quotes it ("r = -0.5").
+std::optional<Message> refusedValue(ParameterBox box, std::string_view value,
+                                    const std::string &shown)
 {
     if (!textReadAsNumber(value))
-        return "is not a number";
+        return said(QT_TRANSLATE_NOOP("Lesson", "%1 is not a number"), {shown});
     if (!correctedEntry(box, value))
         return std::nullopt;
     switch (boxRule(box).rule) {
-    case EntryRule::AtLeastZero: return "is below 0";
-    case EntryRule::AboveZero: return "is not above 0";
+    case EntryRule::AtLeastZero: return said(QT_TRANSLATE_NOOP("Lesson", "%1 is below 0"), {shown});
+    case EntryRule::AboveZero:
+        return said(QT_TRANSLATE_NOOP("Lesson", "%1 is not above 0"), {shown});
     case EntryRule::WholeRunLength: break;
     }
-    return "is not a whole number from 1 to " + std::to_string(MaxRunLengthEntry);
+    return said(QT_TRANSLATE_NOOP("Lesson", "%1 is not a whole number from 1 to %2"),
+                {shown, std::to_string(MaxRunLengthEntry)});
 }
 
 // The reading, line by line. The first fault is kept, but the lines after it are
@@ -155,10 +168,10 @@ public:
 private:
     void line(int number, std::string_view text);
     void entry(int number, std::string_view key, std::string_view value);
-    void fault(int number, const std::string &why);
+    void fault(int number, Message why);
 
     Lesson m_lesson;
-    std::string m_fault;
+    Message m_fault;
     bool m_notText = false;
     bool m_inSection = false;
     bool m_sectionSeen = false;
@@ -168,10 +181,11 @@ private:
     std::array<int, ParameterBoxCount> m_entryLines{};
 };
 
-void Reader::fault(int number, const std::string &why)
+void Reader::fault(int number, Message why)
 {
     if (m_fault.empty())
-        m_fault = "line " + std::to_string(number) + ": " + why;
+        m_fault = said(QT_TRANSLATE_NOOP("Lesson", "line %1: %2"), {std::to_string(number)},
+                       {std::move(why)});
 }
 
 void Reader::line(int number, std::string_view text)
@@ -189,12 +203,16 @@ void Reader::line(int number, std::string_view text)
         return;
     if (text.front() == '[') {
         if (text.size() < 2 || text.back() != ']') {
-            fault(number, excerpt(text) + " is not a section line (no closing ])");
+            fault(number,
+                  said(QT_TRANSLATE_NOOP("Lesson", "%1 is not a section line (no closing ])"),
+                       {excerpt(text)}));
         } else if (lowered(trimmed(text.substr(1, text.size() - 2))) != "lesson") {
-            fault(number, excerpt(text) + " is not a section this program reads ([lesson])");
+            fault(number, said(QT_TRANSLATE_NOOP(
+                                   "Lesson", "%1 is not a section this program reads ([lesson])"),
+                               {excerpt(text)}));
             m_inSection = false;
         } else if (m_sectionSeen) {
-            fault(number, "a second [lesson] section");
+            fault(number, said(QT_TRANSLATE_NOOP("Lesson", "a second [lesson] section")));
         } else {
             m_inSection = m_sectionSeen = true;
         }
@@ -202,17 +220,19 @@ void Reader::line(int number, std::string_view text)
     }
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) {
-        fault(number, excerpt(text) + " is not a line of the form key = value");
+        fault(number, said(QT_TRANSLATE_NOOP("Lesson", "%1 is not a line of the form key = value"),
+                           {excerpt(text)}));
         return;
     }
     const std::string_view key = trimmed(text.substr(0, equals));
     const std::string_view value = trimmed(text.substr(equals + 1));
     if (!m_inSection) {
-        fault(number, excerpt(text) + " is outside the [lesson] section");
+        fault(number, said(QT_TRANSLATE_NOOP("Lesson", "%1 is outside the [lesson] section"),
+                           {excerpt(text)}));
         return;
     }
     if (key.empty()) {
-        fault(number, "no key before =");
+        fault(number, said(QT_TRANSLATE_NOOP("Lesson", "no key before =")));
         return;
     }
     entry(number, key, value);
@@ -223,7 +243,7 @@ void Reader::entry(int number, std::string_view key, std::string_view value)
     const std::string name = lowered(key);
     const auto twice = [&](int &seen, const std::string &shown) {
         if (seen != 0) {
-            fault(number, shown + " is given twice");
+            fault(number, said(QT_TRANSLATE_NOOP("Lesson", "%1 is given twice"), {shown}));
             return true;
         }
         seen = number;
@@ -231,7 +251,7 @@ void Reader::entry(int number, std::string_view key, std::string_view value)
     };
     if (name == "version") {
         if (value.empty())
-            fault(number, "version has no value");
+            fault(number, said(QT_TRANSLATE_NOOP("Lesson", "version has no value")));
         else if (!twice(m_versionLine, "version"))
             m_version = value;
         return;
@@ -241,19 +261,24 @@ void Reader::entry(int number, std::string_view key, std::string_view value)
             return;
         m_lesson.model = lessonModel(value);
         if (!m_lesson.model)
-            fault(number, "model = " + excerpt(value) + " is not logistic or exponential");
+            fault(number,
+                  said(QT_TRANSLATE_NOOP("Lesson", "model = %1 is not logistic or exponential"),
+                       {excerpt(value)}));
         else if (*m_lesson.model == Growth::Exponential
                  && m_entryLines[std::size_t(ParameterBox::Capacity)] != 0)
-            fault(number, "the exponential model has no K, but line "
-                              + std::to_string(m_entryLines[std::size_t(ParameterBox::Capacity)])
-                              + " gives one");
+            fault(number,
+                  said(QT_TRANSLATE_NOOP("Lesson",
+                                         "the exponential model has no K, but line %1 gives one"),
+                       {std::to_string(m_entryLines[std::size_t(ParameterBox::Capacity)])}));
         return;
     }
     const auto known = std::find_if(ParameterKeys.begin(), ParameterKeys.end(),
                                     [&](const ParameterKey &p) { return lowered(p.key) == name; });
     if (known == ParameterKeys.end()) {
         fault(number,
-              "unknown key " + excerpt(key) + "; a lesson has version, model, n0, r, K, H, T");
+              said(QT_TRANSLATE_NOOP("Lesson",
+                                     "unknown key %1; a lesson has version, model, n0, r, K, H, T"),
+                   {excerpt(key)}));
         return;
     }
     const auto index = static_cast<std::size_t>(known->box);
@@ -261,15 +286,16 @@ void Reader::entry(int number, std::string_view key, std::string_view value)
         return;
     const std::string shown = std::string(known->key) + " = " + excerpt(value);
     if (value.empty()) {
-        fault(number, std::string(known->key) + " has no value");
+        fault(number, said(QT_TRANSLATE_NOOP("Lesson", "%1 has no value"), {known->key}));
         return;
     }
-    if (const auto why = refusedValue(known->box, value)) {
-        fault(number, shown + " " + *why);
+    if (auto why = refusedValue(known->box, value, shown)) {
+        fault(number, std::move(*why));
         return;
     }
     if (known->box == ParameterBox::Capacity && m_lesson.model == Growth::Exponential) {
-        fault(number, shown + ", but the exponential model has no K");
+        fault(number,
+              said(QT_TRANSLATE_NOOP("Lesson", "%1, but the exponential model has no K"), {shown}));
         return;
     }
     m_lesson.entries[index] = std::string(value);
@@ -278,7 +304,7 @@ void Reader::entry(int number, std::string_view key, std::string_view value)
 LessonReading Reader::read(std::string_view text)
 {
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        return {std::nullopt, "the file is empty"};
+        return {std::nullopt, said(QT_TRANSLATE_NOOP("Lesson", "the file is empty"))};
     // A byte-order mark, as some editors write before UTF-8 text, is no part of it.
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
@@ -292,14 +318,16 @@ LessonReading Reader::read(std::string_view text)
     }
 
     if (!m_notText && m_versionLine != 0 && textReadAsNumber(m_version) != FormatVersion)
-        return {std::nullopt, "version " + excerpt(m_version) + " is not one this program reads ("
-                                  + std::to_string(FormatVersion) + ")"};
+        return {std::nullopt,
+                said(QT_TRANSLATE_NOOP("Lesson", "version %1 is not one this program reads (%2)"),
+                     {excerpt(m_version), std::to_string(FormatVersion)})};
     if (!m_fault.empty())
         return {std::nullopt, m_fault};
     if (!m_sectionSeen)
-        return {std::nullopt, "no [lesson] section"};
+        return {std::nullopt, said(QT_TRANSLATE_NOOP("Lesson", "no [lesson] section"))};
     if (m_versionLine == 0)
-        return {std::nullopt, "the [lesson] section has no version = 1"};
+        return {std::nullopt,
+                said(QT_TRANSLATE_NOOP("Lesson", "the [lesson] section has no version = 1"))};
     return {m_lesson, {}};
 }
 
@@ -357,22 +385,27 @@ std::string writeLesson(const Lesson &lesson)
 
 LessonReading readLessonFile(const std::string &path, const std::string &name)
 {
-    const auto refused = [&name](const std::string &why) {
-        return LessonReading{std::nullopt, name + ": " + why};
+    const auto refused = [&name](Message why) {
+        return LessonReading{std::nullopt,
+                             said(QT_TRANSLATE_NOOP("Lesson", "%1: %2"), {name}, {std::move(why)})};
+    };
+    const auto unreadable = [](const std::string &reason) {
+        return said(QT_TRANSLATE_NOOP("Lesson", "cannot be read: %1"), {reason});
     };
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (status.type() == std::filesystem::file_type::not_found)
-        return refused("no such file");
+        return refused(said(QT_TRANSLATE_NOOP("Lesson", "no such file")));
     if (error)
-        return refused("cannot be read: " + reason(error));
+        return refused(unreadable(reason(error)));
     if (status.type() == std::filesystem::file_type::directory)
-        return refused("is a folder, not a lesson file");
+        return refused(said(QT_TRANSLATE_NOOP("Lesson", "is a folder, not a lesson file")));
     // A pipe or a device could keep the reader waiting for ever.
     if (status.type() != std::filesystem::file_type::regular)
-        return refused("is not a regular file");
-    const std::string tooLarge
-        = "is larger than a lesson file can be (" + std::to_string(LargestFile / 1024) + " KiB)";
+        return refused(said(QT_TRANSLATE_NOOP("Lesson", "is not a regular file")));
+    const Message tooLarge
+        = said(QT_TRANSLATE_NOOP("Lesson", "is larger than a lesson file can be (%1 KiB)"),
+               {std::to_string(LargestFile / 1024)});
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (!error && size > LargestFile)
         return refused(tooLarge);
@@ -381,19 +414,18 @@ LessonReading readLessonFile(const std::string &path, const std::string &name)
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return refused(
-            "cannot be read: "
-            + reason(std::error_code(errno != 0 ? errno : EIO, std::generic_category())));
+            unreadable(reason(std::error_code(errno != 0 ? errno : EIO, std::generic_category()))));
     // One byte past the limit tells a file that grew since it was measured.
     std::string text(LargestFile + 1, '\0');
     file.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (file.bad())
-        return refused("cannot be read: " + reason(std::make_error_code(std::errc::io_error)));
+        return refused(unreadable(reason(std::make_error_code(std::errc::io_error))));
     text.resize(static_cast<std::size_t>(file.gcount()));
     if (text.size() > LargestFile)
         return refused(tooLarge);
 
     LessonReading reading = readLesson(text);
     if (!reading.lesson)
-        reading.error = name + ": " + reading.error;
+        return refused(std::move(reading.error));
     return reading;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/harvest.h"
+#include "model/message.h"
 #include "model/parameterentry.h"
 
 #include <array>
@@ -24,7 +25,7 @@ struct Lesson
 struct LessonReading
 {
     std::optional<Lesson> lesson;
-    std::string error;
+    Message error;
 };
 
 // The lesson file format: an INI file, "#" and ";" comments, one [lesson] section

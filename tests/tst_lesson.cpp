@@ -67,7 +67,7 @@ void TestLesson::writtenAndReadBack()
     QVERIFY(text.starts_with("# A lesson for Tarnwick (Basic)"));
     QVERIFY(text.find("#   K        the carrying capacity K") != std::string::npos);
     const LessonReading reading = readLesson(text);
-    QCOMPARE(QString::fromStdString(reading.error), QString());
+    QCOMPARE(QString::fromStdString(reading.error.text()), QString());
     QVERIFY(reading.lesson == lesson);
 }
 
@@ -85,7 +85,7 @@ void TestLesson::handWrittenFile()
                              "h = 12.5\r\n"
                              "t=30";
     const LessonReading reading = readLesson(text);
-    QCOMPARE(QString::fromStdString(reading.error), QString());
+    QCOMPARE(QString::fromStdString(reading.error.text()), QString());
     QVERIFY(reading.lesson
             == lessonOf(Growth::Exponential, {"250", nullptr, nullptr, "12.5", "30"}));
 }
@@ -182,7 +182,7 @@ void TestLesson::refusedFiles()
             QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
     }
     const LessonReading reading = readLessonFile(path.toStdString(), "lesson.tarnwick");
-    QCOMPARE(QString::fromStdString(reading.error), said);
+    QCOMPARE(QString::fromStdString(reading.error.text()), said);
     QVERIFY(!reading.lesson);
 }
 

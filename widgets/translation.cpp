@@ -48,6 +48,12 @@ QString matching(const QString &name)
     return {};
 }
 
+QString &current()
+{
+    static QString language = English;
+    return language;
+}
+
 // The translators in use, replaced by the next install().
 QList<QTranslator *> &installed()
 {
@@ -100,6 +106,7 @@ void install(const QString &language)
         delete translator;
     }
     installed().clear();
+    current() = language;
     if (language == English)
         return;
     const auto load = [](const QString &file, const QString &folder) {
@@ -115,6 +122,33 @@ void install(const QString &language)
         if (load(QStringLiteral("tarnwick_") + language, folder))
             break;
     load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+QString language() { return current(); }
+
+QLocale dateLocale() { return current() == English ? QLocale::system() : QLocale(current()); }
+
+QString said(const Message &message, const char *context)
+{
+    QStringList filling;
+    for (const std::string &argument : message.arguments)
+        filling << QString::fromStdString(argument);
+    for (const Message &part : message.inner)
+        filling << said(part, context);
+    QString line = QCoreApplication::translate(context, message.pattern);
+    // All at once, so that an argument holding "%1" stays as it is.
+    QString result;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar next = i + 1 < line.size() ? line.at(i + 1) : QChar();
+        const qsizetype place = next.digitValue() - 1;
+        if (line.at(i) == QLatin1Char('%') && place >= 0 && place < filling.size()) {
+            result += filling.at(place);
+            ++i;
+        } else {
+            result += line.at(i);
+        }
+    }
+    return result;
 }
 
 } // namespace Translation

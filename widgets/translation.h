@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/message.h"
+
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -23,5 +26,16 @@ bool isLanguage(const QString &name);
 // Installs the program's translation and Qt's for `language` in the running
 // application (none for English). Numbers keep the program's own format.
 void install(const QString &language);
+
+// The language installed last ("en" before any).
+QString language();
+
+// How dates are written: in the language spoken, or as the system writes them when
+// that is English. Numbers never go through it.
+QLocale dateLocale();
+
+// A message of the model in the language spoken: each pattern translated in
+// `context`, then filled with its arguments.
+QString said(const Message &message, const char *context);
 
 } // namespace Translation
