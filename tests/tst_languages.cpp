@@ -83,10 +83,60 @@ class TestLanguages : public ProgramTest
     Q_OBJECT
 
 private slots:
+    void languageChosen_data();
+    void languageChosen();
     void everyTextFits_data();
     void everyTextFits();
     void germanDescriptionKeepsTheNumbers();
 };
+
+void TestLanguages::languageChosen_data()
+{
+    QTest::addColumn<QString>("language"); // LANGUAGE
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("option"); // --lang
+    QTest::addColumn<QString>("spoken");
+    // clang-format off
+    QTest::addRow("nothing set") << "" << "" << "" << "" << "en";
+    QTest::addRow("LANG") << "" << "" << "fr_FR.UTF-8" << "" << "fr";
+    QTest::addRow("LANGUAGE first") << "es:de" << "" << "fr_FR.UTF-8" << "" << "es";
+    QTest::addRow("LANGUAGE alone") << "de" << "" << "" << "" << "de";
+    QTest::addRow("a missing language skipped") << "it:pt" << "" << "" << "" << "pt_BR";
+    QTest::addRow("LC_ALL over LANG") << "" << "de_AT.UTF-8" << "es_ES" << "" << "de";
+    QTest::addRow("C leaves LANGUAGE aside") << "de" << "C.UTF-8" << "" << "" << "en";
+    QTest::addRow("--lang over all") << "de" << "" << "fr_FR" << "pt-br" << "pt_BR";
+    QTest::addRow("--lang en") << "de" << "" << "" << "en" << "en";
+    QTest::addRow("nothing known") << "ja" << "" << "ko_KR" << "" << "en";
+    // clang-format on
+}
+
+void TestLanguages::languageChosen()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lang);
+    QFETCH(QString, option);
+    QFETCH(QString, spoken);
+    const QByteArray saved[]
+        = {qgetenv("LANGUAGE"), qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG")};
+    const auto set = [](const char *name, const QByteArray &value) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    };
+    set("LANGUAGE", language.toUtf8());
+    set("LC_ALL", lcAll.toUtf8());
+    set("LC_MESSAGES", {});
+    set("LANG", lang.toUtf8());
+    const QString chosen = Translation::languageFor(option);
+    set("LANGUAGE", saved[0]);
+    set("LC_ALL", saved[1]);
+    set("LC_MESSAGES", saved[2]);
+    set("LANG", saved[3]);
+    QCOMPARE(chosen, spoken);
+}
 
 void TestLanguages::everyTextFits_data()
 {

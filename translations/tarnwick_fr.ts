@@ -1247,7 +1247,7 @@ Envoyez-les par e-mail à tarnwick@example.org.</translation>
     <name>Lesson</name>
     <message>
         <source>is not UTF-8 text; save the file as UTF-8</source>
-        <translation>n'est pas du texte UTF-8 ; enregistrez le fichier en UTF-8</translation>
+        <translation>n&apos;est pas du texte UTF-8 ; enregistrez le fichier en UTF-8</translation>
     </message>
     <message>
         <source>holds control characters; a lesson file is plain text</source>
@@ -1255,7 +1255,7 @@ Envoyez-les par e-mail à tarnwick@example.org.</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation>%1 n'est pas un nombre</translation>
+        <translation>%1 n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>%1 is below 0</source>
@@ -1263,11 +1263,11 @@ Envoyez-les par e-mail à tarnwick@example.org.</translation>
     </message>
     <message>
         <source>%1 is not above 0</source>
-        <translation>%1 n'est pas supérieur à 0</translation>
+        <translation>%1 n&apos;est pas supérieur à 0</translation>
     </message>
     <message>
         <source>%1 is not a whole number from 1 to %2</source>
-        <translation>%1 n'est pas un nombre entier de 1 à %2</translation>
+        <translation>%1 n&apos;est pas un nombre entier de 1 à %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -1275,11 +1275,11 @@ Envoyez-les par e-mail à tarnwick@example.org.</translation>
     </message>
     <message>
         <source>%1 is not a section line (no closing ])</source>
-        <translation>%1 n'est pas une ligne de section (pas de ] fermant)</translation>
+        <translation>%1 n&apos;est pas une ligne de section (pas de ] fermant)</translation>
     </message>
     <message>
         <source>%1 is not a section this program reads ([lesson])</source>
-        <translation>%1 n'est pas une section que ce programme lit ([lesson])</translation>
+        <translation>%1 n&apos;est pas une section que ce programme lit ([lesson])</translation>
     </message>
     <message>
         <source>a second [lesson] section</source>
@@ -1287,7 +1287,7 @@ Envoyez-les par e-mail à tarnwick@example.org.</translation>
     </message>
     <message>
         <source>%1 is not a line of the form key = value</source>
-        <translation>%1 n'est pas une ligne de la forme clé = valeur</translation>
+        <translation>%1 n&apos;est pas une ligne de la forme clé = valeur</translation>
     </message>
     <message>
         <source>%1 is outside the [lesson] section</source>
@@ -1303,15 +1303,15 @@ Envoyez-les par e-mail à tarnwick@example.org.</translation>
     </message>
     <message>
         <source>version has no value</source>
-        <translation>version n'a pas de valeur</translation>
+        <translation>version n&apos;a pas de valeur</translation>
     </message>
     <message>
         <source>model = %1 is not logistic or exponential</source>
-        <translation>model = %1 n'est ni logistic ni exponential</translation>
+        <translation>model = %1 n&apos;est ni logistic ni exponential</translation>
     </message>
     <message>
         <source>the exponential model has no K, but line %1 gives one</source>
-        <translation>le modèle exponentiel n'a pas de K, mais la ligne %1 en donne un</translation>
+        <translation>le modèle exponentiel n&apos;a pas de K, mais la ligne %1 en donne un</translation>
     </message>
     <message>
         <source>unknown key %1; a lesson has version, model, n0, r, K, H, T</source>
@@ -1319,11 +1319,11 @@ Envoyez-les par e-mail à tarnwick@example.org.</translation>
     </message>
     <message>
         <source>%1 has no value</source>
-        <translation>%1 n'a pas de valeur</translation>
+        <translation>%1 n&apos;a pas de valeur</translation>
     </message>
     <message>
         <source>%1, but the exponential model has no K</source>
-        <translation>%1, mais le modèle exponentiel n'a pas de K</translation>
+        <translation>%1, mais le modèle exponentiel n&apos;a pas de K</translation>
     </message>
     <message>
         <source>the file is empty</source>
@@ -1331,7 +1331,7 @@ Envoyez-les par e-mail à tarnwick@example.org.</translation>
     </message>
     <message>
         <source>version %1 is not one this program reads (%2)</source>
-        <translation>la version %1 n'est pas lue par ce programme (%2)</translation>
+        <translation>la version %1 n&apos;est pas lue par ce programme (%2)</translation>
     </message>
     <message>
         <source>no [lesson] section</source>
@@ -1339,7 +1339,7 @@ Envoyez-les par e-mail à tarnwick@example.org.</translation>
     </message>
     <message>
         <source>the [lesson] section has no version = 1</source>
-        <translation>la section [lesson] n'a pas de version = 1</translation>
+        <translation>la section [lesson] n&apos;a pas de version = 1</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -1359,11 +1359,11 @@ Envoyez-les par e-mail à tarnwick@example.org.</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation>n'est pas un fichier ordinaire</translation>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>is larger than a lesson file can be (%1 KiB)</source>
-        <translation>est plus grand qu'un fichier de leçon ne peut l'être (%1 Kio)</translation>
+        <translation>est plus grand qu&apos;un fichier de leçon ne peut l&apos;être (%1 Kio)</translation>
     </message>
 </context>
 <context>

@@ -85,14 +85,17 @@ QString languageFor(const QString &chosen)
         if (const QString language = matching(chosen); !language.isEmpty())
             return language;
     // As gettext reads the desktop's choice: the list in LANGUAGE first, then the
-    // first of the locale variables that is set.
-    QStringList wanted
-        = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    // first of the locale variables that is set; a locale set to C or POSIX (as
+    // scripts do for plain English) leaves LANGUAGE aside.
+    QString locale;
     for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
-        if (const QString value = qEnvironmentVariable(variable); !value.isEmpty()) {
-            wanted << value;
+        if (locale = qEnvironmentVariable(variable); !locale.isEmpty())
             break;
-        }
+    const QString base = normalised(locale);
+    QStringList wanted;
+    if (base != QLatin1String("c") && base != QLatin1String("posix"))
+        wanted = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    wanted << locale;
     for (const QString &name : wanted)
         if (const QString language = matching(name); !language.isEmpty())
             return language;
