@@ -33,20 +33,6 @@ constexpr double TextPoints = 10;
 constexpr double CaptionPoints = 8.5;
 constexpr double SmallestCaptionPoints = 6;
 
-// The run length and N(0) each view reads: the run's own, as in the large window.
-ChartInputs inputsFor(Chart chart, const HarvestState &run)
-{
-    ChartInputs inputs;
-    inputs.n0 = run.NOriginal[0];
-    switch (chart) {
-    case Chart::NvsT:
-    case Chart::lnNvsT: inputs.runLength = lastPlottedStep(run); break;
-    case Chart::dNvsT: inputs.runLength = run.SimuT + 1; break;
-    default: inputs.runLength = run.SimuT; break;
-    }
-    return inputs;
-}
-
 // A chart control of its own, never shown, drawing `chart` as the large window does.
 class PaperChart
 {
@@ -59,11 +45,12 @@ public:
         m_control.resize(twipsToPixels(ChartWidthTwips), twipsToPixels(ChartHeightTwips));
         m_control.show();
         if (chart == Chart::NvsT)
-            Harvest.LastPoint = inputsFor(chart, Harvest).runLength;
-        drawChart(
-            chart, m_control.control(), Harvest, inputsFor(chart, Harvest),
-            largeWindowLook(chart, QString::fromStdString(Harvest.ParameterCaption)),
-            KeptDrawing{&Kept, [chart](const HarvestState &run) { return inputsFor(chart, run); }});
+            Harvest.LastPoint = largeWindowInputs(chart, Harvest).runLength;
+        drawChart(chart, m_control.control(), Harvest, largeWindowInputs(chart, Harvest),
+                  largeWindowLook(chart, QString::fromStdString(Harvest.ParameterCaption)),
+                  KeptDrawing{&Kept, [chart](const HarvestState &run) {
+                                  return largeWindowInputs(chart, run);
+                              }});
     }
 
     QtChartControl &control() { return m_control; }
@@ -234,4 +221,25 @@ QString printChart(Chart chart, QWidget *parent)
         paintLargeChart(painter, painter.viewport(), chart);
         return painter.end();
     });
+}
+
+void addRunCommands(QtChartControl &chart, QWidget *window,
+                    const std::function<void(const QString &)> &compared,
+                    const std::function<void()> &handOut, const std::function<Chart()> &shown,
+                    const std::function<void(const QString &)> &told)
+{
+    chart.addCommand({KeepCommandText(),
+                      Qt::Key_K,
+                      KeepCommandHint(),
+                      [compared] { compared(keepForComparison(Kept, Harvest)); },
+                      {}});
+    chart.addCommand({ForgetCommandText(), Qt::Key_unknown, QString(),
+                      [compared] { compared(forgetKeptRuns(Kept)); },
+                      [] { return !Kept.empty(); }});
+    chart.addCommand({HandoutCommandText(), Qt::Key_unknown, HandoutCommandHint(), handOut, {}});
+    chart.addCommand({PrintChartCommandText(),
+                      Qt::Key_unknown,
+                      QString(),
+                      [window, shown, told] { told(printChart(shown(), window)); },
+                      {}});
 }

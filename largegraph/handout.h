@@ -8,6 +8,7 @@
 #include <functional>
 
 class QIODevice;
+class QtChartControl;
 class QPainter;
 class QPrinter;
 class QRectF;
@@ -40,3 +41,13 @@ QString printChart(Chart chart, QWidget *parent);
 // Draws `chart` of the last run, as the large window draws it and with the runs
 // kept, into `target` of the painter's device.
 void paintLargeChart(QPainter &painter, const QRectF &target, Chart chart);
+
+// The run's commands in the menu of a chart of either window: keep this run for
+// comparison (K on the chart), forget the kept runs, save a handout, print the
+// chart. `compared` hears what keeping or forgetting did, `handOut` saves the
+// handout, and `shown` gives the chart on screen to print, saying what came of it
+// through `told`.
+void addRunCommands(QtChartControl &chart, QWidget *window,
+                    const std::function<void(const QString &)> &compared,
+                    const std::function<void()> &handOut, const std::function<Chart()> &shown,
+                    const std::function<void(const QString &)> &told);

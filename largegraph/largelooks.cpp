@@ -1,5 +1,8 @@
 #include "largegraph/largelooks.h"
 
+#include "charts/chartsetup.h"
+#include "model/harvest.h"
+
 #include <QCoreApplication>
 
 #include <array>
@@ -102,4 +105,17 @@ ChartLook largeWindowLook(Chart chart, const QString &parameterCaption)
     look.legend = true;
     look.legendTexts = seriesNamesOf(chart);
     return look;
+}
+
+ChartInputs largeWindowInputs(Chart chart, const HarvestState &run)
+{
+    ChartInputs inputs;
+    inputs.n0 = run.NOriginal[0];
+    switch (chart) {
+    case Chart::NvsT:
+    case Chart::lnNvsT: inputs.runLength = lastPlottedStep(run); break;
+    case Chart::dNvsT: inputs.runLength = run.SimuT + 1; break;
+    default: inputs.runLength = run.SimuT; break;
+    }
+    return inputs;
 }

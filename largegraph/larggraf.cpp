@@ -83,22 +83,10 @@ larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
     connect(Command4, &QPushButton::clicked, this, &larggraf::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &larggraf::Command5_Click);
     connect(MSChart1, &QtChartControl::clicked, this, &larggraf::MSChart1_Click);
-    MSChart1->addCommand({KeepCommandText(),
-                          Qt::Key_K,
-                          KeepCommandHint(),
-                          [this] { compareRuns(keepForComparison(Kept, Harvest)); },
-                          {}});
-    MSChart1->addCommand({ForgetCommandText(), Qt::Key_unknown, QString(),
-                          [this] { compareRuns(forgetKeptRuns(Kept)); },
-                          [] { return !Kept.empty(); }});
-    MSChart1->addCommand(
-        {HandoutCommandText(), Qt::Key_unknown, HandoutCommandHint(), [this] { handOut(); }, {}});
-    MSChart1->addCommand(
-        {PrintChartCommandText(),
-         Qt::Key_unknown,
-         QString(),
-         [this] { m_notice->post(printChart(m_shownView.value_or(Chart::NvsT), this)); },
-         {}});
+    addRunCommands(
+        *MSChart1, this, [this](const QString &said) { compareRuns(said); }, [this] { handOut(); },
+        [this] { return m_shownView.value_or(Chart::NvsT); },
+        [this](const QString &said) { m_notice->post(said); });
     onKey(Qt::CTRL | Qt::Key_H, [this] { handOut(); });
     m_announcer = new Announcer(this);
 
@@ -113,22 +101,6 @@ larggraf::larggraf() : ProgramWindow(FixedSingleBorder)
 }
 
 void larggraf::load() { centreOnScreen(this); }
-
-// The large window takes the run length from the run itself, never from the
-// main window's box: N(t) and ln N(t) end at the last step with a harvested
-// population, dN(t) one step later than in the main window.
-ChartInputs larggraf::inputsFor(Chart chart, const HarvestState &run)
-{
-    ChartInputs inputs;
-    inputs.n0 = run.NOriginal[0];
-    switch (chart) {
-    case Chart::NvsT:
-    case Chart::lnNvsT: inputs.runLength = lastPlottedStep(run); break;
-    case Chart::dNvsT: inputs.runLength = run.SimuT + 1; break;
-    default: inputs.runLength = run.SimuT; break;
-    }
-    return inputs;
-}
 
 // Each graph hands the keyboard to a button, so Enter leads on through the views.
 QPushButton *larggraf::focusAfter(Chart chart) const
@@ -167,13 +139,14 @@ void larggraf::drawOpeningView()
 
 void larggraf::showView(Chart chart, FocusAfterChart focus)
 {
-    const ChartInputs inputs = inputsFor(chart, Harvest);
+    const ChartInputs inputs = largeWindowInputs(chart, Harvest);
     if (chart == Chart::NvsT)
         Harvest.LastPoint = inputs.runLength;
-    drawChart(
-        chart, MSChart1->control(), Harvest, inputs,
-        largeWindowLook(chart, QString::fromStdString(Harvest.ParameterCaption)),
-        KeptDrawing{&Kept, [chart](const HarvestState &run) { return inputsFor(chart, run); }});
+    drawChart(chart, MSChart1->control(), Harvest, inputs,
+              largeWindowLook(chart, QString::fromStdString(Harvest.ParameterCaption)),
+              KeptDrawing{&Kept, [chart](const HarvestState &run) {
+                              return largeWindowInputs(chart, run);
+                          }});
     m_shownView = chart;
     if (QPushButton *next = focusAfter(chart); next && focus == FocusAfterChart::HandOn)
         next->setFocus();

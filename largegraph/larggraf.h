@@ -58,9 +58,6 @@ private:
     // it, if any, unless the chart was reached by a key on the chart.
     void showView(Chart chart, FocusAfterChart focus = FocusAfterChart::HandOn);
 
-    // The run length and N(0) a view of a run reads: the run's own, never the main
-    // window's boxes.
-    static ChartInputs inputsFor(Chart chart, const HarvestState &run);
     QPushButton *focusAfter(Chart chart) const;
     void compareRuns(const QString &said);
     void handOut();

@@ -113,25 +113,10 @@ void Form1::connectHandlers()
     connect(MSChart1, &QtChartControl::clicked, this, &Form1::MSChart1_Click);
     // What came of an export stands in the date label, as printing's does.
     connect(MSChart1, &QtChartControl::notice, this, &Form1::showNotice);
-    MSChart1->addCommand({KeepCommandText(),
-                          Qt::Key_K,
-                          KeepCommandHint(),
-                          [this] { compareRuns(keepForComparison(Kept, Harvest)); },
-                          {}});
-    MSChart1->addCommand({ForgetCommandText(), Qt::Key_unknown, QString(),
-                          [this] { compareRuns(forgetKeptRuns(Kept)); },
-                          [] { return !Kept.empty(); }});
-    MSChart1->addCommand(
-        {HandoutCommandText(), Qt::Key_unknown, HandoutCommandHint(), [this] { handOut(); }, {}});
-    MSChart1->addCommand(
-        {PrintChartCommandText(),
-         Qt::Key_unknown,
-         QString(),
-         [this] {
-             showNotice(
-                 printChart(chartAtCyclePosition(m_shownPosition, Harvest.GrowthModel), this));
-         },
-         {}});
+    addRunCommands(
+        *MSChart1, this, [this](const QString &said) { compareRuns(said); }, [this] { handOut(); },
+        [this] { return chartAtCyclePosition(m_shownPosition, Harvest.GrowthModel); },
+        [this](const QString &said) { showNotice(said); });
     onKey(Qt::CTRL | Qt::Key_H, [this] { handOut(); });
     MSChart1->addCommand({//: a command of the chart's menu: saves the model and the
                           //: parameters to a lesson file
