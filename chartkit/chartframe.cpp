@@ -163,9 +163,16 @@ void ChartFrame::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWid
     if (m_title.height > 0) {
         painter->setFont(m_title.font);
         const qreal width = m_title.prepared.size().width();
-        painter->drawStaticText(
-            QPointF(m_chart->rect().center().x() - width / 2, m_chart->rect().top() + EdgeMargin),
-            m_title.prepared);
+        const QRectF chart = m_chart->rect();
+        qreal left = chart.center().x() - width / 2;
+        // A long legend reaching up into the title's line: the title moves left of
+        // it, as far as the chart's edge allows.
+        if (!m_legend.isEmpty()
+            && legendPlace(area).first < chart.top() + EdgeMargin + m_title.height) {
+            const qreal legendLeft = chart.right() - EdgeMargin - legendWidth();
+            left = std::max(chart.left() + EdgeMargin, std::min(left, legendLeft - width));
+        }
+        painter->drawStaticText(QPointF(left, chart.top() + EdgeMargin), m_title.prepared);
     }
     paintLabels(painter, area);
     paintLegend(painter, area);
@@ -248,11 +255,8 @@ void ChartFrame::paintLabels(QPainter *painter, const QRectF &area) const
     }
 }
 
-// At the right of the chart, its lines centred on the plot area.
-void ChartFrame::paintLegend(QPainter *painter, const QRectF &area) const
+std::pair<qreal, qreal> ChartFrame::legendPlace(const QRectF &area) const
 {
-    if (m_legend.isEmpty())
-        return;
     const qreal lineHeight = QFontMetricsF(m_legendFont).height();
     // A long legend (runs kept for comparison) closes its lines up to fit the chart.
     const QRectF room = m_chart->rect().adjusted(0, EdgeMargin, 0, -EdgeMargin);
@@ -261,9 +265,18 @@ void ChartFrame::paintLegend(QPainter *painter, const QRectF &area) const
         spacing = std::clamp((room.height() - lineHeight) / qreal(m_legend.size() - 1), lineHeight,
                              spacing);
     const qreal height = lineHeight + spacing * qreal(m_legend.size() - 1);
+    return {std::max(room.top(), std::min(area.center().y() - height / 2, room.bottom() - height)),
+            spacing};
+}
+
+// At the right of the chart, its lines centred on the plot area.
+void ChartFrame::paintLegend(QPainter *painter, const QRectF &area) const
+{
+    if (m_legend.isEmpty())
+        return;
+    const qreal lineHeight = QFontMetricsF(m_legendFont).height();
+    auto [top, spacing] = legendPlace(area);
     const qreal left = m_chart->rect().right() - EdgeMargin - legendWidth() + LegendGap;
-    qreal top
-        = std::max(room.top(), std::min(area.center().y() - height / 2, room.bottom() - height));
     painter->setFont(m_legendFont);
     for (qsizetype i = 0; i < m_legend.size(); ++i, top += spacing) {
         const LegendEntry &entry = m_legend.at(i);

@@ -114,6 +114,8 @@ private:
     void paintRuling(QPainter *painter, const QRectF &area) const;
     void paintLabels(QPainter *painter, const QRectF &area) const;
     void paintLegend(QPainter *painter, const QRectF &area) const;
+    // Where the legend's lines start and how far apart they are, beside `area`.
+    std::pair<qreal, qreal> legendPlace(const QRectF &area) const;
 
     QChart *m_chart;
     Text m_title;

@@ -104,7 +104,8 @@ void TestLanguages::languageChosen_data()
     QTest::addRow("LANGUAGE alone") << "de" << "" << "" << "" << "de";
     QTest::addRow("a missing language skipped") << "it:pt" << "" << "" << "" << "pt_BR";
     QTest::addRow("LC_ALL over LANG") << "" << "de_AT.UTF-8" << "es_ES" << "" << "de";
-    QTest::addRow("C leaves LANGUAGE aside") << "de" << "C.UTF-8" << "" << "" << "en";
+    QTest::addRow("LANGUAGE over C") << "de" << "C.UTF-8" << "" << "" << "de";
+    QTest::addRow("C") << "" << "C.UTF-8" << "de_DE" << "" << "en";
     QTest::addRow("--lang over all") << "de" << "" << "fr_FR" << "pt-br" << "pt_BR";
     QTest::addRow("--lang en") << "de" << "" << "" << "en" << "en";
     QTest::addRow("nothing known") << "ja" << "" << "ko_KR" << "" << "en";

@@ -84,18 +84,17 @@ QString languageFor(const QString &chosen)
     if (!chosen.isEmpty())
         if (const QString language = matching(chosen); !language.isEmpty())
             return language;
-    // As gettext reads the desktop's choice: the list in LANGUAGE first, then the
-    // first of the locale variables that is set; a locale set to C or POSIX (as
-    // scripts do for plain English) leaves LANGUAGE aside.
-    QString locale;
+    // The desktop's choice: the list in LANGUAGE first, then the first of the
+    // locale variables that is set. (gettext passes LANGUAGE over under the C
+    // locale; a lab machine or a container left at C.UTF-8 would then never show
+    // the language asked for, so here LANGUAGE always counts.)
+    QStringList wanted
+        = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
-        if (locale = qEnvironmentVariable(variable); !locale.isEmpty())
+        if (const QString value = qEnvironmentVariable(variable); !value.isEmpty()) {
+            wanted << value;
             break;
-    const QString base = normalised(locale);
-    QStringList wanted;
-    if (base != QLatin1String("c") && base != QLatin1String("posix"))
-        wanted = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    wanted << locale;
+        }
     for (const QString &name : wanted)
         if (const QString language = matching(name); !language.isEmpty())
             return language;
