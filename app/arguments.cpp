@@ -41,14 +41,6 @@ constexpr std::array<OptionName, 8> Options = {{
 }};
 // clang-format on
 
-std::string lowered(std::string_view text)
-{
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    return result;
-}
-
 // A refusal in the language the program speaks: `text` with its arguments.
 template <typename... Texts>
 std::string said(const char *text, const Texts &...arguments)
@@ -118,7 +110,10 @@ void Parser::option(std::string_view argument, std::size_t &next)
 {
     const std::size_t equals = argument.find('=');
     const std::string name
-        = lowered(argument.substr(2, equals == std::string_view::npos ? equals : equals - 2));
+        = QString::fromUtf8(
+              argument.substr(2, equals == std::string_view::npos ? equals : equals - 2))
+              .toLower()
+              .toStdString();
     const auto known = std::find_if(Options.begin(), Options.end(),
                                     [&](const OptionName &o) { return name == o.name; });
     if (known == Options.end()) {

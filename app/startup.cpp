@@ -8,7 +8,6 @@
 #include "mainwindow/form1.h"
 #include "widgets/design.h"
 #include "widgets/environment.h"
-#include "widgets/translation.h"
 #include "widgets/windowregistry.h"
 
 #include <QCoreApplication>
@@ -25,17 +24,11 @@ void startLesson(Form1 &form, const CommandLine::Arguments &arguments)
         Environment::fixRandomSeed(*arguments.seed);
     Lesson fromFile;
     if (arguments.file) {
-        const std::string name
-            = QFileInfo(QString::fromStdString(*arguments.file)).fileName().toStdString();
-        const LessonReading reading = readLessonFile(*arguments.file, name);
-        if (reading.lesson) {
-            fromFile = *reading.lesson;
+        const QString path = QString::fromStdString(*arguments.file);
+        if (const std::optional<Lesson> lesson = form.lessonFromFile(path)) {
+            fromFile = *lesson;
             form.tellWhenShown(QCoreApplication::translate("Form1", "Lesson opened: %1")
-                                   .arg(QString::fromStdString(name)));
-        } else {
-            const QString why = Translation::said(reading.error, "Lesson");
-            Environment::tellCommandLine(why);
-            form.tellWhenShown(why);
+                                   .arg(QFileInfo(path).fileName()));
         }
     }
     for (const CommandLine::LessonPart &part : CommandLine::lessonParts(arguments, fromFile))

@@ -3,7 +3,7 @@
 #include "charts/chartcycle.h"
 #include "model/lesson.h"
 #include "model/parameterentry.h"
-#include "widgets/design.h"
+#include "widgets/layout.h"
 #include "widgets/programwindow.h"
 
 #include <QDateTime>
@@ -43,6 +43,9 @@ public:
     QStringList applyLesson(const Lesson &lesson);
     // The model and the parameters in the boxes now, as a lesson.
     Lesson currentLesson() const;
+    // The lesson in the file at `path`; a file that cannot be used is refused with
+    // one line, on standard error and in the window, and nothing comes of it.
+    std::optional<Lesson> lessonFromFile(const QString &path);
     // Says `text` in the date label and to a screen reader: now when the window is
     // on screen, else as soon as it comes (what came of a lesson at start-up).
     void tellWhenShown(const QString &text);
@@ -185,7 +188,7 @@ private:
     bool m_runLengthFromExtinction = false; // the box holds what an extinction wrote
     int m_shownPosition = 0;                // the cycle position of the chart drawn last
     void showDate();
-    const QFont m_dateFont = designFont(QStringLiteral("Times New Roman"), 12, true);
+    const QFont m_dateFont = designFont(TimesNewRoman, 12, true);
     TimedNotice *m_notice = nullptr;  // what came of a print or an export, in the date label
     Announcer *m_announcer = nullptr; // what a step or a refusal tells a screen reader
     bool m_refusalShown = false;      // the result fields explain a refused run

@@ -170,17 +170,25 @@ void Form1::openLesson()
                                                        lessons + QStringLiteral(";;") + allFiles);
     if (path.isEmpty())
         return;
-    const QString name = QFileInfo(path).fileName();
-    const LessonReading reading = readLessonFile(path.toStdString(), name.toStdString());
+    const std::optional<Lesson> lesson = lessonFromFile(path);
+    if (!lesson)
+        return;
+    //: %1 is the name of the lesson file
+    QStringList said{tr("Lesson opened: %1").arg(QFileInfo(path).fileName())};
+    said << applyLesson(*lesson);
+    tellWhenShown(said.join(QStringLiteral("; ")));
+}
+
+std::optional<Lesson> Form1::lessonFromFile(const QString &path)
+{
+    const LessonReading reading
+        = readLessonFile(path.toStdString(), QFileInfo(path).fileName().toStdString());
     if (!reading.lesson) {
         const QString why = Translation::said(reading.error, "Lesson");
         Environment::tellCommandLine(why);
-        return tellWhenShown(why);
+        tellWhenShown(why);
     }
-    //: %1 is the name of the lesson file
-    QStringList said{tr("Lesson opened: %1").arg(name)};
-    said << applyLesson(*reading.lesson);
-    tellWhenShown(said.join(QStringLiteral("; ")));
+    return reading.lesson;
 }
 
 void Form1::Timer1_Timer()

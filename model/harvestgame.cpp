@@ -17,8 +17,6 @@ FixedSeedSource::FixedSeedSource(std::uint32_t seed, std::uint32_t stream)
     m_engine.seed(seeds);
 }
 
-double FixedSeedSource::next() { return std::generate_canonical<double, 53>(m_engine); }
-
 namespace {
 
 // One day of the business, after the growth of the stock of the day before is

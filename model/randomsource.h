@@ -21,20 +21,16 @@ public:
     void reseed(int seed) override { m_engine.seed(static_cast<std::mt19937::result_type>(seed)); }
     double next() override;
 
-private:
+protected:
     std::mt19937 m_engine{0};
 };
 
 // A source that follows one fixed seed instead of the clock: the draws are the
 // same on every machine and every start, one after the other. `stream` keeps two
 // kinds of draw apart, so the one does not shift the other.
-class FixedSeedSource : public RandomSource
+class FixedSeedSource : public TwisterSource
 {
 public:
     FixedSeedSource(std::uint32_t seed, std::uint32_t stream);
     void reseed(int) override {} // the clock's seconds are not used
-    double next() override;
-
-private:
-    std::mt19937 m_engine;
 };
